@@ -1,0 +1,14 @@
+#pragma once
+// The tab order of a loaded form, applied once every control exists.
+
+#include "com_object.h"
+#include "control.h"
+
+#include <vector>
+
+namespace qv {
+
+// Chains the controls that have a tab index, lowest first; a control without one takes no focus by tab.
+void applyTabOrder(const std::vector<ObjRef<Control>> &controls);
+
+} // namespace qv

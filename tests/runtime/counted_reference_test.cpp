@@ -1,0 +1,82 @@
+// Counted references and counted strings: what a handler takes, it gives back.
+
+#include "runtime/bstr.h"
+#include "runtime/com_object.h"
+#include "support/recording_host.h"
+#include "runtime/runtime.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+    class Probe final : public ComObject {
+    public:
+        Probe(Runtime &runtime, bool &destroyed)
+            : ComObject(runtime, QStringLiteral("Probe"))
+            , destroyed_(destroyed)
+        {
+        }
+        ~Probe() override { destroyed_ = true; }
+        QString interfaceName() const override { return QStringLiteral("_Probe"); }
+
+    private:
+        bool &destroyed_;
+    };
+
+    class CountedReference : public ::testing::Test {
+    protected:
+        test::RecordingHost host;
+        Runtime runtime { host };
+    };
+
+    TEST_F(CountedReference, LastReleaseDestroysTheObject)
+    {
+        bool destroyed = false;
+        auto *probe = new Probe(runtime, destroyed);
+        {
+            ObjRef<Probe> owner(probe);
+            {
+                ObjRef<Probe> temporary = owner;
+                EXPECT_EQ(probe->refCount(), 2);
+            }
+            EXPECT_EQ(probe->refCount(), 1);
+            ObjRef<ComObject> moved(std::move(owner));
+            EXPECT_FALSE(owner);
+            EXPECT_EQ(probe->refCount(), 1);
+        }
+        EXPECT_TRUE(destroyed);
+    }
+
+    TEST_F(CountedReference, StringsAreCountedWhileAlive)
+    {
+        const int before = BStr::liveCount();
+        {
+            BStr a(QStringLiteral("x"));
+            BStr b = a;
+            BStr c = std::move(a);
+            EXPECT_EQ(BStr::liveCount(), before + 3);
+        }
+        EXPECT_EQ(BStr::liveCount(), before);
+    }
+
+    struct CompareCase {
+        const char16_t *left;
+        const char16_t *right;
+        int expected;
+    };
+
+    class StringCompare : public ::testing::TestWithParam<CompareCase> { };
+
+    TEST_P(StringCompare, IsBinary)
+    {
+        EXPECT_EQ(vbaStrCmp(GetParam().left, GetParam().right), GetParam().expected);
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Pairs, StringCompare,
+                             ::testing::Values(CompareCase { u"", u"", 0 }, CompareCase { u" ", u"", 1 },
+                                               CompareCase { u"", u" ", -1 }, CompareCase { u"a", u"A", 1 },
+                                               CompareCase { u"All Good!", u"All Good!", 0 }));
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,74 @@
+// Drives the real windows offscreen through one round trip and saves each window as a PNG:
+//   grab_windows OUTPUT_DIR
+// main-start.png, showcase.png, main-after-close-form.png, main-after-close-box.png.
+
+#include "app/project_identity.h"
+#include "runtime/font_record.h"
+#include "runtime/runtime.h"
+#include "support/recording_host.h"
+#include "windows/main/form1.h"
+#include "windows/program_state.h"
+#include "windows/showcase/form2.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget *window, const QDir &dir, const char *name)
+{
+    const QString path = dir.filePath(QLatin1String(name));
+    if (!window || !window->grab().save(path)) {
+        std::fprintf(stderr, "grab_windows: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+void click(const qv::Form &form, std::string_view name) { qobject_cast<QAbstractButton *>(form.findControl(name)->widget())->click(); }
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: grab_windows OUTPUT_DIR\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    qv::installFaceSubstitutions();
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+
+    qv::test::RecordingHost host;
+    qv::Runtime runtime(host);
+    qv::ProgramState state;
+    const qv::ProjectRecord project { qv::quorvaneIdentity, qv::form1Class(state), state.form1 };
+    runtime.start(project);
+    auto &form1 = state.form1.as<qv::Form1>();
+
+    bool ok = save(form1.window(), dir, "main-start.png");
+    QTimer::singleShot(0, [&] {
+        ok = save(state.form2->window(), dir, "showcase.png") && ok;
+        click(*state.form2, "Command2");
+    });
+    click(form1, "Command1");
+    ok = save(form1.window(), dir, "main-after-close-form.png") && ok;
+
+    // A fresh run for the close-box ending.
+    qv::test::RecordingHost host2;
+    qv::Runtime runtime2(host2);
+    qv::ProgramState state2;
+    const qv::ProjectRecord project2 { qv::quorvaneIdentity, qv::form1Class(state2), state2.form1 };
+    runtime2.start(project2);
+    QTimer::singleShot(0, [&] { state2.form2->window()->close(); });
+    click(state2.form1.as<qv::Form1>(), "Command1");
+    ok = save(state2.form1->window(), dir, "main-after-close-box.png") && ok;
+    return ok && host.reports.empty() && host2.reports.empty() ? 0 : 1;
+}

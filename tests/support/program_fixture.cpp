@@ -1,0 +1,65 @@
+#include "program_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace qv::test {
+
+ProgramFixture::ProgramFixture()
+    : runtime_(std::make_unique<Runtime>(host_))
+    , state_(std::make_unique<ProgramState>())
+    , project_(std::make_unique<ProjectRecord>(ProjectRecord { quorvaneIdentity, form1Class(*state_), state_->form1 }))
+{
+}
+
+ProgramFixture::~ProgramFixture()
+{
+    // The slots hold references into the runtime: release them first.
+    state_.reset();
+    runtime_.reset();
+    settle();
+}
+
+void ProgramFixture::start() { runtime_->start(*project_); }
+
+QAbstractButton *ProgramFixture::button(const Form &form, std::string_view name) const
+{
+    const Control *control = form.findControl(name);
+    return control ? qobject_cast<QAbstractButton *>(control->widget()) : nullptr;
+}
+
+QString ProgramFixture::text1() const
+{
+    const Control *control = form1().findControl("Text1");
+    return control ? qobject_cast<QLineEdit *>(control->widget())->text() : QString();
+}
+
+void ProgramFixture::typeIntoText1(const QString &text) const
+{
+    auto *edit = qobject_cast<QLineEdit *>(form1().findControl("Text1")->widget());
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void ProgramFixture::clickTest(std::function<void()> whileShown)
+{
+    whileShownTimer_.setSingleShot(true);
+    whileShownTimer_.disconnect();
+    QObject::connect(&whileShownTimer_, &QTimer::timeout, [this, whileShown = std::move(whileShown)] {
+        if (form2Created() && form2().window() && form2().window()->isVisible())
+            whileShown();
+    });
+    whileShownTimer_.start(0);
+    QTest::mouseClick(button(form1(), "Command1"), Qt::LeftButton);
+    whileShownTimer_.stop();
+}
+
+void ProgramFixture::clickCloseForm() { QTest::mouseClick(button(form2(), "Command2"), Qt::LeftButton); }
+
+void ProgramFixture::closeShowcaseByCloseBox() { form2().window()->close(); }
+
+void ProgramFixture::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+} // namespace qv::test

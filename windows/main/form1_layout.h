@@ -1,0 +1,9 @@
+#pragma once
+#include "runtime/form_description.h"
+
+namespace qv {
+
+// The main window's stored layout.
+extern const FormDescription form1Layout;
+
+} // namespace qv

@@ -1,0 +1,9 @@
+#pragma once
+#include "runtime/form_description.h"
+
+namespace qv {
+
+// The showcase window's stored layout.
+extern const FormDescription form2Layout;
+
+} // namespace qv
