@@ -3,7 +3,8 @@
 
 #include "runtime/project_record.h"
 
-namespace qv {
+namespace qv
+{
 
 inline constexpr ProjectIdentity quorvaneIdentity {
     .projectName = "QUORVANE",
@@ -11,7 +12,8 @@ inline constexpr ProjectIdentity quorvaneIdentity {
     .executableName = "Quorvane",
     .executableFile = "Quorvane.exe",
     .helpFile = "",
-    .description = "Progect to Distribute VB6 Controls so additional installations only require the main program file.",
+    .description
+    = "Progect to Distribute VB6 Controls so additional installations only require the main program file.",
     .locale = 1033, // English (United States), for the project and its strings
     .threading = Threading::Single,
     .windowCount = 2,

@@ -1,6 +1,7 @@
 #include "bstr.h"
 
-namespace qv {
+namespace qv
+{
 
 int vbaStrCmp(QStringView left, QStringView right)
 {

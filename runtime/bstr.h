@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringView>
 
-namespace qv {
+namespace qv
+{
 
-class BStr {
+class BStr
+{
 public:
     BStr() { ++live_; }
     explicit BStr(QString text)

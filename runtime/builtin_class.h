@@ -3,7 +3,8 @@
 
 #include <string_view>
 
-namespace qv {
+namespace qv
+{
 
 enum class BuiltinClass {
     PictureBox,

@@ -5,10 +5,12 @@
 #include "control.h"
 #include "form_description.h"
 
-namespace qv {
+namespace qv
+{
 
 class Form;
 
-Status createBuiltinControl(Form &form, const ControlRecord &record, QWidget &container, ObjRef<Control> &out);
+Status createBuiltinControl(Form &form, const ControlRecord &record, QWidget &container,
+                            ObjRef<Control> &out);
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include "com_object.h"
 
-namespace qv {
+namespace qv
+{
 
 ComObject::ComObject(Runtime &runtime, QString name)
     : runtime_(runtime)

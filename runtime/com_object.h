@@ -7,11 +7,13 @@
 #include <string_view>
 #include <utility>
 
-namespace qv {
+namespace qv
+{
 
 class Runtime;
 
-class ComObject {
+class ComObject
+{
 public:
     ComObject(Runtime &runtime, QString name);
     virtual ~ComObject();
@@ -33,8 +35,8 @@ private:
     int refCount_ = 0;
 };
 
-template<class T>
-class ObjRef {
+template<class T> class ObjRef
+{
 public:
     ObjRef() = default;
     explicit ObjRef(T *object)
@@ -52,8 +54,8 @@ public:
     {
     }
     template<class U>
-        requires std::is_convertible_v<U *, T *>
-    ObjRef(ObjRef<U> &&other) noexcept
+    requires std::is_convertible_v<U *, T *> ObjRef(ObjRef<U> &&other)
+    noexcept
         : p_(other.detach())
     {
     }

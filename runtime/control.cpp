@@ -4,21 +4,27 @@
 
 #include <QLineEdit>
 
-namespace qv {
+namespace qv
+{
 
 Control::Control(Form &form, const ControlRecord &record, QObject *object)
-    : ComObject(form.runtime(), QString::fromLatin1(record.name.data(), static_cast<qsizetype>(record.name.size())))
+    : ComObject(form.runtime(),
+                QString::fromLatin1(record.name.data(), static_cast<qsizetype>(record.name.size())))
     , record_(record)
     , object_(object)
 {
     runtime().noteControlCreated();
 }
 
-Control::~Control() { runtime().noteControlDestroyed(); }
+Control::~Control()
+{
+    runtime().noteControlDestroyed();
+}
 
 QString Control::className() const
 {
-    const std::string_view name = record_.cls.isActiveX() ? record_.cls.progId : builtinClassName(record_.cls.builtin);
+    const std::string_view name
+        = record_.cls.isActiveX() ? record_.cls.progId : builtinClassName(record_.cls.builtin);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -46,9 +52,9 @@ Status Control::SetFocus()
         return s;
     QWidget *w = widget();
     if (!w || !w->isVisible() || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
-        return runtime().fail(status::invalidProcedureCall,
-                              QStringLiteral("%1 cannot take the focus: it is not visible or not enabled.")
-                                  .arg(objectName()));
+        return runtime().fail(
+            status::invalidProcedureCall,
+            QStringLiteral("%1 cannot take the focus: it is not visible or not enabled.").arg(objectName()));
     w->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
     return status::ok;

@@ -11,11 +11,13 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace qv {
+namespace qv
+{
 
 class Form;
 
-class Control : public ComObject {
+class Control : public ComObject
+{
 public:
     Control(Form &form, const ControlRecord &record, QObject *object);
     ~Control() override;
@@ -38,7 +40,8 @@ private:
     QPointer<QObject> object_;
 };
 
-class TextBox final : public Control {
+class TextBox final : public Control
+{
 public:
     using Control::Control;
     // Reads the text into a new string that the caller owns.
@@ -47,7 +50,8 @@ public:
     Status Text(QStringView value);
 };
 
-class CommandButton final : public Control {
+class CommandButton final : public Control
+{
 public:
     using Control::Control;
 };

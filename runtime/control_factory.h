@@ -5,7 +5,8 @@
 #include "control.h"
 #include "form_description.h"
 
-namespace qv {
+namespace qv
+{
 
 class Form;
 

@@ -1,7 +1,8 @@
 #include "default_instance.h"
 #include "runtime.h"
 
-namespace qv {
+namespace qv
+{
 
 void vbaNew2(Runtime &runtime, const FormClass &formClass, FormSlot &slot)
 {

@@ -6,23 +6,21 @@
 
 #include <functional>
 
-namespace qv {
+namespace qv
+{
 
 struct FormClass {
     // Makes a new, not yet loaded form object of the class.
     std::function<Form *(Runtime &)> create;
 };
 
-class FormSlot {
+class FormSlot
+{
 public:
     bool empty() const { return !ref_; }
     Form &operator*() const { return *ref_; }
     Form *operator->() const { return ref_.get(); }
-    template<class T>
-    T &as() const
-    {
-        return static_cast<T &>(*ref_);
-    }
+    template<class T> T &as() const { return static_cast<T &>(*ref_); }
 
 private:
     friend void vbaNew2(Runtime &, const FormClass &, FormSlot &);

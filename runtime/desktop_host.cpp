@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace qv {
+namespace qv
+{
 
 void DesktopHost::showErrorReport(const QString &title, const QString &text)
 {

@@ -5,7 +5,8 @@
 #include <QString>
 #include <optional>
 
-namespace qv {
+namespace qv
+{
 
 struct CreationFailure {
     QString controlName; // the stored record, e.g. "Adodc1"

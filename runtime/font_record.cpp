@@ -3,10 +3,12 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    const QString classicFace = QStringLiteral("MS Sans Serif");
+namespace
+{
+const QString classicFace = QStringLiteral("MS Sans Serif");
 }
 
 QString installFaceSubstitutions()
@@ -16,8 +18,9 @@ QString installFaceSubstitutions()
         return classicFace;
     // Liberation Sans has the widths of the face the classic dialogs used beside MS Sans Serif; the others
     // are fall-backs for machines without it.
-    for (const QString &candidate : { QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                     QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans") }) {
+    for (const QString &candidate :
+         { QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+           QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans") }) {
         if (installed.contains(candidate, Qt::CaseInsensitive)) {
             QFont::insertSubstitution(classicFace, candidate);
             return candidate;

@@ -4,7 +4,8 @@
 #include <QFont>
 #include <string_view>
 
-namespace qv {
+namespace qv
+{
 
 struct FontRecord {
     std::string_view face;

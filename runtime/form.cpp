@@ -7,11 +7,16 @@
 #include <QEventLoop>
 #include <QScopeGuard>
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+namespace
+{
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+} // namespace
 
 Form::Form(Runtime &runtime, const FormDescription &description)
     : ComObject(runtime, latin1(description.name))
@@ -19,11 +24,20 @@ Form::Form(Runtime &runtime, const FormDescription &description)
 {
 }
 
-Form::~Form() { unload(); }
+Form::~Form()
+{
+    unload();
+}
 
-QString Form::interfaceName() const { return QLatin1Char('_') + objectName(); }
+QString Form::interfaceName() const
+{
+    return QLatin1Char('_') + objectName();
+}
 
-QWidget *Form::window() const { return window_.get(); }
+QWidget *Form::window() const
+{
+    return window_.get();
+}
 
 void Form::WindowDeleter::operator()(FormWindow *window) const
 {
@@ -41,7 +55,10 @@ Control *Form::findControl(std::string_view name) const
     return nullptr;
 }
 
-Handler Form::handlerFor(std::string_view, Event) { return {}; }
+Handler Form::handlerFor(std::string_view, Event)
+{
+    return {};
+}
 
 Status Form::enter(std::string_view operation) const
 {
@@ -52,7 +69,10 @@ Status Form::enter(std::string_view operation) const
     return status::ok;
 }
 
-Status Form::ensureLoaded() { return isLoaded() ? status::ok : load(); }
+Status Form::ensureLoaded()
+{
+    return isLoaded() ? status::ok : load();
+}
 
 Status Form::load()
 {
@@ -61,7 +81,8 @@ Status Form::load()
     window->setWindowTitle(latin1(description_.caption));
     window->setFont(toQFont(description_.font.value_or(defaultFont)));
     const TwipsScale scale = runtime().scale();
-    window->setFixedSize(scale.toPixelsX(description_.clientWidth), scale.toPixelsY(description_.clientHeight));
+    window->setFixedSize(scale.toPixelsX(description_.clientWidth),
+                         scale.toPixelsY(description_.clientHeight));
 
     std::vector<ObjRef<Control>> made;
     made.reserve(description_.controls.size());
@@ -90,7 +111,8 @@ Status Form::load()
     runtime().dispatchEvent(*this, "Form", Event::Load);
     // A Load handler that failed has ended the run, and with it unloaded this form.
     if (!isLoaded())
-        return runtime().fail(status::programEnded, QStringLiteral("The program ended while %1 loaded.").arg(objectName()));
+        return runtime().fail(status::programEnded,
+                              QStringLiteral("The program ended while %1 loaded.").arg(objectName()));
     return status::ok;
 }
 
@@ -101,7 +123,10 @@ void Form::unload()
     window_.reset();
 }
 
-void Form::closeBoxPressed() { runtime().closeBoxPressed(*this); }
+void Form::closeBoxPressed()
+{
+    runtime().closeBoxPressed(*this);
+}
 
 Status Form::Hide()
 {
@@ -120,9 +145,11 @@ Status Form::Show(Variant modal, Variant ownerForm)
         return s;
     const bool isModal = modal.isLong() && modal.value() == 1;
     if (!modal.isMissing() && !(modal.isLong() && (modal.value() == 0 || modal.value() == 1)))
-        return runtime().fail(status::invalidProcedureCall, QStringLiteral("Show: Modal must be 0, 1 or omitted."));
+        return runtime().fail(status::invalidProcedureCall,
+                              QStringLiteral("Show: Modal must be 0, 1 or omitted."));
     if (!ownerForm.isMissing())
-        return runtime().fail(status::invalidProcedureCall, QStringLiteral("Show: OwnerForm is not supported."));
+        return runtime().fail(status::invalidProcedureCall,
+                              QStringLiteral("Show: OwnerForm is not supported."));
     if (const Status s = ensureLoaded(); failed(s))
         return s;
     if (isModal && window_->isVisible())
@@ -168,8 +195,9 @@ Status Form::SetFocus()
     if (const Status s = ensureLoaded(); failed(s))
         return s;
     if (!window_->isVisible() || !window_->isEnabled())
-        return runtime().fail(status::invalidProcedureCall,
-                              QStringLiteral("%1 cannot take the focus: it is not visible.").arg(objectName()));
+        return runtime().fail(
+            status::invalidProcedureCall,
+            QStringLiteral("%1 cannot take the focus: it is not visible.").arg(objectName()));
     window_->raise();
     window_->activateWindow();
     if (!window_->focusWidget())
@@ -193,8 +221,9 @@ Status Form::findForAccessor(std::string_view name, ObjRef<Control> &out)
 
 Status Form::wrongControlClass(std::string_view name) const
 {
-    return runtime().fail(status::fail,
-                          QStringLiteral("%1.%2 is not of the class its accessor returns.").arg(objectName(), latin1(name)));
+    return runtime().fail(
+        status::fail,
+        QStringLiteral("%1.%2 is not of the class its accessor returns.").arg(objectName(), latin1(name)));
 }
 
 } // namespace qv

@@ -17,7 +17,8 @@
 
 class QEventLoop;
 
-namespace qv {
+namespace qv
+{
 
 class FormWindow;
 
@@ -26,7 +27,8 @@ enum class Event { Load, Click };
 // An event handler: runs with its form and returns 0 or the status of the run-time error that ended it.
 using Handler = std::function<Status()>;
 
-class Form : public ComObject {
+class Form : public ComObject
+{
 public:
     Form(Runtime &runtime, const FormDescription &description);
     ~Form() override;
@@ -56,8 +58,7 @@ public:
 
 protected:
     // The accessor of a named control: loads the form if needed and takes a reference to the control.
-    template<class T>
-    Status control(std::string_view name, ObjRef<T> &out)
+    template<class T> Status control(std::string_view name, ObjRef<T> &out)
     {
         ObjRef<Control> found;
         if (const Status s = findForAccessor(name, found); failed(s))

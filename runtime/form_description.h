@@ -11,7 +11,8 @@
 #include <span>
 #include <string_view>
 
-namespace qv {
+namespace qv
+{
 
 // A control's class: a built-in one, or an ActiveX class named by its programmatic identifier.
 struct ControlClass {

@@ -4,7 +4,8 @@
 #include <QCloseEvent>
 #include <QHideEvent>
 
-namespace qv {
+namespace qv
+{
 
 FormWindow::FormWindow(Form &form)
     : form_(form)

@@ -3,11 +3,13 @@
 
 #include <QWidget>
 
-namespace qv {
+namespace qv
+{
 
 class Form;
 
-class FormWindow final : public QWidget {
+class FormWindow final : public QWidget
+{
     Q_OBJECT
 public:
     explicit FormWindow(Form &form);

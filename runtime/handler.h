@@ -5,10 +5,10 @@
 #include "runtime_error.h"
 #include "status.h"
 
-namespace qv {
+namespace qv
+{
 
-template<class Body>
-Status handlerBody(Body &&body)
+template<class Body> Status handlerBody(Body &&body)
 {
     try {
         body();

@@ -4,17 +4,21 @@
 
 #include <QString>
 
-namespace qv {
+namespace qv
+{
 
-class Host {
+class Host
+{
 public:
     virtual ~Host() = default;
     virtual void showErrorReport(const QString &title, const QString &text) = 0;
-    // Ends the process with the given exit status. DesktopHost never returns; a test host records and returns.
+    // Ends the process with the given exit status. DesktopHost never returns; a test host records and
+    // returns.
     virtual void endProcess(int exitStatus) = 0;
 };
 
-class DesktopHost final : public Host {
+class DesktopHost final : public Host
+{
 public:
     // A message box over the windows, and the same text on standard error.
     void showErrorReport(const QString &title, const QString &text) override;

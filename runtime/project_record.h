@@ -5,7 +5,8 @@
 
 #include <string_view>
 
-namespace qv {
+namespace qv
+{
 
 enum class Threading { Single };
 

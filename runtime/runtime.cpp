@@ -3,7 +3,8 @@
 
 #include <QCoreApplication>
 
-namespace qv {
+namespace qv
+{
 
 Runtime::Runtime(Host &host)
     : host_(host)
@@ -20,7 +21,8 @@ Runtime::~Runtime()
 QString Runtime::title() const
 {
     if (project_)
-        return QString::fromLatin1(project_->identity.title.data(), static_cast<qsizetype>(project_->identity.title.size()));
+        return QString::fromLatin1(project_->identity.title.data(),
+                                   static_cast<qsizetype>(project_->identity.title.size()));
     return QCoreApplication::applicationName();
 }
 
@@ -55,14 +57,18 @@ Status Runtime::fail(Status status, QString description, std::optional<CreationF
     return status;
 }
 
-ErrorInfo Runtime::takeErrorInfo() const { return std::exchange(pendingInfo_, ErrorInfo {}); }
+ErrorInfo Runtime::takeErrorInfo() const
+{
+    return std::exchange(pendingInfo_, ErrorInfo {});
+}
 
 Status Runtime::injectedFault(const ComObject &object, std::string_view operation) const
 {
     if (!faultInjector_)
         return status::ok;
     const Status s = faultInjector_(object, operation);
-    return failed(s) ? fail(s, QStringLiteral("Injected failure of %1.").arg(QLatin1StringView(operation))) : status::ok;
+    return failed(s) ? fail(s, QStringLiteral("Injected failure of %1.").arg(QLatin1StringView(operation)))
+                     : status::ok;
 }
 
 void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
@@ -89,7 +95,8 @@ void Runtime::reportAndEnd(Form &form, std::string_view control, Status status)
 {
     if (!lastError_ || lastError_->status() != status)
         lastError_ = RunTimeError(status, form.objectName(), form.interfaceName(),
-                                  QStringLiteral("%1 event handler").arg(QLatin1StringView(control)), takeErrorInfo());
+                                  QStringLiteral("%1 event handler").arg(QLatin1StringView(control)),
+                                  takeErrorInfo());
     host_.showErrorReport(title(), lastError_->reportText());
     endRun(1);
 }
@@ -119,6 +126,9 @@ void Runtime::endRun(int exitStatus)
     throw ProcessEnded { exitStatus };
 }
 
-void vbaEnd(Runtime &runtime) { runtime.endRun(0); }
+void vbaEnd(Runtime &runtime)
+{
+    runtime.endRun(0);
+}
 
 } // namespace qv

@@ -15,7 +15,8 @@
 #include <string_view>
 #include <vector>
 
-namespace qv {
+namespace qv
+{
 
 // Thrown where the host returned from ending the process (a test host), so that nothing after the end runs.
 struct ProcessEnded {
@@ -26,7 +27,8 @@ struct ProcessEnded {
 // the operation as if it had failed itself.
 using FaultInjector = std::function<Status(const ComObject &object, std::string_view operation)>;
 
-class Runtime {
+class Runtime
+{
 public:
     explicit Runtime(Host &host);
     ~Runtime();
@@ -48,7 +50,8 @@ public:
     void setLastError(const RunTimeError &error) { lastError_ = error; }
     const std::optional<RunTimeError> &lastError() const { return lastError_; }
 
-    // Calls the handler bound to the event, if any; a handler that returns an error ends the run with a report.
+    // Calls the handler bound to the event, if any; a handler that returns an error ends the run with a
+    // report.
     void dispatchEvent(Form &form, std::string_view control, Event event);
     void closeBoxPressed(Form &form);
 

@@ -1,9 +1,11 @@
 #include "runtime_error.h"
 #include "runtime.h"
 
-namespace qv {
+namespace qv
+{
 
-RunTimeError::RunTimeError(Status status, QString object, QString interface, QString operation, ErrorInfo info)
+RunTimeError::RunTimeError(Status status, QString object, QString interface, QString operation,
+                           ErrorInfo info)
     : status_(status)
     , object_(std::move(object))
     , interface_(std::move(interface))

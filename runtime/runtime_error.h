@@ -10,9 +10,11 @@
 #include <exception>
 #include <string_view>
 
-namespace qv {
+namespace qv
+{
 
-class RunTimeError : public std::exception {
+class RunTimeError : public std::exception
+{
 public:
     RunTimeError(Status status, QString object, QString interface, QString operation, ErrorInfo info);
 

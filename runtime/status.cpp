@@ -1,13 +1,18 @@
 #include "status.h"
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    constexpr std::uint32_t facilityControlMask = 0xFFFF0000u;
-    constexpr std::uint32_t facilityControl = 0x800A0000u;
+namespace
+{
+constexpr std::uint32_t facilityControlMask = 0xFFFF0000u;
+constexpr std::uint32_t facilityControl = 0x800A0000u;
 
-    bool isRuntimeError(Status s) { return (static_cast<std::uint32_t>(s) & facilityControlMask) == facilityControl; }
+bool isRuntimeError(Status s)
+{
+    return (static_cast<std::uint32_t>(s) & facilityControlMask) == facilityControl;
 }
+} // namespace
 
 std::int32_t errorNumber(Status s)
 {
@@ -18,7 +23,10 @@ QString errorNumberText(Status s)
 {
     if (isRuntimeError(s))
         return QString::number(errorNumber(s));
-    return QStringLiteral("%1 (%2)").arg(s).arg(static_cast<std::uint32_t>(s), 8, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1 (%2)")
+        .arg(s)
+        .arg(static_cast<std::uint32_t>(s), 8, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 QString describeStatus(Status s)

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace qv {
+namespace qv
+{
 
 void applyTabOrder(const std::vector<ObjRef<Control>> &controls)
 {
@@ -17,8 +18,9 @@ void applyTabOrder(const std::vector<ObjRef<Control>> &controls)
         }
         ordered.push_back(control.get());
     }
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const Control *a, const Control *b) { return a->record().tabIndex < b->record().tabIndex; });
+    std::stable_sort(ordered.begin(), ordered.end(), [](const Control *a, const Control *b) {
+        return a->record().tabIndex < b->record().tabIndex;
+    });
     for (std::size_t i = 1; i < ordered.size(); ++i)
         QWidget::setTabOrder(ordered[i - 1]->widget(), ordered[i]->widget());
 }

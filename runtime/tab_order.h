@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace qv {
+namespace qv
+{
 
 // Chains the controls that have a tab index, lowest first; a control without one takes no focus by tab.
 void applyTabOrder(const std::vector<ObjRef<Control>> &controls);

@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QIcon>
 
-namespace qv {
+namespace qv
+{
 
 void ThunRTMain(const ProjectRecord &project, const char *programPath)
 {
@@ -13,10 +14,10 @@ void ThunRTMain(const ProjectRecord &project, const char *programPath)
     char *argv[] = { const_cast<char *>(programPath), nullptr };
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setApplicationName(
-        QString::fromLatin1(project.identity.title.data(), static_cast<qsizetype>(project.identity.title.size())));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(project.identity.iconResource.data(),
-                                                          static_cast<qsizetype>(project.identity.iconResource.size()))));
+    QApplication::setApplicationName(QString::fromLatin1(
+        project.identity.title.data(), static_cast<qsizetype>(project.identity.title.size())));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(
+        project.identity.iconResource.data(), static_cast<qsizetype>(project.identity.iconResource.size()))));
     installFaceSubstitutions();
 
     DesktopHost host;

@@ -4,12 +4,17 @@
 #include <QScreen>
 #include <cmath>
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    constexpr double twipsPerInch = 1440.0;
-    int scale(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / twipsPerInch)); }
+namespace
+{
+constexpr double twipsPerInch = 1440.0;
+int scale(int twips, double dpi)
+{
+    return static_cast<int>(std::lround(twips * dpi / twipsPerInch));
 }
+} // namespace
 
 TwipsScale TwipsScale::ofScreen()
 {
@@ -18,8 +23,14 @@ TwipsScale TwipsScale::ofScreen()
     return TwipsScale();
 }
 
-int TwipsScale::toPixelsX(int twips) const { return scale(twips, dpiX_); }
-int TwipsScale::toPixelsY(int twips) const { return scale(twips, dpiY_); }
+int TwipsScale::toPixelsX(int twips) const
+{
+    return scale(twips, dpiX_);
+}
+int TwipsScale::toPixelsY(int twips) const
+{
+    return scale(twips, dpiY_);
+}
 
 QRect TwipsScale::toPixels(int left, int top, int width, int height) const
 {

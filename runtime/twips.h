@@ -4,11 +4,13 @@
 #include <QRect>
 #include <cstdint>
 
-namespace qv {
+namespace qv
+{
 
 using Twips = std::int16_t;
 
-class TwipsScale {
+class TwipsScale
+{
 public:
     explicit TwipsScale(double dotsPerInchX = 96.0, double dotsPerInchY = 96.0)
         : dpiX_(dotsPerInchX)

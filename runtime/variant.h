@@ -4,9 +4,11 @@
 
 #include "status.h"
 
-namespace qv {
+namespace qv
+{
 
-class Variant {
+class Variant
+{
 public:
     static constexpr Variant missing() { return Variant(Kind::Error, status::paramNotFound); }
     static constexpr Variant fromLong(std::int32_t value) { return Variant(Kind::Long, value); }

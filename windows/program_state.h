@@ -4,7 +4,8 @@
 
 #include "runtime/default_instance.h"
 
-namespace qv {
+namespace qv
+{
 
 struct ProgramState {
     FormSlot form1;

@@ -2,81 +2,93 @@
 
 #include "runtime/bstr.h"
 #include "runtime/com_object.h"
-#include "support/recording_host.h"
 #include "runtime/runtime.h"
+#include "support/recording_host.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
-namespace qv {
-namespace {
+namespace qv
+{
+namespace
+{
 
-    class Probe final : public ComObject {
-    public:
-        Probe(Runtime &runtime, bool &destroyed)
-            : ComObject(runtime, QStringLiteral("Probe"))
-            , destroyed_(destroyed)
-        {
-        }
-        ~Probe() override { destroyed_ = true; }
-        QString interfaceName() const override { return QStringLiteral("_Probe"); }
-
-    private:
-        bool &destroyed_;
-    };
-
-    class CountedReference : public ::testing::Test {
-    protected:
-        test::RecordingHost host;
-        Runtime runtime { host };
-    };
-
-    TEST_F(CountedReference, LastReleaseDestroysTheObject)
+class Probe final : public ComObject
+{
+public:
+    Probe(Runtime &runtime, bool &destroyed)
+        : ComObject(runtime, QStringLiteral("Probe"))
+        , destroyed_(destroyed)
     {
-        bool destroyed = false;
-        auto *probe = new Probe(runtime, destroyed);
-        {
-            ObjRef<Probe> owner(probe);
-            {
-                ObjRef<Probe> temporary = owner;
-                EXPECT_EQ(probe->refCount(), 2);
-            }
-            EXPECT_EQ(probe->refCount(), 1);
-            ObjRef<ComObject> moved(std::move(owner));
-            EXPECT_FALSE(owner);
-            EXPECT_EQ(probe->refCount(), 1);
-        }
-        EXPECT_TRUE(destroyed);
     }
+    ~Probe() override { destroyed_ = true; }
+    QString interfaceName() const override { return QStringLiteral("_Probe"); }
 
-    TEST_F(CountedReference, StringsAreCountedWhileAlive)
+private:
+    bool &destroyed_;
+};
+
+class CountedReference : public ::testing::Test
+{
+protected:
+    test::RecordingHost host;
+    Runtime runtime { host };
+};
+
+TEST_F(CountedReference, LastReleaseDestroysTheObject)
+{
+    bool destroyed = false;
+    auto *probe = new Probe(runtime, destroyed);
     {
-        const int before = BStr::liveCount();
+        ObjRef<Probe> owner(probe);
         {
-            BStr a(QStringLiteral("x"));
-            BStr b = a;
-            BStr c = std::move(a);
-            EXPECT_EQ(BStr::liveCount(), before + 3);
+            ObjRef<Probe> temporary = owner;
+            EXPECT_EQ(probe->refCount(), 2);
         }
-        EXPECT_EQ(BStr::liveCount(), before);
+        EXPECT_EQ(probe->refCount(), 1);
+        ObjRef<ComObject> moved(std::move(owner));
+        EXPECT_FALSE(owner);
+        EXPECT_EQ(probe->refCount(), 1);
     }
+    EXPECT_TRUE(destroyed);
+}
 
-    struct CompareCase {
-        const char16_t *left;
-        const char16_t *right;
-        int expected;
-    };
-
-    class StringCompare : public ::testing::TestWithParam<CompareCase> { };
-
-    TEST_P(StringCompare, IsBinary)
+TEST_F(CountedReference, StringsAreCountedWhileAlive)
+{
+    const int before = BStr::liveCount();
     {
-        EXPECT_EQ(vbaStrCmp(GetParam().left, GetParam().right), GetParam().expected);
+        BStr a(QStringLiteral("x"));
+        BStr b = a;
+        BStr c = std::move(a);
+        EXPECT_EQ(BStr::liveCount(), before + 3);
     }
+    EXPECT_EQ(BStr::liveCount(), before);
+}
 
-    INSTANTIATE_TEST_SUITE_P(Pairs, StringCompare,
-                             ::testing::Values(CompareCase { u"", u"", 0 }, CompareCase { u" ", u"", 1 },
-                                               CompareCase { u"", u" ", -1 }, CompareCase { u"a", u"A", 1 },
-                                               CompareCase { u"All Good!", u"All Good!", 0 }));
+struct CompareCase {
+    const char16_t *left;
+    const char16_t *right;
+    int expected;
+};
+void PrintTo(const CompareCase &c, std::ostream *os)
+{
+    *os << '"' << QString::fromUtf16(c.left).toStdString() << "\" vs \""
+        << QString::fromUtf16(c.right).toStdString() << '"';
+}
+
+class StringCompare : public ::testing::TestWithParam<CompareCase>
+{
+};
+
+TEST_P(StringCompare, IsBinary)
+{
+    EXPECT_EQ(vbaStrCmp(GetParam().left, GetParam().right), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, StringCompare,
+                         ::testing::Values(CompareCase { u"", u"", 0 }, CompareCase { u" ", u"", 1 },
+                                           CompareCase { u"", u" ", -1 }, CompareCase { u"a", u"A", 1 },
+                                           CompareCase { u"All Good!", u"All Good!", 0 }));
 
 } // namespace
 } // namespace qv

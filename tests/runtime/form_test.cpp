@@ -7,140 +7,177 @@
 #include <QApplication>
 #include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 
-namespace qv {
-namespace {
+namespace qv
+{
+namespace
+{
 
-    constexpr std::array probeControls {
-        ControlRecord { .name = "Label1", .cls = ControlClass::of(BuiltinClass::Label), .left = 0, .top = 0,
-                        .width = 1500, .height = 300, .tabIndex = 0, .text = "Label1" },
-        ControlRecord { .name = "Text1", .cls = ControlClass::of(BuiltinClass::TextBox), .left = 0, .top = 300,
-                        .width = 1500, .height = 300, .tabIndex = 1, .text = "Text1" },
-    };
-    constexpr std::array failingControls {
-        ControlRecord { .name = "Label1", .cls = ControlClass::of(BuiltinClass::Label), .width = 1500, .height = 300 },
-        ControlRecord { .name = "Text1", .cls = ControlClass::of(BuiltinClass::TextBox), .width = 1500, .height = 300 },
-        ControlRecord { .name = "Missing1", .cls = ControlClass::activeX("Nowhere.Missing"), .width = 1500, .height = 300 },
-        ControlRecord { .name = "Command1", .cls = ControlClass::of(BuiltinClass::CommandButton), .width = 1500, .height = 300 },
-    };
-    constexpr FormDescription probeLayout { .name = "Probe", .caption = "Probe", .clientWidth = 3000, .clientHeight = 1500,
-                                            .controls = probeControls };
-    constexpr FormDescription failingLayout { .name = "Broken", .caption = "Broken", .clientWidth = 3000,
-                                              .clientHeight = 1500, .controls = failingControls };
+constexpr std::array probeControls {
+    ControlRecord { .name = "Label1",
+                    .cls = ControlClass::of(BuiltinClass::Label),
+                    .left = 0,
+                    .top = 0,
+                    .width = 1500,
+                    .height = 300,
+                    .tabIndex = 0,
+                    .text = "Label1" },
+    ControlRecord { .name = "Text1",
+                    .cls = ControlClass::of(BuiltinClass::TextBox),
+                    .left = 0,
+                    .top = 300,
+                    .width = 1500,
+                    .height = 300,
+                    .tabIndex = 1,
+                    .text = "Text1" },
+};
+constexpr std::array failingControls {
+    ControlRecord {
+        .name = "Label1", .cls = ControlClass::of(BuiltinClass::Label), .width = 1500, .height = 300 },
+    ControlRecord {
+        .name = "Text1", .cls = ControlClass::of(BuiltinClass::TextBox), .width = 1500, .height = 300 },
+    ControlRecord {
+        .name = "Missing1", .cls = ControlClass::activeX("Nowhere.Missing"), .width = 1500, .height = 300 },
+    ControlRecord { .name = "Command1",
+                    .cls = ControlClass::of(BuiltinClass::CommandButton),
+                    .width = 1500,
+                    .height = 300 },
+};
+constexpr FormDescription probeLayout {
+    .name = "Probe", .caption = "Probe", .clientWidth = 3000, .clientHeight = 1500, .controls = probeControls
+};
+constexpr FormDescription failingLayout { .name = "Broken",
+                                          .caption = "Broken",
+                                          .clientWidth = 3000,
+                                          .clientHeight = 1500,
+                                          .controls = failingControls };
 
-    class ProbeForm final : public Form {
-    public:
-        using Form::Form;
-        Status Text1(ObjRef<TextBox> &out) { return control("Text1", out); }
-        Status Nothing(ObjRef<TextBox> &out) { return control("Nothing1", out); }
-        Status Label1AsTextBox(ObjRef<TextBox> &out) { return control("Label1", out); }
-    };
+class ProbeForm final : public Form
+{
+public:
+    using Form::Form;
+    Status Text1(ObjRef<TextBox> &out) { return control("Text1", out); }
+    Status Nothing(ObjRef<TextBox> &out) { return control("Nothing1", out); }
+    Status Label1AsTextBox(ObjRef<TextBox> &out) { return control("Label1", out); }
+};
 
-    class FormObject : public ::testing::Test {
-    protected:
-        ~FormObject() override
-        {
-            form.reset();
-            runtime.reset();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        ProbeForm &make(const FormDescription &layout)
-        {
-            form = runtime->adoptForm(new ProbeForm(*runtime, layout));
-            return static_cast<ProbeForm &>(*form);
-        }
-
-        test::RecordingHost host;
-        std::unique_ptr<Runtime> runtime = std::make_unique<Runtime>(host);
-        ObjRef<Form> form;
-    };
-
-    struct ShowArguments {
-        const char *name;
-        Variant modal;
-        Variant owner;
-        Status expected;
-    };
-
-    class ShowArgument : public FormObject, public ::testing::WithParamInterface<ShowArguments> { };
-
-    TEST_P(ShowArgument, IsCheckedBeforeAnythingIsShown)
+class FormObject : public ::testing::Test
+{
+protected:
+    ~FormObject() override
     {
-        ProbeForm &probe = make(probeLayout);
-        EXPECT_EQ(probe.Show(GetParam().modal, GetParam().owner), GetParam().expected);
-        EXPECT_EQ(probe.isLoaded() && probe.window()->isVisible(), GetParam().expected == status::ok);
-    }
-
-    INSTANTIATE_TEST_SUITE_P(
-        Arguments, ShowArgument,
-        ::testing::Values(ShowArguments { "BothOmitted", Variant::missing(), Variant::missing(), status::ok },
-                          ShowArguments { "ModalZero", Variant::fromLong(0), Variant::missing(), status::ok },
-                          ShowArguments { "ModalTwo", Variant::fromLong(2), Variant::missing(), status::invalidProcedureCall },
-                          ShowArguments { "OwnerGiven", Variant::fromLong(0), Variant::fromLong(1), status::invalidProcedureCall }),
-        [](const auto &row) { return std::string(row.param.name); });
-
-    TEST_F(FormObject, ModalShowOfAVisibleFormFails)
-    {
-        ProbeForm &probe = make(probeLayout);
-        ASSERT_EQ(probe.Show(), status::ok);
-        EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::alreadyShownModally);
-    }
-
-    TEST_F(FormObject, ModalShowReturnsWhenHidden)
-    {
-        ProbeForm &probe = make(probeLayout);
-        QMetaObject::invokeMethod(qApp, [&] { probe.Hide(); }, Qt::QueuedConnection);
-        EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
-        EXPECT_FALSE(probe.window()->isVisible());
-        EXPECT_EQ(probe.window()->windowModality(), Qt::NonModal);
-    }
-
-    TEST_F(FormObject, ModalShowReturnsWhenUnloadedByCloseBox)
-    {
-        ProbeForm &probe = make(probeLayout);
-        QMetaObject::invokeMethod(qApp, [&] { probe.window()->close(); }, Qt::QueuedConnection);
-        EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
-        EXPECT_FALSE(probe.isLoaded());
-    }
-
-    TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
-    {
-        ProbeForm &probe = make(failingLayout);
-        EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::cannotCreateObject);
-        EXPECT_FALSE(probe.isLoaded());
+        form.reset();
+        runtime.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(runtime->liveControls(), 0);
-        const ErrorInfo info = runtime->takeErrorInfo();
-        ASSERT_TRUE(info.creation.has_value());
-        EXPECT_EQ(info.creation->controlName, QStringLiteral("Missing1"));
-        EXPECT_EQ(info.creation->className, QStringLiteral("Nowhere.Missing"));
-        EXPECT_FALSE(info.creation->reason.isEmpty());
+    }
+    ProbeForm &make(const FormDescription &layout)
+    {
+        form = runtime->adoptForm(new ProbeForm(*runtime, layout));
+        return static_cast<ProbeForm &>(*form);
     }
 
-    TEST_F(FormObject, ControlOfAnUnloadedFormFailsSafely)
-    {
-        ProbeForm &probe = make(probeLayout);
-        ObjRef<TextBox> text;
-        ASSERT_EQ(probe.Text1(text), status::ok);
-        probe.unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BStr value;
-        EXPECT_EQ(text->Text(value), status::objectUnloaded);
-        EXPECT_EQ(text->Text(u"x"), status::objectUnloaded);
-        EXPECT_EQ(text->refCount(), 1) << "the holder's reference keeps the object, not the window";
-    }
+    test::RecordingHost host;
+    std::unique_ptr<Runtime> runtime = std::make_unique<Runtime>(host);
+    ObjRef<Form> form;
+};
 
-    TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
-    {
-        ProbeForm &probe = make(probeLayout);
-        ObjRef<TextBox> text;
-        EXPECT_EQ(probe.Text1(text), status::ok);
-        EXPECT_TRUE(probe.isLoaded());
-        EXPECT_FALSE(probe.window()->isVisible()) << "loading does not show";
-        EXPECT_EQ(probe.Nothing(text), status::fail);
-        EXPECT_TRUE(runtime->takeErrorInfo().description.contains(QStringLiteral("Nothing1")));
-        EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
-    }
+struct ShowArguments {
+    const char *name;
+    Variant modal;
+    Variant owner;
+    Status expected;
+};
+void PrintTo(const ShowArguments &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ShowArgument : public FormObject, public ::testing::WithParamInterface<ShowArguments>
+{
+};
+
+TEST_P(ShowArgument, IsCheckedBeforeAnythingIsShown)
+{
+    ProbeForm &probe = make(probeLayout);
+    EXPECT_EQ(probe.Show(GetParam().modal, GetParam().owner), GetParam().expected);
+    EXPECT_EQ(probe.isLoaded() && probe.window()->isVisible(), GetParam().expected == status::ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ShowArgument,
+    ::testing::Values(ShowArguments { "BothOmitted", Variant::missing(), Variant::missing(), status::ok },
+                      ShowArguments { "ModalZero", Variant::fromLong(0), Variant::missing(), status::ok },
+                      ShowArguments { "ModalTwo", Variant::fromLong(2), Variant::missing(),
+                                      status::invalidProcedureCall },
+                      ShowArguments { "OwnerGiven", Variant::fromLong(0), Variant::fromLong(1),
+                                      status::invalidProcedureCall }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(FormObject, ModalShowOfAVisibleFormFails)
+{
+    ProbeForm &probe = make(probeLayout);
+    ASSERT_EQ(probe.Show(), status::ok);
+    EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::alreadyShownModally);
+}
+
+TEST_F(FormObject, ModalShowReturnsWhenHidden)
+{
+    ProbeForm &probe = make(probeLayout);
+    QMetaObject::invokeMethod(
+        qApp, [&] { probe.Hide(); }, Qt::QueuedConnection);
+    EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
+    EXPECT_FALSE(probe.window()->isVisible());
+    EXPECT_EQ(probe.window()->windowModality(), Qt::NonModal);
+}
+
+TEST_F(FormObject, ModalShowReturnsWhenUnloadedByCloseBox)
+{
+    ProbeForm &probe = make(probeLayout);
+    QMetaObject::invokeMethod(
+        qApp, [&] { probe.window()->close(); }, Qt::QueuedConnection);
+    EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
+    EXPECT_FALSE(probe.isLoaded());
+}
+
+TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
+{
+    ProbeForm &probe = make(failingLayout);
+    EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::cannotCreateObject);
+    EXPECT_FALSE(probe.isLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(runtime->liveControls(), 0);
+    const ErrorInfo info = runtime->takeErrorInfo();
+    ASSERT_TRUE(info.creation.has_value());
+    EXPECT_EQ(info.creation->controlName, QStringLiteral("Missing1"));
+    EXPECT_EQ(info.creation->className, QStringLiteral("Nowhere.Missing"));
+    EXPECT_FALSE(info.creation->reason.isEmpty());
+}
+
+TEST_F(FormObject, ControlOfAnUnloadedFormFailsSafely)
+{
+    ProbeForm &probe = make(probeLayout);
+    ObjRef<TextBox> text;
+    ASSERT_EQ(probe.Text1(text), status::ok);
+    probe.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    BStr value;
+    EXPECT_EQ(text->Text(value), status::objectUnloaded);
+    EXPECT_EQ(text->Text(u"x"), status::objectUnloaded);
+    EXPECT_EQ(text->refCount(), 1) << "the holder's reference keeps the object, not the window";
+}
+
+TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
+{
+    ProbeForm &probe = make(probeLayout);
+    ObjRef<TextBox> text;
+    EXPECT_EQ(probe.Text1(text), status::ok);
+    EXPECT_TRUE(probe.isLoaded());
+    EXPECT_FALSE(probe.window()->isVisible()) << "loading does not show";
+    EXPECT_EQ(probe.Nothing(text), status::fail);
+    EXPECT_TRUE(runtime->takeErrorInfo().description.contains(QStringLiteral("Nothing1")));
+    EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
+}
 
 } // namespace
 } // namespace qv

@@ -16,7 +16,8 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 bool save(QWidget *window, const QDir &dir, const char *name)
 {
@@ -29,7 +30,10 @@ bool save(QWidget *window, const QDir &dir, const char *name)
     return true;
 }
 
-void click(const qv::Form &form, std::string_view name) { qobject_cast<QAbstractButton *>(form.findControl(name)->widget())->click(); }
+void click(const qv::Form &form, std::string_view name)
+{
+    qobject_cast<QAbstractButton *>(form.findControl(name)->widget())->click();
+}
 
 } // namespace
 

@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-namespace qv::test {
+namespace qv::test
+{
 
 ProgramFixture::ProgramFixture()
     : runtime_(std::make_unique<Runtime>(host_))
     , state_(std::make_unique<ProgramState>())
-    , project_(std::make_unique<ProjectRecord>(ProjectRecord { quorvaneIdentity, form1Class(*state_), state_->form1 }))
+    , project_(std::make_unique<ProjectRecord>(
+          ProjectRecord { quorvaneIdentity, form1Class(*state_), state_->form1 }))
 {
 }
 
@@ -22,7 +24,10 @@ ProgramFixture::~ProgramFixture()
     settle();
 }
 
-void ProgramFixture::start() { runtime_->start(*project_); }
+void ProgramFixture::start()
+{
+    runtime_->start(*project_);
+}
 
 QAbstractButton *ProgramFixture::button(const Form &form, std::string_view name) const
 {
@@ -56,10 +61,19 @@ void ProgramFixture::clickTest(std::function<void()> whileShown)
     whileShownTimer_.stop();
 }
 
-void ProgramFixture::clickCloseForm() { QTest::mouseClick(button(form2(), "Command2"), Qt::LeftButton); }
+void ProgramFixture::clickCloseForm()
+{
+    QTest::mouseClick(button(form2(), "Command2"), Qt::LeftButton);
+}
 
-void ProgramFixture::closeShowcaseByCloseBox() { form2().window()->close(); }
+void ProgramFixture::closeShowcaseByCloseBox()
+{
+    form2().window()->close();
+}
 
-void ProgramFixture::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void ProgramFixture::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace qv::test

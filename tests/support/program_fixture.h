@@ -16,9 +16,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace qv::test {
+namespace qv::test
+{
 
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test
+{
 protected:
     ProgramFixture();
     ~ProgramFixture() override;

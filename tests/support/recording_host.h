@@ -7,16 +7,21 @@
 #include <optional>
 #include <vector>
 
-namespace qv::test {
+namespace qv::test
+{
 
 struct Report {
     QString title;
     QString text;
 };
 
-class RecordingHost final : public Host {
+class RecordingHost final : public Host
+{
 public:
-    void showErrorReport(const QString &title, const QString &text) override { reports.push_back({ title, text }); }
+    void showErrorReport(const QString &title, const QString &text) override
+    {
+        reports.push_back({ title, text });
+    }
     void endProcess(int status) override { exitStatus = status; }
 
     std::vector<Report> reports;

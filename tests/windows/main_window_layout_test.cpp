@@ -7,96 +7,110 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <array>
+#include <ostream>
 
-namespace qv::test {
-namespace {
+namespace qv::test
+{
+namespace
+{
 
-    class MainWindow : public ProgramFixture {
-    protected:
-        void SetUp() override { start(); }
-    };
+class MainWindow : public ProgramFixture
+{
+protected:
+    void SetUp() override { start(); }
+};
 
-    TEST_F(MainWindow, ShowsItsCaptionAndClientAreaInPixels)
-    {
-        const QWidget *window = form1().window();
-        ASSERT_TRUE(window->isVisible());
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane All Controls"));
-        EXPECT_EQ(window->size(), QSize(373, 57));
+TEST_F(MainWindow, ShowsItsCaptionAndClientAreaInPixels)
+{
+    const QWidget *window = form1().window();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane All Controls"));
+    EXPECT_EQ(window->size(), QSize(373, 57));
+}
+
+struct PlacedControl {
+    const char *name;
+    QRect pixels;
+    QString text;
+};
+void PrintTo(const PlacedControl &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class MainWindowControl : public MainWindow, public ::testing::WithParamInterface<PlacedControl>
+{
+};
+
+TEST_P(MainWindowControl, StandsAtItsStoredPlace)
+{
+    const Control *control = form1().findControl(GetParam().name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->widget()->geometry(), GetParam().pixels);
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(control->widget()))
+        shown = label->text();
+    else if (auto *button = qobject_cast<QPushButton *>(control->widget()))
+        shown = button->text();
+    else if (auto *edit = qobject_cast<QLineEdit *>(control->widget()))
+        shown = edit->text();
+    EXPECT_EQ(shown, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, MainWindowControl,
+    ::testing::Values(PlacedControl { "Text1", QRect(96, 32, 185, 21), QString() },
+                      PlacedControl { "Command2", QRect(288, 32, 81, 21), QStringLiteral("Exit") },
+                      PlacedControl { "Command1", QRect(8, 32, 81, 21), QStringLiteral("Test") },
+                      PlacedControl { "Label1", QRect(16, 8, 353, 17),
+                                      QStringLiteral("This program  tests if VB6 runtime is working.") }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(MainWindow, BannerIsCentredAndBold)
+{
+    auto *label = qobject_cast<QLabel *>(form1().findControl("Label1")->widget());
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
+}
+
+TEST_F(MainWindow, TabKeyFollowsTabIndexes)
+{
+    // Tab index 0 is the banner, which takes no focus; then Test, Exit, the text box, and round again.
+    QWidget *window = form1().window();
+    QWidget *test = button(form1(), "Command1");
+    const std::array<QWidget *, 4> expected { button(form1(), "Command2"),
+                                              form1().findControl("Text1")->widget(), test,
+                                              button(form1(), "Command2") };
+    test->setFocus();
+    for (QWidget *next : expected) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(window->focusWidget(), next) << qPrintable(window->focusWidget()->objectName());
     }
+}
 
-    struct PlacedControl {
-        const char *name;
-        QRect pixels;
-        QString text;
-    };
+class MainWindowLoad : public ProgramFixture
+{
+};
 
-    class MainWindowControl : public MainWindow, public ::testing::WithParamInterface<PlacedControl> { };
-
-    TEST_P(MainWindowControl, StandsAtItsStoredPlace)
-    {
-        const Control *control = form1().findControl(GetParam().name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->widget()->geometry(), GetParam().pixels);
-        QString shown;
-        if (auto *label = qobject_cast<QLabel *>(control->widget()))
-            shown = label->text();
-        else if (auto *button = qobject_cast<QPushButton *>(control->widget()))
-            shown = button->text();
-        else if (auto *edit = qobject_cast<QLineEdit *>(control->widget()))
-            shown = edit->text();
-        EXPECT_EQ(shown, GetParam().text);
-    }
-
-    INSTANTIATE_TEST_SUITE_P(
-        Controls, MainWindowControl,
-        ::testing::Values(PlacedControl { "Text1", QRect(96, 32, 185, 21), QString() },
-                          PlacedControl { "Command2", QRect(288, 32, 81, 21), QStringLiteral("Exit") },
-                          PlacedControl { "Command1", QRect(8, 32, 81, 21), QStringLiteral("Test") },
-                          PlacedControl { "Label1", QRect(16, 8, 353, 17),
-                                          QStringLiteral("This program  tests if VB6 runtime is working.") }),
-        [](const auto &row) { return std::string(row.param.name); });
-
-    TEST_F(MainWindow, BannerIsCentredAndBold)
-    {
-        auto *label = qobject_cast<QLabel *>(form1().findControl("Label1")->widget());
-        EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
-        EXPECT_TRUE(label->font().bold());
-        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
-    }
-
-    TEST_F(MainWindow, TabKeyFollowsTabIndexes)
-    {
-        // Tab index 0 is the banner, which takes no focus; then Test, Exit, the text box, and round again.
-        QWidget *window = form1().window();
-        QWidget *test = button(form1(), "Command1");
-        const std::array<QWidget *, 4> expected { button(form1(), "Command2"), form1().findControl("Text1")->widget(),
-                                                  test, button(form1(), "Command2") };
-        test->setFocus();
-        for (QWidget *next : expected) {
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(window->focusWidget(), next) << qPrintable(window->focusWidget()->objectName());
-        }
-    }
-
-    class MainWindowLoad : public ProgramFixture { };
-
-    TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
-    {
-        int clears = 0;
-        bool visibleWhenCleared = true;
-        runtime_->setFaultInjector([this, &clears, &visibleWhenCleared](const ComObject &object, std::string_view operation) {
+TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
+{
+    int clears = 0;
+    bool visibleWhenCleared = true;
+    runtime_->setFaultInjector(
+        [this, &clears, &visibleWhenCleared](const ComObject &object, std::string_view operation) {
             if (object.objectName() == QLatin1String("Text1") && operation == "Text" && form1().window()) {
                 ++clears;
                 visibleWhenCleared = form1().window()->isVisible();
             }
             return status::ok;
         });
-        start();
-        EXPECT_EQ(clears, 1);
-        EXPECT_FALSE(visibleWhenCleared);
-        EXPECT_EQ(text1(), QString());
-        EXPECT_EQ(form1().loadCount(), 1);
-    }
+    start();
+    EXPECT_EQ(clears, 1);
+    EXPECT_FALSE(visibleWhenCleared);
+    EXPECT_EQ(text1(), QString());
+    EXPECT_EQ(form1().loadCount(), 1);
+}
 
 } // namespace
 } // namespace qv::test

@@ -4,10 +4,12 @@
 #include "runtime/handler.h"
 #include "runtime/runtime.h"
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    constexpr QStringView wellThatWasFun = u"Well that was fun ....";
+namespace
+{
+constexpr QStringView wellThatWasFun = u"Well that was fun ....";
 }
 
 Form1::Form1(Runtime &runtime, ProgramState &state)
@@ -75,6 +77,9 @@ Status Form1::Command1_Click()
     });
 }
 
-Status Form1::Command2_Click() { vbaEnd(runtime()); }
+Status Form1::Command2_Click()
+{
+    vbaEnd(runtime());
+}
 
 } // namespace qv

@@ -4,9 +4,11 @@
 #include "runtime/form.h"
 #include "windows/program_state.h"
 
-namespace qv {
+namespace qv
+{
 
-class Form1 final : public Form {
+class Form1 final : public Form
+{
 public:
     Form1(Runtime &runtime, ProgramState &state);
 

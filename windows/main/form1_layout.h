@@ -1,7 +1,8 @@
 #pragma once
 #include "runtime/form_description.h"
 
-namespace qv {
+namespace qv
+{
 
 // The main window's stored layout.
 extern const FormDescription form1Layout;

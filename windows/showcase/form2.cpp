@@ -5,10 +5,12 @@
 #include "runtime/runtime.h"
 #include "windows/main/form1.h"
 
-namespace qv {
+namespace qv
+{
 
-namespace {
-    constexpr QStringView allGood = u"All Good! Looks like it is working.";
+namespace
+{
+constexpr QStringView allGood = u"All Good! Looks like it is working.";
 }
 
 Form2::Form2(Runtime &runtime, ProgramState &state)

@@ -4,9 +4,11 @@
 #include "runtime/form.h"
 #include "windows/program_state.h"
 
-namespace qv {
+namespace qv
+{
 
-class Form2 final : public Form {
+class Form2 final : public Form
+{
 public:
     Form2(Runtime &runtime, ProgramState &state);
 

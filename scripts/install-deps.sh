@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Quorvane needs: `run` to build and start it, `test` for the test suite too.
+# Packages already present are not fetched again.
+set -euo pipefail
+
+run_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation # stands in for the classic dialog face the stored layouts were drawn for
+)
+test_packages=(
+    googletest libgtest-dev libgmock-dev
+    xvfb xauth xdotool imagemagick python3-xlib # the real-display test
+)
+
+packages=("${run_packages[@]}")
+case "${1:-run}" in
+run) ;;
+test) packages+=("${test_packages[@]}") ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
