@@ -1,0 +1,12 @@
+#pragma once
+// Stands in for the tabbed dialog control: a tab widget whose tabs are named from the saved state.
+
+#include "controls/interface/control_library.h"
+
+namespace qv::tabdlg
+{
+
+// Saved state: "Tabs" (the number of tabs, 1 to 32) and "TabCaption(n)" for each tab.
+ControlLibrary::Creation createSSTab(std::span<const std::byte> settings, QWidget &container);
+
+} // namespace qv::tabdlg
