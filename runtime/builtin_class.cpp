@@ -1,22 +1,13 @@
 #include "builtin_class.h"
 
-#include <array>
+#include "manifest/manifest.h"
 
 namespace qv
 {
 
-namespace
-{
-constexpr std::array<std::string_view, 20> names {
-    "PictureBox",  "Label",   "TextBox",    "Frame",      "CommandButton", "CheckBox",     "OptionButton",
-    "ComboBox",    "ListBox", "HScrollBar", "VScrollBar", "Timer",         "DriveListBox", "DirListBox",
-    "FileListBox", "Shape",   "Line",       "Image",      "Data",          "OLE",
-};
-}
-
 std::string_view builtinClassName(BuiltinClass cls)
 {
-    return names.at(static_cast<std::size_t>(cls));
+    return manifest::builtinClasses()[static_cast<std::size_t>(cls)];
 }
 
 } // namespace qv

@@ -6,9 +6,10 @@
 namespace qv
 {
 
-Runtime::Runtime(Host &host)
+Runtime::Runtime(Host &host, QString moduleDirectory)
     : host_(host)
     , scale_(TwipsScale::ofScreen())
+    , modules_(std::move(moduleDirectory))
 {
 }
 

@@ -3,6 +3,7 @@
 // ends the run. One per process; tests make one per case with a recording host.
 
 #include "com_object.h"
+#include "control_modules.h"
 #include "error_info.h"
 #include "form.h"
 #include "host.h"
@@ -30,7 +31,8 @@ using FaultInjector = std::function<Status(const ComObject &object, std::string_
 class Runtime
 {
 public:
-    explicit Runtime(Host &host);
+    // Control library modules are looked for in moduleDirectory; the program passes its own, beside it.
+    explicit Runtime(Host &host, QString moduleDirectory = ControlModules::besideProgram());
     ~Runtime();
     Runtime(const Runtime &) = delete;
     Runtime &operator=(const Runtime &) = delete;
@@ -40,6 +42,7 @@ public:
     Host &host() const { return host_; }
     QString title() const;
     TwipsScale scale() const { return scale_; }
+    ControlModules &controlModules() { return modules_; }
 
     // Takes the first reference to a new form object; the runtime keeps it until the runtime goes away.
     ObjRef<Form> adoptForm(Form *form);
@@ -74,6 +77,7 @@ private:
     const ProjectRecord *project_ = nullptr;
     Form *startupForm_ = nullptr;
     TwipsScale scale_;
+    ControlModules modules_;
     std::vector<ObjRef<Form>> forms_;
     mutable ErrorInfo pendingInfo_;
     std::optional<RunTimeError> lastError_;

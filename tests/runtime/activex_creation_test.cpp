@@ -1,0 +1,256 @@
+// ActiveX classes created through the runtime from the modules as built, and every way that can fail.
+
+#include "controls/interface/settings_block.h"
+#include "manifest/manifest.h"
+#include "runtime/form.h"
+#include "runtime/runtime.h"
+#include "support/control_module.h"
+#include "support/recording_host.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <ostream>
+
+namespace qv::test
+{
+namespace
+{
+
+QString latin1(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A window of controls built at run time, with the storage its records point into.
+struct TestLayout {
+    std::deque<std::vector<std::byte>> blocks;
+    std::vector<ControlRecord> records;
+    FormDescription description {
+        .name = "Probe", .caption = "Probe", .clientWidth = 13530, .clientHeight = 9855
+    };
+
+    void add(std::string_view name, std::string_view progId, Twips left, Twips top, Twips width, Twips height,
+             std::vector<std::byte> block)
+    {
+        blocks.push_back(std::move(block));
+        records.push_back(ControlRecord { .name = name,
+                                          .cls = ControlClass::activeX(progId),
+                                          .left = left,
+                                          .top = top,
+                                          .width = width,
+                                          .height = height,
+                                          .settings = blocks.back() });
+        description.controls = records;
+    }
+};
+
+// A block of its own for each class: empty saved state, so each module shows its defaults.
+std::vector<std::byte> defaultBlock(const manifest::ClassRecord &c, Twips width, Twips height)
+{
+    if (c.progId == "ComCtl3.CoolBar") {
+        const auto b
+            = settings::makeNamedSettings<64>(std::array { settings::Property::integer("_cbwidth", width) });
+        return { b.begin(), b.end() };
+    }
+    const auto b = c.visible
+        ? settings::makeBlock<32>(settings::twipsToHimetric(width), settings::twipsToHimetric(height),
+                                  std::array<settings::Property, 0> {})
+        : settings::makeBlock<32>(1005, 1005, std::array<settings::Property, 0> {});
+    return { b.begin(), b.end() };
+}
+
+class ActiveXCreation : public ::testing::Test
+{
+protected:
+    ~ActiveXCreation() override
+    {
+        form.reset();
+        runtime.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void startRuntime(const QString &moduleDir) { runtime = std::make_unique<Runtime>(host, moduleDir); }
+    Form &makeForm(const FormDescription &description)
+    {
+        form = runtime->adoptForm(new Form(*runtime, description));
+        return *form;
+    }
+
+    RecordingHost host;
+    std::unique_ptr<Runtime> runtime;
+    ObjRef<Form> form;
+};
+
+TEST_F(ActiveXCreation, InstalledModulesAndManifestAgree)
+{
+    ControlModules modules(builtModuleDir());
+    EXPECT_TRUE(modules.unreadable().empty());
+    EXPECT_EQ(modules.modules().size(), manifest::libraries().size());
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        int declaredBy = 0;
+        for (const ModuleInfo &m : modules.modules()) {
+            if (const ModuleClass *mc = m.findClass(latin1(c.clsid))) {
+                ++declaredBy;
+                EXPECT_EQ(m.libraryFile, latin1(c.libraryFile)) << c.progId;
+                EXPECT_EQ(mc->progId, latin1(c.progId));
+                EXPECT_EQ(mc->visible, c.visible) << c.progId;
+            }
+        }
+        EXPECT_EQ(declaredBy, 1) << c.progId;
+    }
+    for (const ModuleInfo &m : modules.modules()) {
+        for (const ModuleClass &mc : m.classes)
+            EXPECT_NE(manifest::findClass(mc.progId.toStdString()), nullptr)
+                << qPrintable(mc.progId) << " is not in the manifest";
+    }
+}
+
+TEST_F(ActiveXCreation, CreatesEveryClassByProgrammaticIdentifier)
+{
+    startRuntime(builtModuleDir());
+    TestLayout layout;
+    int i = 0;
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        const auto left = static_cast<Twips>((i % 6) * 2200);
+        const auto top = static_cast<Twips>((i / 6) * 1500);
+        layout.add(c.instance, c.progId, left, top, 2000, 1200, defaultBlock(c, 2000, 1200));
+        ++i;
+    }
+    Form &probe = makeForm(layout.description);
+    ASSERT_EQ(probe.Show(), status::ok)
+        << qPrintable(runtime->takeErrorInfo().creation.value_or(CreationFailure {}).reason);
+    ASSERT_EQ(probe.controls().size(), 34u);
+    const QSize expectedSize = runtime->scale().toPixels(0, 0, 2000, 1200).size();
+    for (const auto &control : probe.controls()) {
+        const manifest::ClassRecord *c = manifest::findClass(control->record().cls.progId);
+        if (c->visible) {
+            ASSERT_NE(control->widget(), nullptr) << c->progId;
+            EXPECT_EQ(control->widget()->size(), expectedSize) << c->progId;
+            EXPECT_EQ(control->widget()->parentWidget(), probe.window()) << c->progId;
+        } else {
+            EXPECT_EQ(control->widget(), nullptr) << c->progId;
+            EXPECT_NE(control->object(), nullptr) << c->progId;
+        }
+    }
+}
+
+// The ways a class cannot be created, each set up in a copy of the installed modules.
+struct Failure {
+    const char *name;
+    const char *progId;
+    std::function<void(const QDir &)> breakInstallation;
+    const char *reason;
+    std::vector<unsigned char> block = {}; // empty: a well-formed one
+};
+void PrintTo(const Failure &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+void replaceWith(const QDir &dir, const char *module, const QString &source)
+{
+    QFile::remove(dir.filePath(QLatin1String(module)));
+    ASSERT_TRUE(QFile::copy(source, dir.filePath(QLatin1String(module))));
+}
+QString fake(const char *kind)
+{
+    return QStringLiteral(QUORVANE_TEST_FAKE_MODULE_DIR "/fake_%1.so").arg(QLatin1String(kind));
+}
+void writeBytes(const QDir &dir, const char *module, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(QLatin1String(module)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+class CreationFailure : public ActiveXCreation, public ::testing::WithParamInterface<Failure>
+{
+};
+
+TEST_P(CreationFailure, FailsWithItsReasonAndLeavesNothing)
+{
+    QTemporaryDir installed;
+    const QDir dir(installed.path());
+    for (const QString &file : QDir(builtModuleDir()).entryList({ QStringLiteral("*.so") }, QDir::Files))
+        ASSERT_TRUE(QFile::copy(QDir(builtModuleDir()).filePath(file), dir.filePath(file)));
+    GetParam().breakInstallation(dir);
+    startRuntime(dir.path());
+
+    const manifest::ClassRecord *c = manifest::findClass(GetParam().progId);
+    TestLayout layout;
+    std::vector<std::byte> block;
+    if (!GetParam().block.empty())
+        block = std::vector<std::byte>(
+            reinterpret_cast<const std::byte *>(GetParam().block.data()),
+            reinterpret_cast<const std::byte *>(GetParam().block.data() + GetParam().block.size()));
+    else if (c)
+        block = defaultBlock(*c, 2000, 1200);
+    layout.add("Victim1", GetParam().progId, 120, 120, 2000, 1200, block);
+
+    Form &probe = makeForm(layout.description);
+    EXPECT_EQ(probe.Show(), status::cannotCreateObject);
+    EXPECT_FALSE(probe.isLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(runtime->liveControls(), 0);
+
+    const ErrorInfo info = runtime->takeErrorInfo();
+    ASSERT_TRUE(info.creation.has_value());
+    EXPECT_EQ(info.creation->controlName, QStringLiteral("Victim1"));
+    EXPECT_EQ(info.creation->className, QLatin1String(GetParam().progId));
+    if (c) {
+        EXPECT_EQ(info.creation->clsid, latin1(c->clsid));
+        EXPECT_EQ(info.creation->libraryFile, latin1(c->libraryFile));
+    }
+    EXPECT_TRUE(info.creation->reason.contains(QLatin1String(GetParam().reason)))
+        << qPrintable(info.creation->reason);
+}
+
+const auto nothing = [](const QDir &) {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, CreationFailure,
+    ::testing::Values(
+        Failure { "ModuleRemoved", "MSCommLib.MSComm",
+                  [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("mscomm32.so"))); },
+                  "mscomm32.so is missing from" },
+        Failure { "ModuleIsGarbage", "MSCommLib.MSComm",
+                  [](const QDir &d) { writeBytes(d, "mscomm32.so", QByteArray(4096, '\x5a')); },
+                  "not a loadable control library" },
+        Failure { "ModuleTruncated", "MSCommLib.MSComm",
+                  [](const QDir &d) {
+                      QFile whole(d.filePath(QStringLiteral("mscomm32.so")));
+                      ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+                      const QByteArray head = whole.read(2000);
+                      whole.close();
+                      writeBytes(d, "mscomm32.so", head);
+                  },
+                  "not a loadable control library" },
+        Failure { "WrongVersion", "MSCommLib.MSComm",
+                  [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
+                  "type library version 1.0, the program needs 1.1" },
+        Failure { "ClassLeftOutOfMetadata", "MSMAPI.MAPIMessages",
+                  [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
+                  "does not provide the class" },
+        Failure { "MissingDependency", "PicClip.PictureClip",
+                  [](const QDir &d) { replaceWith(d, "picclp32.so", fake("needs_dependency")); },
+                  "libfake_dependency.so" },
+        Failure { "ModuleMakesNothing", "SysInfoLib.SysInfo",
+                  [](const QDir &d) { replaceWith(d, "sysinfo.so", fake("refuses")); },
+                  "could not make an instance: this test module makes no" },
+        Failure { "WindowForAnInvisibleClass", "MSWinsockLib.Winsock",
+                  [](const QDir &d) { replaceWith(d, "mswinsck.so", fake("windowed_invisible")); },
+                  "a windowed instance" },
+        Failure { "MalformedBlock",
+                  "TabDlg.SSTab",
+                  nothing,
+                  "marker",
+                  { 0x00, 0x43, 0x34, 0x12, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0 } },
+        Failure { "ShortBlock", "MSMask.MaskEdBox", nothing, "16-byte head", { 0x21, 0x43, 0x34, 0x12 } },
+        Failure { "NotInManifest", "Nowhere.Thing", nothing, "not in the control manifest" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace qv::test
