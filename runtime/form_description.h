@@ -26,6 +26,9 @@ struct ControlClass {
 
 enum class Alignment { Left, Right, Center };
 
+// A control that keeps to an edge of its window at the window's full width.
+enum class EdgeAlign { None, Top, Bottom };
+
 inline constexpr int noTabIndex = -1;
 
 struct ControlRecord {
@@ -43,6 +46,15 @@ struct ControlRecord {
     bool isDefault = false; // a command button that Enter presses
     int maxLength = 0; // a text box's length limit; 0 for none
     std::span<const std::byte> settings = {}; // an ActiveX control's stored-settings block
+    EdgeAlign align = EdgeAlign::None;
+    Twips x2 = 0; // a line's end point; its start is (left, top)
+    Twips y2 = 0;
+    int interval = 0; // a timer's interval in milliseconds; 0: it never fires
+    std::string_view connect = {}; // a data control's connection type
+    std::string_view databaseName = {};
+    std::string_view recordSource = {};
+    std::string_view oleClass = {}; // an OLE container's object class
+    std::span<const std::byte> oleObject = {}; // and its embedded object, a compound document
 };
 
 enum class StartUpPosition { Manual, CenterOwner, CenterScreen, WindowsDefault };

@@ -108,9 +108,16 @@ TEST_F(ActiveXCreation, InstalledModulesAndManifestAgree)
     }
 }
 
-TEST_F(ActiveXCreation, CreatesEveryClassByProgrammaticIdentifier)
+// The modules in the build tree, and as `cmake --install` lays them out beside the installed program.
+class EveryClass : public ActiveXCreation, public ::testing::WithParamInterface<const char *> { };
+
+TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
 {
-    startRuntime(builtModuleDir());
+    const QString moduleDir = QLatin1String(GetParam()) == QLatin1String("BuildTree")
+        ? builtModuleDir()
+        : QStringLiteral(QUORVANE_TEST_INSTALL_PREFIX "/" QUORVANE_TEST_CONTROLS_SUBDIR);
+    ASSERT_TRUE(QDir(moduleDir).exists()) << qPrintable(moduleDir);
+    startRuntime(moduleDir);
     TestLayout layout;
     int i = 0;
     for (const manifest::ClassRecord &c : manifest::classes()) {
@@ -136,6 +143,9 @@ TEST_F(ActiveXCreation, CreatesEveryClassByProgrammaticIdentifier)
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Trees, EveryClass, ::testing::Values("BuildTree", "Installed"),
+                         [](const auto &row) { return std::string(row.param); });
 
 // The ways a class cannot be created, each set up in a copy of the installed modules.
 struct Failure {

@@ -1,0 +1,32 @@
+#include "checked_state.h"
+
+namespace qv::settings {
+
+std::int32_t CheckedState::integer(QStringView name, std::int32_t fallback, std::int32_t min, std::int32_t max)
+{
+    if (const auto value = state_.integer(name)) {
+        if (*value >= min && *value <= max)
+            return *value;
+        refuse(QStringLiteral("%1 is %2, outside %3 to %4").arg(name).arg(*value).arg(min).arg(max));
+    } else if (state_.text(name)) {
+        refuse(QStringLiteral("%1 holds a text where a number belongs").arg(name));
+    }
+    return fallback;
+}
+
+QString CheckedState::text(QStringView name, const QString &fallback)
+{
+    if (auto value = state_.text(name))
+        return *value;
+    if (state_.integer(name))
+        refuse(QStringLiteral("%1 holds a number where a text belongs").arg(name));
+    return fallback;
+}
+
+void CheckedState::refuse(const QString &message)
+{
+    if (error_.isEmpty())
+        error_ = message;
+}
+
+} // namespace qv::settings

@@ -1,0 +1,40 @@
+#pragma once
+// Checked reads of a control's saved state. A stand-in refuses a value its control would not accept rather
+// than guess, so a damaged block fails the load with a message naming the property at fault. The first
+// fault is kept; later reads still answer with their fallbacks, so a stand-in can read everything first
+// and look once.
+
+#include "property_bag.h"
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+namespace qv::settings {
+
+class CheckedState {
+public:
+    explicit CheckedState(const PropertyBag &state)
+        : state_(state)
+    {
+    }
+
+    // The integer stored under name, or the fallback when absent; a text there, or a number outside
+    // [min, max], is a fault.
+    std::int32_t integer(QStringView name, std::int32_t fallback, std::int32_t min, std::int32_t max);
+    // A 0-or-1 property.
+    bool flag(QStringView name, bool fallback) { return integer(name, fallback ? 1 : 0, 0, 1) != 0; }
+    // The text stored under name, or the fallback when absent; a number there is a fault.
+    QString text(QStringView name, const QString &fallback);
+    // A fault only the caller can see, such as two properties that contradict each other.
+    void refuse(const QString &message);
+
+    bool ok() const { return error_.isEmpty(); }
+    const QString &error() const { return error_; }
+
+private:
+    const PropertyBag &state_;
+    QString error_;
+};
+
+} // namespace qv::settings
