@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libqt6charts6-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libqt6charts6-dev libgsf-1-dev
     fonts-liberation # stands in for the classic dialog face the stored layouts were drawn for
 )
 test_packages=(
