@@ -1,8 +1,10 @@
 #include "checked_state.h"
 
-namespace qv::settings {
+namespace qv::settings
+{
 
-std::int32_t CheckedState::integer(QStringView name, std::int32_t fallback, std::int32_t min, std::int32_t max)
+std::int32_t CheckedState::integer(QStringView name, std::int32_t fallback, std::int32_t min,
+                                   std::int32_t max)
 {
     if (const auto value = state_.integer(name)) {
         if (*value >= min && *value <= max)

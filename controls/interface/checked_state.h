@@ -10,9 +10,11 @@
 #include <QStringView>
 #include <cstdint>
 
-namespace qv::settings {
+namespace qv::settings
+{
 
-class CheckedState {
+class CheckedState
+{
 public:
     explicit CheckedState(const PropertyBag &state)
         : state_(state)

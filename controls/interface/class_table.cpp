@@ -1,9 +1,11 @@
 #include "class_table.h"
 
-namespace qv {
+namespace qv
+{
 
 ControlLibrary::Creation createFromTable(std::span<const ClassFactory> classes, QStringView libraryFile,
-                                         QStringView clsid, std::span<const std::byte> settings, QWidget &container)
+                                         QStringView clsid, std::span<const std::byte> settings,
+                                         QWidget &container)
 {
     for (const ClassFactory &entry : classes) {
         if (clsid.compare(entry.clsid, Qt::CaseInsensitive) == 0)

@@ -5,7 +5,8 @@
 
 #include <span>
 
-namespace qv {
+namespace qv
+{
 
 struct ClassFactory {
     QStringView clsid;
@@ -15,6 +16,7 @@ struct ClassFactory {
 // Makes an instance of the class with that CLSID (compared without regard to case, as the registry does), or
 // says that the library has no such class.
 ControlLibrary::Creation createFromTable(std::span<const ClassFactory> classes, QStringView libraryFile,
-                                         QStringView clsid, std::span<const std::byte> settings, QWidget &container);
+                                         QStringView clsid, std::span<const std::byte> settings,
+                                         QWidget &container);
 
 } // namespace qv

@@ -49,6 +49,10 @@ bool readPropertyBag(std::span<const std::byte> bytes, PropertyBag &out, QString
         return false;
     };
     std::uint32_t count = 0;
+    if (bytes.empty()) {
+        out = PropertyBag {}; // a control that saved nothing
+        return true;
+    }
     if (!r.u16(count))
         return fault(QStringLiteral("the property count is cut short"));
     PropertyBag bag;

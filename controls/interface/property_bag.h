@@ -3,7 +3,7 @@
 //
 // Encoding, little-endian: u16 count, then per property: u8 name length, the name (ASCII letters, digits,
 // '_', '(', ')'), u8 type (1: i32 value; 2: u16 length and that many Latin-1 bytes). Whatever follows the
-// last property is padding.
+// last property is padding. A state of no bytes at all holds no properties.
 
 #include <QString>
 #include <array>
@@ -83,6 +83,8 @@ public:
     }
     constexpr void bag(std::span<const Property> properties)
     {
+        if (properties.empty())
+            return; // nothing saved: the head alone, or zeros, read as no properties
         u16(static_cast<std::uint32_t>(properties.size()));
         for (const Property &p : properties) {
             if (p.name.empty() || p.name.size() > 255)

@@ -109,7 +109,9 @@ TEST_F(ActiveXCreation, InstalledModulesAndManifestAgree)
 }
 
 // The modules in the build tree, and as `cmake --install` lays them out beside the installed program.
-class EveryClass : public ActiveXCreation, public ::testing::WithParamInterface<const char *> { };
+class EveryClass : public ActiveXCreation, public ::testing::WithParamInterface<const char *>
+{
+};
 
 TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
 {
@@ -130,12 +132,14 @@ TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
     ASSERT_EQ(probe.Show(), status::ok)
         << qPrintable(runtime->takeErrorInfo().creation.value_or(CreationFailure {}).reason);
     ASSERT_EQ(probe.controls().size(), 34u);
-    const QSize expectedSize = runtime->scale().toPixels(0, 0, 2000, 1200).size();
     for (const auto &control : probe.controls()) {
         const manifest::ClassRecord *c = manifest::findClass(control->record().cls.progId);
         if (c->visible) {
             ASSERT_NE(control->widget(), nullptr) << c->progId;
-            EXPECT_EQ(control->widget()->size(), expectedSize) << c->progId;
+            const ControlRecord &r = control->record();
+            EXPECT_EQ(control->widget()->geometry(),
+                      runtime->scale().toPixels(r.left, r.top, r.width, r.height))
+                << c->progId;
             EXPECT_EQ(control->widget()->parentWidget(), probe.window()) << c->progId;
         } else {
             EXPECT_EQ(control->widget(), nullptr) << c->progId;

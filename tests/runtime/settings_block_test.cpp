@@ -35,6 +35,15 @@ TEST(SettingsBlockHead, RoundTripsThroughTheReader)
     EXPECT_EQ(static_cast<unsigned char>(bytes[3]), 0x12u);
 }
 
+TEST(SettingsBlockHead, AloneIsAControlThatSavedNothing)
+{
+    constexpr auto bytes = makeBlock<16>(1005, 1005, std::array<Property, 0> {});
+    Block block;
+    QString error;
+    ASSERT_TRUE(readBlock(bytes, block, error)) << qPrintable(error);
+    EXPECT_TRUE(block.state.entries().empty());
+}
+
 TEST(NamedSettings, HoldsTheCoolBarKeys)
 {
     constexpr auto bytes = makeNamedSettings<464>(
@@ -93,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed { "NegativeExtent",
                     { 0x21, 0x43, 0x34, 0x12, 8, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 0, 0 },
                     "negative" },
-        Malformed { "NoPropertyCount", head({}), "count is cut short" },
+        Malformed { "HalfAPropertyCount", head({ 1 }), "count is cut short" },
         Malformed { "NameRunsPastEnd", head({ 1, 0, 200, 'A' }), "runs past the end" },
         Malformed { "BadNameCharacter", head({ 1, 0, 1, '%', 1, 0, 0, 0, 0 }), "not allowed" },
         Malformed { "UnknownType", head({ 1, 0, 1, 'A', 7 }), "unknown type 7" },

@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "control_module.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -8,8 +9,8 @@
 namespace qv::test
 {
 
-ProgramFixture::ProgramFixture()
-    : runtime_(std::make_unique<Runtime>(host_))
+ProgramFixture::ProgramFixture(const QString &moduleDir)
+    : runtime_(std::make_unique<Runtime>(host_, moduleDir.isEmpty() ? builtModuleDir() : moduleDir))
     , state_(std::make_unique<ProgramState>())
     , project_(std::make_unique<ProjectRecord>(
           ProjectRecord { quorvaneIdentity, form1Class(*state_), state_->form1 }))

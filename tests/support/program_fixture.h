@@ -22,7 +22,8 @@ namespace qv::test
 class ProgramFixture : public ::testing::Test
 {
 protected:
-    ProgramFixture();
+    // The program with its control modules in moduleDir (the build tree's by default).
+    explicit ProgramFixture(const QString &moduleDir = {});
     ~ProgramFixture() override;
 
     // Starts the program; a fault injector set before this sees the start-up too.

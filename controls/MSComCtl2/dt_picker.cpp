@@ -1,0 +1,41 @@
+#include "dt_picker.h"
+#include "saved_state.h"
+
+#include "controls/interface/settings_block.h"
+
+#include <QDateEdit>
+#include <QLocale>
+
+namespace qv::mscomctl2
+{
+
+namespace
+{
+QString dateFormat(bool longDate)
+{
+    QString format = QLocale().dateFormat(longDate ? QLocale::LongFormat : QLocale::ShortFormat);
+    // The picker always shows the year in full; a locale's short form may cut it to two digits.
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+} // namespace
+
+ControlLibrary::Creation createDTPicker(std::span<const std::byte> settings, QWidget &container)
+{
+    settings::Block block;
+    QString error;
+    if (!settings::readBlock(settings, block, error))
+        return { nullptr, error };
+    SavedState state(block.state);
+    const bool longDate = state.integer(u"Format", 0, 1, 1) == 0;
+    if (state.failed())
+        return { nullptr, state.fault() };
+
+    auto *picker = new QDateEdit(QDate::currentDate(), &container);
+    picker->setDisplayFormat(dateFormat(longDate));
+    picker->setCalendarPopup(true);
+    return { picker, {} };
+}
+
+} // namespace qv::mscomctl2

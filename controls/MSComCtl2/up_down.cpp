@@ -1,0 +1,89 @@
+#include "up_down.h"
+#include "saved_state.h"
+
+#include "controls/interface/settings_block.h"
+
+#include <QBoxLayout>
+#include <QToolButton>
+#include <algorithm>
+#include <limits>
+
+namespace qv::mscomctl2
+{
+
+namespace
+{
+constexpr int lowest = std::numeric_limits<int>::min();
+constexpr int highest = std::numeric_limits<int>::max();
+
+QToolButton *arrowButton(Qt::ArrowType arrow, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+} // namespace
+
+UpDownControl::UpDownControl(Range range, int value, Qt::Orientation orientation, QWidget *parent)
+    : QFrame(parent)
+    , range_(range)
+    , value_(value)
+{
+    const bool vertical = orientation == Qt::Vertical;
+    // The button toward Max comes first: on top, or on the right when the pair lies across.
+    auto *layout = new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::RightToLeft, this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QToolButton *towardMax = arrowButton(vertical ? Qt::UpArrow : Qt::RightArrow, this);
+    QToolButton *towardMin = arrowButton(vertical ? Qt::DownArrow : Qt::LeftArrow, this);
+    layout->addWidget(towardMax);
+    layout->addWidget(towardMin);
+    connect(towardMax, &QToolButton::clicked, this, [this] { step(true); });
+    connect(towardMin, &QToolButton::clicked, this, [this] { step(false); });
+}
+
+void UpDownControl::step(bool towardMax)
+{
+    const long long low = std::min(range_.min, range_.max);
+    const long long high = std::max(range_.min, range_.max);
+    const long long sign = (range_.max >= range_.min) == towardMax ? 1 : -1;
+    long long next = value_ + sign * range_.increment;
+    if (next > high)
+        next = range_.wrap ? low : high;
+    else if (next < low)
+        next = range_.wrap ? high : low;
+    if (next != value_) {
+        value_ = static_cast<int>(next);
+        emit valueChanged(value_);
+    }
+}
+
+ControlLibrary::Creation createUpDown(std::span<const std::byte> settings, QWidget &container)
+{
+    settings::Block block;
+    QString error;
+    if (!settings::readBlock(settings, block, error))
+        return { nullptr, error };
+    SavedState state(block.state);
+    UpDownControl::Range range;
+    range.min = state.integer(u"Min", lowest, highest, 0);
+    range.max = state.integer(u"Max", lowest, highest, 10);
+    range.increment = state.integer(u"Increment", 1, highest, 1);
+    range.wrap = state.flag(u"Wrap", false);
+    const int value = state.integer(u"Value", lowest, highest, range.min);
+    if (value < std::min(range.min, range.max) || value > std::max(range.min, range.max))
+        state.fail(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
+                       .arg(value)
+                       .arg(range.min)
+                       .arg(range.max));
+    const bool horizontal = state.integer(u"Orientation", 0, 1, 0) == 1;
+    if (state.failed())
+        return { nullptr, state.fault() };
+
+    return { new UpDownControl(range, value, horizontal ? Qt::Horizontal : Qt::Vertical, &container), {} };
+}
+
+} // namespace qv::mscomctl2

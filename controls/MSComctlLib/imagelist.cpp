@@ -1,0 +1,21 @@
+#include "imagelist.h"
+#include "saved_state.h"
+
+namespace qv::mscomctl
+{
+
+ControlLibrary::Creation createImageList(std::span<const std::byte> settings, QWidget &container)
+{
+    SavedState state(settings);
+    const int width = state.integer(u"ImageWidth", 16, 1, 256);
+    const int height = state.integer(u"ImageHeight", 16, 1, 256);
+    if (!state.ok())
+        return { nullptr, state.error() };
+
+    auto *imageList = new QObject(&container);
+    imageList->setProperty("ImageWidth", width);
+    imageList->setProperty("ImageHeight", height);
+    return { imageList, {} };
+}
+
+} // namespace qv::mscomctl

@@ -1,0 +1,37 @@
+#include "statusbar.h"
+#include "saved_state.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QStringList>
+
+namespace qv::mscomctl
+{
+
+namespace
+{
+// A new panel of the control is one inch wide before it holds any text.
+constexpr int panelMinimumWidth = 96;
+} // namespace
+
+ControlLibrary::Creation createStatusBar(std::span<const std::byte> settings, QWidget &container)
+{
+    SavedState state(settings);
+    const int panels = state.integer(u"Panels", 1, 1, 16);
+    QStringList texts;
+    for (int panel = 1; panel <= panels; ++panel)
+        texts << state.text(QStringLiteral("PanelText(%1)").arg(panel), {});
+    if (!state.ok())
+        return { nullptr, state.error() };
+
+    auto *statusBar = new QStatusBar(&container);
+    for (const QString &text : texts) {
+        auto *label = new QLabel(text, statusBar);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(panelMinimumWidth);
+        statusBar->addWidget(label);
+    }
+    return { statusBar, {} };
+}
+
+} // namespace qv::mscomctl

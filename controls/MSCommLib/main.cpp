@@ -1,0 +1,31 @@
+// MSCOMM32.OCX: the serial communications control.
+
+#include "mscomm.h"
+
+#include "controls/interface/class_table.h"
+
+#include <array>
+
+namespace qv::mscommlib
+{
+
+constexpr std::array classes {
+    ClassFactory { u"{648A5600-2C6E-101B-82B6-000000000014}", createMSComm },
+};
+
+class MSCommLibrary final : public QObject, public ControlLibrary
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MSCOMM32.json")
+    Q_INTERFACES(qv::ControlLibrary)
+
+public:
+    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    {
+        return createFromTable(classes, u"MSCOMM32.OCX", clsid, settings, container);
+    }
+};
+
+} // namespace qv::mscommlib
+
+#include "main.moc"

@@ -1,0 +1,13 @@
+#pragma once
+// Stands in for the data combo with no data source: a combo box with an empty list, showing its text.
+
+#include "controls/interface/control_library.h"
+
+namespace qv::msdatalist
+{
+
+// Saved state: "Text" (what the edit box shows, default empty) and "Style" (0 drop-down combo, 1 simple
+// combo, 2 drop-down list; default 0). A drop-down list has no edit box, so it shows no text.
+ControlLibrary::Creation createDataCombo(std::span<const std::byte> settings, QWidget &container);
+
+} // namespace qv::msdatalist

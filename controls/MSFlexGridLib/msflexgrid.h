@@ -1,0 +1,13 @@
+#pragma once
+// Stands in for the flex grid: a read-only grid whose fixed rows and columns are grey heading cells.
+
+#include "controls/interface/control_library.h"
+
+namespace qv::msflexgrid
+{
+
+// Saved state: "Rows" and "Cols" (1 to 4096, default 2 each), "FixedRows" and "FixedCols" (default 1 each,
+// and fewer than Rows and Cols, so that at least one row and one column hold data).
+ControlLibrary::Creation createMSFlexGrid(std::span<const std::byte> settings, QWidget &container);
+
+} // namespace qv::msflexgrid

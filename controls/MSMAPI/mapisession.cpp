@@ -1,0 +1,31 @@
+#include "mapisession.h"
+
+#include "controls/interface/checked_state.h"
+#include "controls/interface/settings_block.h"
+
+namespace qv::msmapi
+{
+
+ControlLibrary::Creation createMAPISession(std::span<const std::byte> settings, QWidget &container)
+{
+    settings::Block block;
+    QString error;
+    if (!settings::readBlock(settings, block, error))
+        return { nullptr, error };
+    settings::CheckedState state(block.state);
+    const bool downloadMail = state.flag(u"DownloadMail", true);
+    const bool logonUI = state.flag(u"LogonUI", true);
+    const bool newSession = state.flag(u"NewSession", false);
+    const QString userName = state.text(u"UserName", {});
+    if (!state.ok())
+        return { nullptr, state.error() };
+
+    auto *session = new QObject(&container);
+    session->setProperty("DownloadMail", downloadMail);
+    session->setProperty("LogonUI", logonUI);
+    session->setProperty("NewSession", newSession);
+    session->setProperty("UserName", userName);
+    return { session, {} };
+}
+
+} // namespace qv::msmapi

@@ -1,0 +1,47 @@
+#include "winsock.h"
+
+#include "controls/interface/checked_state.h"
+#include "controls/interface/settings_block.h"
+
+#include <QUrl>
+
+namespace qv::mswinsock
+{
+
+namespace
+{
+
+bool isHost(const QString &host)
+{
+    QUrl url;
+    url.setHost(host, QUrl::StrictMode);
+    return url.isValid() && !url.host().isEmpty();
+}
+
+} // namespace
+
+ControlLibrary::Creation createWinsock(std::span<const std::byte> settings, QWidget &container)
+{
+    settings::Block block;
+    QString error;
+    if (!settings::readBlock(settings, block, error))
+        return { nullptr, error };
+    settings::CheckedState state(block.state);
+    const int protocol = state.integer(u"Protocol", 0, 0, 1);
+    const QString remoteHost = state.text(u"RemoteHost", {});
+    const int remotePort = state.integer(u"RemotePort", 0, 0, 65535);
+    const int localPort = state.integer(u"LocalPort", 0, 0, 65535);
+    if (!remoteHost.isEmpty() && !isHost(remoteHost))
+        state.refuse(QStringLiteral("RemoteHost \"%1\" is not a host name or address").arg(remoteHost));
+    if (!state.ok())
+        return { nullptr, state.error() };
+
+    auto *winsock = new QObject(&container);
+    winsock->setProperty("Protocol", protocol);
+    winsock->setProperty("RemoteHost", remoteHost);
+    winsock->setProperty("RemotePort", remotePort);
+    winsock->setProperty("LocalPort", localPort);
+    return { winsock, {} };
+}
+
+} // namespace qv::mswinsock

@@ -1,0 +1,38 @@
+#pragma once
+// A small, strict reader for the rich-text (RTF) documents a rich text box saves: groups, control words,
+// \'hh escapes in code page 1252, the font table, \f, \fs, \par and plain text. Anything it cannot read
+// with certainty is refused with a message naming the offset and the fault, rather than shown wrongly.
+
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace qv::richtextlib
+{
+
+inline constexpr qsizetype maxDocumentLength = 32 * 1024;
+inline constexpr int maxGroupDepth = 16;
+
+struct CharacterFormat {
+    QString face; // empty when the document selects no font
+    int halfPoints = 24; // the size RTF assumes until \fs says otherwise
+    friend bool operator==(const CharacterFormat &, const CharacterFormat &) = default;
+};
+
+struct TextRun {
+    QString text;
+    CharacterFormat format;
+};
+
+struct Paragraph {
+    std::vector<TextRun> runs;
+};
+
+struct RichTextDocument {
+    std::vector<Paragraph> paragraphs;
+};
+
+// Reads the document; false with a message when it is malformed or uses what this reader does not know.
+bool readRichText(QStringView rtf, RichTextDocument &out, QString &error);
+
+} // namespace qv::richtextlib

@@ -1,0 +1,290 @@
+// The second common controls module: each class made from a block of its own, malformed blocks refused.
+
+#include "controls/interface/settings_block.h"
+#include "support/control_module.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QFrame>
+#include <QScrollBar>
+#include <QToolButton>
+#include <ostream>
+
+namespace qv::test
+{
+namespace
+{
+
+// Each row of a data-driven test is named after its case.
+constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
+
+using settings::makeBlock;
+using settings::Property;
+
+constexpr QStringView animation = u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}";
+constexpr QStringView upDown = u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}";
+constexpr QStringView monthView = u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}";
+constexpr QStringView dtPicker = u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}";
+constexpr QStringView flatScrollBar = u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}";
+
+constexpr std::array<Property, 0> noState {};
+
+// The first N bytes of a block: a block cut short inside its saved state.
+template<std::size_t N, std::size_t M>
+constexpr std::array<std::byte, N> firstBytes(const std::array<std::byte, M> &block)
+{
+    std::array<std::byte, N> out {};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = block[i];
+    return out;
+}
+
+// --- Each class from its own block -------------------------------------------------------------------
+
+constexpr auto opaqueAnimation = makeBlock<40>(1508, 1296, std::array { Property::integer("BackStyle", 1) });
+constexpr auto upDownAtThree = makeBlock<84>(
+    423, 2884,
+    std::array { Property::integer("Min", 0), Property::integer("Max", 10), Property::integer("Value", 3) });
+constexpr auto defaultUpDown = makeBlock<84>(423, 2884, noState);
+constexpr auto mondayMonthView = makeBlock<160>(
+    4763, 4180, std::array { Property::integer("StartOfWeek", 2), Property::integer("ShowWeekNumbers", 1) });
+constexpr auto longDatePicker = makeBlock<128>(5530, 556, std::array { Property::integer("Format", 0) });
+constexpr auto scrollBarAtTwenty
+    = makeBlock<92>(7223, 556,
+                    std::array { Property::integer("Max", 50), Property::integer("Value", 20),
+                                 Property::integer("LargeChange", 10) });
+constexpr auto defaultScrollBar = makeBlock<92>(7223, 556, noState);
+
+void isAnEmptyOpaqueFrame(QObject *made)
+{
+    auto *frame = qobject_cast<QFrame *>(made);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_NE(frame->frameShape(), QFrame::NoFrame);
+    EXPECT_TRUE(frame->findChildren<QWidget *>().isEmpty());
+    EXPECT_TRUE(frame->autoFillBackground());
+}
+
+void arrowsOf(QObject *made, Qt::ArrowType first, Qt::ArrowType second)
+{
+    const QList<QToolButton *> buttons = made->findChildren<QToolButton *>();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[0]->arrowType(), first);
+    EXPECT_EQ(buttons[1]->arrowType(), second);
+}
+
+void isAnUpDownAtThree(QObject *made)
+{
+    arrowsOf(made, Qt::UpArrow, Qt::DownArrow);
+    EXPECT_EQ(made->property("value").toInt(), 3);
+}
+
+void isAnUpDownAtZero(QObject *made)
+{
+    arrowsOf(made, Qt::UpArrow, Qt::DownArrow);
+    EXPECT_EQ(made->property("value").toInt(), 0);
+}
+
+void isAMondayCalendarWithWeekNumbers(QObject *made)
+{
+    auto *calendar = qobject_cast<QCalendarWidget *>(made);
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    EXPECT_EQ(calendar->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+}
+
+void isALongDateOfTodayWithACalendar(QObject *made)
+{
+    const QDate today = QDate::currentDate();
+    auto *picker = qobject_cast<QDateEdit *>(made);
+    ASSERT_NE(picker, nullptr);
+    EXPECT_TRUE(picker->calendarPopup());
+    // Made just before: it may have been yesterday then.
+    EXPECT_TRUE(picker->date() == today || picker->date() == today.addDays(-1));
+    // The long date names the month and gives the year in full.
+    EXPECT_TRUE(picker->text().contains(QLocale().monthName(picker->date().month())))
+        << qPrintable(picker->text());
+    EXPECT_TRUE(picker->text().contains(QString::number(picker->date().year())))
+        << qPrintable(picker->text());
+}
+
+void isAHorizontalScrollBarAtTwenty(QObject *made)
+{
+    auto *bar = qobject_cast<QScrollBar *>(made);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+    EXPECT_EQ(bar->maximum(), 50);
+    EXPECT_EQ(bar->value(), 20);
+    EXPECT_EQ(bar->pageStep(), 10);
+}
+
+void isAHorizontalScrollBarAtZero(QObject *made)
+{
+    auto *bar = qobject_cast<QScrollBar *>(made);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+struct MadeClass {
+    const char *name;
+    QStringView clsid;
+    std::span<const std::byte> block;
+    void (*check)(QObject *made);
+};
+
+void PrintTo(const MadeClass &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const MadeClass madeClasses[] = {
+    { "Animation", animation, opaqueAnimation, isAnEmptyOpaqueFrame },
+    { "UpDown", upDown, upDownAtThree, isAnUpDownAtThree },
+    { "UpDownWithNoSavedState", upDown, defaultUpDown, isAnUpDownAtZero },
+    { "MonthView", monthView, mondayMonthView, isAMondayCalendarWithWeekNumbers },
+    { "DTPicker", dtPicker, longDatePicker, isALongDateOfTodayWithACalendar },
+    { "FlatScrollBar", flatScrollBar, scrollBarAtTwenty, isAHorizontalScrollBarAtTwenty },
+    { "FlatScrollBarWithNoSavedState", flatScrollBar, defaultScrollBar, isAHorizontalScrollBarAtZero },
+};
+
+class MSComCtl2Class : public ::testing::TestWithParam<MadeClass>
+{
+};
+
+TEST_P(MSComCtl2Class, IsMadeFromItsBlockAsAChildOfTheContainer)
+{
+    QWidget container;
+    const ControlLibrary::Creation made
+        = loadModule("mscomct2")->create(GetParam().clsid, GetParam().block, container);
+    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
+    EXPECT_EQ(made.object->parent(), &container);
+    GetParam().check(made.object);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachClass, MSComCtl2Class, ::testing::ValuesIn(madeClasses), rowName);
+
+// --- The up-down's arrows ----------------------------------------------------------------------------
+
+constexpr auto upDownAtMax = makeBlock<84>(
+    423, 2884,
+    std::array { Property::integer("Min", 0), Property::integer("Max", 10), Property::integer("Value", 10) });
+constexpr auto wrappingUpDownAtMax
+    = makeBlock<84>(423, 2884,
+                    std::array { Property::integer("Max", 10), Property::integer("Value", 10),
+                                 Property::integer("Wrap", 1) });
+constexpr auto reversedUpDown
+    = makeBlock<84>(423, 2884,
+                    std::array { Property::integer("Min", 10), Property::integer("Max", 0),
+                                 Property::integer("Value", 5), Property::integer("Increment", 2) });
+
+struct ArrowClick {
+    const char *name;
+    std::span<const std::byte> block;
+    Qt::ArrowType arrow;
+    int valueAfter;
+};
+
+void PrintTo(const ArrowClick &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const ArrowClick arrowClicks[] = {
+    { "UpStepsByOne", upDownAtThree, Qt::UpArrow, 4 },
+    { "DownStepsByOne", upDownAtThree, Qt::DownArrow, 2 },
+    { "UpStopsAtMax", upDownAtMax, Qt::UpArrow, 10 },
+    { "UpWrapsPastMaxToMin", wrappingUpDownAtMax, Qt::UpArrow, 0 },
+    { "UpCountsDownWhenMinIsAboveMax", reversedUpDown, Qt::UpArrow, 3 },
+};
+
+class MSComCtl2UpDownArrow : public ::testing::TestWithParam<ArrowClick>
+{
+};
+
+TEST_P(MSComCtl2UpDownArrow, StepsTheValue)
+{
+    QWidget container;
+    const ControlLibrary::Creation made = loadModule("mscomct2")->create(upDown, GetParam().block, container);
+    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
+    for (QToolButton *button : made.object->findChildren<QToolButton *>()) {
+        if (button->arrowType() == GetParam().arrow)
+            button->click();
+    }
+    EXPECT_EQ(made.object->property("value").toInt(), GetParam().valueAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, MSComCtl2UpDownArrow, ::testing::ValuesIn(arrowClicks), rowName);
+
+// --- Malformed blocks ----------------------------------------------------------------------------------
+
+constexpr auto wrongMarker = [] {
+    auto block = makeBlock<40>(1508, 1296, noState);
+    block[0] = std::byte { 0 };
+    return block;
+}();
+constexpr std::array<std::byte, 10> cutInTheHead {};
+constexpr auto cutInTheState = firstBytes<24>(upDownAtThree);
+constexpr auto eighthDayOfWeek
+    = makeBlock<160>(4763, 4180, std::array { Property::integer("StartOfWeek", 8) });
+constexpr auto formatAsText = makeBlock<128>(5530, 556, std::array { Property::string("Format", "short") });
+constexpr auto unknownFormat = makeBlock<128>(5530, 556, std::array { Property::integer("Format", 3) });
+constexpr auto zeroIncrement = makeBlock<84>(423, 2884, std::array { Property::integer("Increment", 0) });
+constexpr auto valuePastMax
+    = makeBlock<84>(423, 2884, std::array { Property::integer("Max", 10), Property::integer("Value", 11) });
+constexpr auto minAboveMax
+    = makeBlock<92>(7223, 556, std::array { Property::integer("Min", 60), Property::integer("Max", 50) });
+constexpr auto negativeExtent = makeBlock<92>(-5, 556, noState);
+
+struct MalformedBlock {
+    const char *name;
+    QStringView clsid;
+    std::span<const std::byte> block;
+    const char *fault; // a part of the message
+};
+
+void PrintTo(const MalformedBlock &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const MalformedBlock malformedBlocks[] = {
+    { "WrongMarker", animation, wrongMarker, "not the marker 0x12344321" },
+    { "CutInTheHead", upDown, cutInTheHead, "shorter than its 16-byte head" },
+    { "CutInTheSavedState", upDown, cutInTheState, "runs past the end" },
+    { "NegativeExtent", flatScrollBar, negativeExtent, "negative" },
+    { "StartOfWeekPastSaturday", monthView, eighthDayOfWeek, "StartOfWeek is 8" },
+    { "FormatAsText", dtPicker, formatAsText, "Format is text" },
+    { "UnknownFormat", dtPicker, unknownFormat, "Format is 3" },
+    { "ZeroIncrement", upDown, zeroIncrement, "Increment is 0" },
+    { "ValuePastMax", upDown, valuePastMax, "Value is 11" },
+    { "ScrollBarMinAboveMax", flatScrollBar, minAboveMax, "Min (60) is above Max (50)" },
+};
+
+class MSComCtl2Refusal : public ::testing::TestWithParam<MalformedBlock>
+{
+};
+
+TEST_P(MSComCtl2Refusal, GivesNoObjectAndAMessageNamingTheFault)
+{
+    QWidget container;
+    const ControlLibrary::Creation made
+        = loadModule("mscomct2")->create(GetParam().clsid, GetParam().block, container);
+    EXPECT_EQ(made.object, nullptr);
+    EXPECT_TRUE(made.error.contains(QLatin1String(GetParam().fault))) << qPrintable(made.error);
+    EXPECT_TRUE(container.children().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFault, MSComCtl2Refusal, ::testing::ValuesIn(malformedBlocks), rowName);
+
+TEST(MSComCtl2Module, RefusesAClassOfAnotherLibrary)
+{
+    QWidget container;
+    const ControlLibrary::Creation made
+        = loadModule("mscomct2")->create(u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}", defaultUpDown, container);
+    EXPECT_EQ(made.object, nullptr);
+    EXPECT_TRUE(made.error.contains(QStringLiteral("MSCOMCT2.OCX has no class"))) << qPrintable(made.error);
+}
+
+} // namespace
+} // namespace qv::test
