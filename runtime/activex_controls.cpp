@@ -1,6 +1,7 @@
 #include "activex_controls.h"
 #include "control_modules.h"
 #include "form.h"
+#include "placement.h"
 #include "runtime.h"
 
 #include "manifest/manifest.h"
@@ -106,7 +107,7 @@ Status createActiveXControl(Form &form, const ControlRecord &record, QWidget &co
     }
     made.object->setObjectName(failure.controlName);
     if (widget)
-        widget->setGeometry(runtime.scale().toPixels(record.left, record.top, record.width, record.height));
+        widget->setGeometry(placement(record, container, runtime.scale()));
     out = ObjRef<Control>(new Control(form, record, made.object));
     return status::ok;
 }

@@ -1,99 +1,104 @@
 #include "builtin_controls.h"
+#include "builtin_makers.h"
 #include "form.h"
+#include "ole/ole_container.h"
+#include "placement.h"
 #include "runtime.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QWidget>
 
 namespace qv
 {
 
 namespace
 {
-QString latin1(std::string_view text)
+// The class's widget or plain object inside the container; null, with the reason, for a class that cannot
+// be made.
+QObject *makeBuiltinObject(Form &form, const ControlRecord &record, QWidget &container, QString &reason)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-Qt::Alignment toQt(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case Alignment::Left:
-        break;
+    switch (record.cls.builtin) {
+    case BuiltinClass::PictureBox:
+        return makePictureBox(container);
+    case BuiltinClass::Label:
+        return makeLabel(record, container);
+    case BuiltinClass::TextBox:
+        return makeTextBox(record, container);
+    case BuiltinClass::Frame:
+        return makeFrame(record, container);
+    case BuiltinClass::CommandButton:
+        return makeCommandButton(form, record, container);
+    case BuiltinClass::CheckBox:
+        return makeCheckBox(record, container);
+    case BuiltinClass::OptionButton:
+        return makeOptionButton(record, container);
+    case BuiltinClass::ComboBox:
+        return makeComboBox(record, container);
+    case BuiltinClass::ListBox:
+        return makeListBox(container);
+    case BuiltinClass::HScrollBar:
+        return makeScrollBar(Qt::Horizontal, container);
+    case BuiltinClass::VScrollBar:
+        return makeScrollBar(Qt::Vertical, container);
+    case BuiltinClass::Timer:
+        return makeTimer(record, container);
+    case BuiltinClass::DriveListBox:
+        return makeDriveListBox(container);
+    case BuiltinClass::DirListBox:
+        return makeDirListBox(container);
+    case BuiltinClass::FileListBox:
+        return makeFileListBox(container);
+    case BuiltinClass::Shape:
+        return makeShape(container);
+    case BuiltinClass::Line:
+        return makeLine(record, form.runtime().scale(), container);
+    case BuiltinClass::Image:
+        return makeImage(container);
+    case BuiltinClass::Data:
+        return makeDataControl(record, container);
+    case BuiltinClass::OLE:
+        return makeOleContainer(record, container, reason);
     }
-    return Qt::AlignLeft | Qt::AlignTop;
+    reason = QStringLiteral("the class is not built in yet.");
+    return nullptr;
 }
 
-QWidget *makeTextBox(const ControlRecord &record, QWidget &container)
+// The one place a built-in control's widget gets its position and size.
+QRect builtinPlacement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale)
 {
-    auto *edit = new QLineEdit(latin1(record.text), &container);
-    if (record.maxLength > 0)
-        edit->setMaxLength(record.maxLength);
-    edit->setCursorPosition(0);
-    return edit;
-}
-
-QWidget *makeCommandButton(Form &form, const ControlRecord &record, QWidget &container)
-{
-    auto *button = new QPushButton(latin1(record.text), &container);
-    button->setDefault(record.isDefault);
-    button->setAutoDefault(true);
-    QObject::connect(button, &QPushButton::clicked, button,
-                     [&form, name = record.name] { form.runtime().dispatchEvent(form, name, Event::Click); });
-    return button;
-}
-
-QWidget *makeLabel(const ControlRecord &record, QWidget &container)
-{
-    auto *label = new QLabel(latin1(record.text), &container);
-    label->setAlignment(toQt(record.alignment));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    if (record.cls.builtin == BuiltinClass::Line)
+        return lineBounds(record, scale);
+    return placement(record, container, scale);
 }
 } // namespace
 
 Status createBuiltinControl(Form &form, const ControlRecord &record, QWidget &container, ObjRef<Control> &out)
 {
-    QWidget *widget = nullptr;
-    switch (record.cls.builtin) {
-    case BuiltinClass::TextBox:
-        widget = makeTextBox(record, container);
-        break;
-    case BuiltinClass::CommandButton:
-        widget = makeCommandButton(form, record, container);
-        break;
-    case BuiltinClass::Label:
-        widget = makeLabel(record, container);
-        break;
-    default: {
-        const QString name = latin1(record.name);
-        const QString cls = latin1(builtinClassName(record.cls.builtin));
-        return form.runtime().fail(
-            status::cannotCreateObject, QStringLiteral("%1: %2 could not be created.").arg(name, cls),
-            CreationFailure { name, cls, {}, {}, QStringLiteral("the class is not built in yet.") });
+    QString reason;
+    QObject *object = makeBuiltinObject(form, record, container, reason);
+    if (!object) {
+        const QString name = storedText(record.name);
+        const QString cls = storedText(builtinClassName(record.cls.builtin));
+        return form.runtime().fail(status::cannotCreateObject,
+                                   QStringLiteral("%1: %2 could not be created.").arg(name, cls),
+                                   CreationFailure { name, cls, {}, {}, reason });
     }
+    object->setObjectName(storedText(record.name));
+    // A class without a window (the timer) has neither a place nor a font.
+    if (auto *widget = qobject_cast<QWidget *>(object)) {
+        widget->setGeometry(builtinPlacement(record, container, form.runtime().scale()));
+        if (record.font)
+            widget->setFont(toQFont(*record.font));
     }
-    widget->setObjectName(latin1(record.name));
-    widget->setGeometry(
-        form.runtime().scale().toPixels(record.left, record.top, record.width, record.height));
-    if (record.font)
-        widget->setFont(toQFont(*record.font));
 
     switch (record.cls.builtin) {
     case BuiltinClass::TextBox:
-        out = ObjRef<Control>(new TextBox(form, record, widget));
+        out = ObjRef<Control>(new TextBox(form, record, object));
         break;
     case BuiltinClass::CommandButton:
-        out = ObjRef<Control>(new CommandButton(form, record, widget));
+        out = ObjRef<Control>(new CommandButton(form, record, object));
         break;
     default:
-        out = ObjRef<Control>(new Control(form, record, widget));
+        out = ObjRef<Control>(new Control(form, record, object));
         break;
     }
     return status::ok;

@@ -67,7 +67,12 @@ public:
     Status injectedFault(const ComObject &object, std::string_view operation) const;
 
     int liveControls() const { return liveControls_; }
-    void noteControlCreated() { ++liveControls_; }
+    int controlsCreated() const { return controlsCreated_; } // over the whole run
+    void noteControlCreated()
+    {
+        ++liveControls_;
+        ++controlsCreated_;
+    }
     void noteControlDestroyed() { --liveControls_; }
 
 private:
@@ -84,6 +89,7 @@ private:
     std::optional<int> exitStatus_;
     FaultInjector faultInjector_;
     int liveControls_ = 0;
+    int controlsCreated_ = 0;
 };
 
 // Ends the program at once with exit status 0.

@@ -1,0 +1,35 @@
+#pragma once
+// Reads the names in a directory on a thread of its own, so that a huge, slow or unreadable directory never
+// holds up the window that lists it. Names are read as raw bytes and shown as far as they decode: a name that
+// is not valid UTF-8 keeps its readable part, with replacement characters for the rest.
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <thread>
+
+namespace qv
+{
+
+class DirectoryReader final : public QObject
+{
+public:
+    enum class Entries { Files, Directories };
+    using Delivery = std::function<void(const QStringList &names)>;
+
+    // Takes over `directory`, an open descriptor (-1: nothing to read, nothing delivered), and reads its
+    // visible entries of one kind; `deliver` gets them sorted, once, on this object's thread, unless this
+    // object goes first.
+    DirectoryReader(int directory, Entries entries, Delivery deliver, QObject &owner);
+    // Stops the reading between two entries and waits for the thread.
+    ~DirectoryReader() override;
+
+    // The current directory opened for reading, or -1 when it cannot be (gone, or not readable).
+    static int openCurrentDirectory();
+
+private:
+    Delivery deliver_;
+    std::jthread worker_;
+};
+
+} // namespace qv

@@ -1,0 +1,104 @@
+// The file-system lists: drives, directories and files, each read once when the window loads, as the
+// classic controls are until they are refreshed. The directory and file lists open the current directory at
+// the load and read it on a thread of their own (DirectoryReader), filling in when the names arrive.
+
+#include "builtin_directory_reader.h"
+#include "builtin_makers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QListView>
+#include <QStorageInfo>
+#include <QStringListModel>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace qv
+{
+
+namespace
+{
+// The directories from the root down to `directory`, in that order.
+QStringList pathFromRoot(const QString &directory)
+{
+    QStringList chain { directory };
+    for (QString parent = QFileInfo(directory).path(); parent != chain.front();
+         parent = QFileInfo(parent).path())
+        chain.prepend(parent);
+    return chain;
+}
+} // namespace
+
+// The mounted volumes that can be read, the current directory's selected (the root's when it has none).
+QWidget *makeDriveListBox(QWidget &container)
+{
+    auto *drives = new QComboBox(&container);
+    drives->setEditable(false);
+    QStorageInfo current(QDir::currentPath());
+    if (!current.isValid())
+        current = QStorageInfo::root();
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        // A mounted single file (as containers mount their configuration) is not a volume to browse.
+        if (!volume.isValid() || !volume.isReady() || !QFileInfo(volume.rootPath()).isDir())
+            continue;
+        const QString name = volume.name();
+        drives->addItem(name.isEmpty() ? volume.rootPath()
+                                       : QStringLiteral("%1 [%2]").arg(volume.rootPath(), name),
+                        volume.rootPath());
+    }
+    drives->setCurrentIndex(drives->findData(current.rootPath()));
+    return drives;
+}
+
+// The current directory's path from the root down, opened and the current one selected, then its
+// subdirectories under it once they are read. A current directory that no longer exists shows nothing.
+QWidget *makeDirListBox(QWidget &container)
+{
+    auto *tree = new QTreeWidget(&container);
+    tree->setHeaderHidden(true);
+    tree->setRootIsDecorated(false);
+    tree->setItemsExpandable(false);
+    tree->setUniformRowHeights(true);
+    const QString current = QDir::currentPath();
+    if (current.isEmpty())
+        return tree;
+
+    const QIcon openFolder = tree->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    QTreeWidgetItem *here = nullptr;
+    for (const QString &directory : pathFromRoot(current)) {
+        here = here ? new QTreeWidgetItem(here, { QFileInfo(directory).fileName() })
+                    : new QTreeWidgetItem(tree, { directory });
+        here->setIcon(0, openFolder);
+        here->setExpanded(true);
+    }
+    tree->setCurrentItem(here);
+
+    const QIcon closedFolder = tree->style()->standardIcon(QStyle::SP_DirClosedIcon);
+    // The items belong to the tree, as the reader does: the reader never outlives `here`.
+    new DirectoryReader(
+        DirectoryReader::openCurrentDirectory(), DirectoryReader::Entries::Directories,
+        [here, closedFolder](const QStringList &names) {
+            for (const QString &name : names) {
+                auto *subdirectory = new QTreeWidgetItem(here, { name });
+                subdirectory->setIcon(0, closedFolder);
+            }
+        },
+        *tree);
+    return tree;
+}
+
+// The current directory's files, once they are read.
+QWidget *makeFileListBox(QWidget &container)
+{
+    auto *view = new QListView(&container);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto *files = new QStringListModel(view);
+    view->setModel(files);
+    new DirectoryReader(
+        DirectoryReader::openCurrentDirectory(), DirectoryReader::Entries::Files,
+        [files](const QStringList &names) { files->setStringList(names); }, *view);
+    return view;
+}
+
+} // namespace qv
