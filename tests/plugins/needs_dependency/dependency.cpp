@@ -1,2 +1,5 @@
 // A library the module below needs and that is never installed beside it.
-int fakeDependencyAnswer() { return 42; }
+int fakeDependencyAnswer()
+{
+    return 42;
+}

@@ -1,0 +1,216 @@
+#include "compound_document.h"
+
+#include <QLoggingCategory>
+
+// The individual headers, not <gsf/gsf.h>: that one brings in GIO, whose "signals" members collide with Qt's
+// keyword of that name.
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-utils.h>
+
+#include <mutex>
+
+namespace qv::ole
+{
+
+namespace
+{
+Q_LOGGING_CATEGORY(lcGsf, "quorvane.ole.gsf", QtWarningMsg)
+
+struct GObjectUnref {
+    void operator()(void *object) const { g_object_unref(object); }
+};
+template<class T> using GsfPtr = std::unique_ptr<T, GObjectUnref>;
+
+// libgsf's types are GObject classes: each instance struct begins with its parent's, so a pointer to one is
+// a pointer to the other. libgsf's own cast macros are C casts with a run-time check we do not need.
+template<class To, class From> To *as(From *object)
+{
+    return reinterpret_cast<To *>(object);
+}
+
+const guint8 *asGuint8(const std::byte *bytes)
+{
+    return reinterpret_cast<const guint8 *>(bytes);
+}
+
+// Once per process: libgsf's types, and its complaints about damaged documents routed to a logging
+// category instead of standard error; the reader reports every fault itself.
+void initialiseGsf()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gsf_init();
+        g_log_set_handler(
+            "libgsf:msole", static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
+            [](const gchar *, GLogLevelFlags, const gchar *message, gpointer) { qCDebug(lcGsf) << message; },
+            nullptr);
+    });
+}
+
+QString takeMessage(GError *error, const char *fallback)
+{
+    QString text = QString::fromUtf8(error ? error->message : fallback);
+    if (error)
+        g_error_free(error);
+    return text;
+}
+
+QString outputFault(GsfOutput *output)
+{
+    const GError *error = gsf_output_error(output);
+    return error ? QString::fromUtf8(error->message) : QStringLiteral("libgsf gives no reason");
+}
+} // namespace
+
+QString classIdText(const ClassId &id)
+{
+    const auto b = [&id](std::size_t i) { return std::to_integer<unsigned>(id[i]); };
+    const auto hex = [](unsigned v, int digits) {
+        return QStringLiteral("%1").arg(v, digits, 16, QLatin1Char('0')).toUpper();
+    };
+    QString text = QStringLiteral("{%1-%2-%3-")
+                       .arg(hex(b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24, 8), hex(b(4) | b(5) << 8, 4),
+                            hex(b(6) | b(7) << 8, 4));
+    for (std::size_t i = 8; i < 16; ++i) {
+        if (i == 10)
+            text += QLatin1Char('-');
+        text += hex(b(i), 2);
+    }
+    return text + QLatin1Char('}');
+}
+
+QString printableStreamName(std::string_view name)
+{
+    QString text;
+    for (const char c : name) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20)
+            text += QStringLiteral("\\%1").arg(code);
+        else
+            text += QLatin1Char(c);
+    }
+    return text;
+}
+
+bool writeCompoundDocument(const ClassId &rootClass, std::span<const NamedStream> streams,
+                           std::vector<std::byte> &out, QString &error)
+{
+    initialiseGsf();
+    GsfPtr<GsfOutput> sink(gsf_output_memory_new());
+    GsfPtr<GsfOutfile> document(gsf_outfile_msole_new_full(sink.get(), 512, 64));
+    if (!document) {
+        error = QStringLiteral("libgsf cannot start a compound document with 512-byte sectors");
+        return false;
+    }
+    if (!gsf_outfile_msole_set_class_id(as<GsfOutfileMSOle>(document.get()), asGuint8(rootClass.data()))) {
+        error = QStringLiteral("libgsf does not take the root class %1").arg(classIdText(rootClass));
+        return false;
+    }
+    for (const NamedStream &stream : streams) {
+        const std::string name(stream.name);
+        GsfPtr<GsfOutput> child(gsf_outfile_new_child(document.get(), name.c_str(), FALSE));
+        if (!child) {
+            error = QStringLiteral("libgsf cannot add the stream %1").arg(printableStreamName(stream.name));
+            return false;
+        }
+        const bool written
+            = gsf_output_write(child.get(), stream.bytes.size(), asGuint8(stream.bytes.data()));
+        if (!gsf_output_close(child.get()) || !written) {
+            error = QStringLiteral("the stream %1 cannot be written: %2")
+                        .arg(printableStreamName(stream.name), outputFault(child.get()));
+            return false;
+        }
+    }
+    // Closing the document writes its directory and allocation tables, and closes the sink as well.
+    if (!gsf_output_close(as<GsfOutput>(document.get()))) {
+        error = QStringLiteral("the compound document cannot be finished: %1")
+                    .arg(outputFault(as<GsfOutput>(document.get())));
+        return false;
+    }
+    const gsf_off_t size = gsf_output_size(sink.get());
+    const guint8 *bytes = gsf_output_memory_get_bytes(as<GsfOutputMemory>(sink.get()));
+    if (size < 0 || (size > 0 && !bytes)) {
+        error = QStringLiteral("libgsf gives no bytes for the finished compound document");
+        return false;
+    }
+    const auto *first = reinterpret_cast<const std::byte *>(bytes);
+    out.assign(first, first + size);
+    return true;
+}
+
+struct CompoundDocumentReader::Handles {
+    GsfPtr<GsfInput> source;
+    GsfPtr<GsfInfile> document;
+};
+
+CompoundDocumentReader::CompoundDocumentReader() = default;
+CompoundDocumentReader::~CompoundDocumentReader() = default;
+
+bool CompoundDocumentReader::open(std::span<const std::byte> document, QString &error)
+{
+    initialiseGsf();
+    handles_ = std::make_unique<Handles>();
+    // A view of the caller's bytes, not a copy: libgsf never writes through it, and does not free it.
+    handles_->source.reset(
+        gsf_input_memory_new(asGuint8(document.data()), static_cast<gsf_off_t>(document.size()), FALSE));
+    if (!handles_->source) {
+        error = QStringLiteral("the compound document cannot be opened: libgsf takes no input of %1 bytes")
+                    .arg(document.size());
+        return false;
+    }
+    GError *fault = nullptr;
+    handles_->document.reset(gsf_infile_msole_new(handles_->source.get(), &fault));
+    if (!handles_->document) {
+        error = QStringLiteral("the compound document cannot be opened: %1")
+                    .arg(takeMessage(fault, "libgsf gives no reason"));
+        return false;
+    }
+    if (fault)
+        g_error_free(fault);
+    return true;
+}
+
+bool CompoundDocumentReader::rootClass(ClassId &out, QString &error) const
+{
+    if (!handles_ || !handles_->document
+        || !gsf_infile_msole_get_class_id(as<GsfInfileMSOle>(handles_->document.get()),
+                                          reinterpret_cast<guint8 *>(out.data()))) {
+        error = QStringLiteral("the compound document's root entry gives no class identity");
+        return false;
+    }
+    return true;
+}
+
+bool CompoundDocumentReader::readStream(std::string_view name, std::size_t expectedSize,
+                                        std::vector<std::byte> &out, QString &error) const
+{
+    const QString shown = printableStreamName(name);
+    if (!handles_ || !handles_->document) {
+        error = QStringLiteral("the stream %1 cannot be read: the compound document is not open").arg(shown);
+        return false;
+    }
+    const std::string key(name);
+    GsfPtr<GsfInput> stream(gsf_infile_child_by_name(handles_->document.get(), key.c_str()));
+    if (!stream) {
+        error = QStringLiteral("the stream %1 is missing").arg(shown);
+        return false;
+    }
+    const gsf_off_t size = gsf_input_size(stream.get());
+    if (size < 0 || static_cast<std::size_t>(size) != expectedSize) {
+        error
+            = QStringLiteral("the stream %1 is %2 bytes long, not %3").arg(shown).arg(size).arg(expectedSize);
+        return false;
+    }
+    out.assign(expectedSize, std::byte { 0 });
+    if (expectedSize > 0
+        && !gsf_input_read(stream.get(), expectedSize, reinterpret_cast<guint8 *>(out.data()))) {
+        error = QStringLiteral("the stream %1 cannot be read: its sectors are damaged or missing").arg(shown);
+        return false;
+    }
+    return true;
+}
+
+} // namespace qv::ole

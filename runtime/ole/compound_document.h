@@ -1,0 +1,57 @@
+#pragma once
+// Compound documents (OLE structured storage) through libgsf: a root storage with a class identity and flat
+// streams, written into memory and read back from memory.
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace qv::ole
+{
+
+// A class identity as the document stores it: the first three fields little-endian, then eight bytes.
+using ClassId = std::array<std::byte, 16>;
+
+// "{0003000A-0000-0000-C000-000000000046}"
+QString classIdText(const ClassId &id);
+
+// A stream's name for a message: a leading control character shown as "\1" or "\2".
+QString printableStreamName(std::string_view name);
+
+struct NamedStream {
+    std::string_view name;
+    std::span<const std::byte> bytes;
+};
+
+// 512-byte sectors and 64-byte mini sectors, the classic layout every OLE reader accepts. Streams are stored
+// in the order given. False, with the reason, when libgsf refuses.
+bool writeCompoundDocument(const ClassId &rootClass, std::span<const NamedStream> streams,
+                           std::vector<std::byte> &out, QString &error);
+
+// Reads one compound document held in memory; the bytes must outlive the reader.
+class CompoundDocumentReader
+{
+public:
+    CompoundDocumentReader();
+    ~CompoundDocumentReader();
+    CompoundDocumentReader(const CompoundDocumentReader &) = delete;
+    CompoundDocumentReader &operator=(const CompoundDocumentReader &) = delete;
+
+    bool open(std::span<const std::byte> document, QString &error);
+    bool rootClass(ClassId &out, QString &error) const;
+    // The stream's bytes, provided it exists and is exactly expectedSize long; nothing larger is ever
+    // allocated, whatever the document claims.
+    bool readStream(std::string_view name, std::size_t expectedSize, std::vector<std::byte> &out,
+                    QString &error) const;
+
+private:
+    struct Handles;
+    std::unique_ptr<Handles> handles_;
+};
+
+} // namespace qv::ole
