@@ -14,7 +14,7 @@ constexpr QStringView allGood = u"All Good! Looks like it is working.";
 }
 
 Form2::Form2(Runtime &runtime, ProgramState &state)
-    : Form(runtime, form2Layout)
+    : Form(runtime, form2Layout())
     , state_(state)
 {
 }

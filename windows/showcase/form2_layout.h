@@ -5,6 +5,6 @@ namespace qv
 {
 
 // The showcase window's stored layout.
-extern const FormDescription form2Layout;
+const FormDescription &form2Layout();
 
 } // namespace qv
