@@ -2,8 +2,16 @@
 
 #include "cool_bar.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::comctl3
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{38911D92-E448-11D0-84A3-00DD01104159}", createCoolBar },
+};
 
 class ComCtl3Library final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class ComCtl3Library final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{38911D92-E448-11D0-84A3-00DD01104159}")
-            return createCoolBar(settings, container);
-        return { nullptr, QStringLiteral("COMCT332.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"COMCT332.OCX", clsid, settings, container);
     }
 };
 

@@ -1,7 +1,6 @@
 #include "inet.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -26,11 +25,7 @@ bool isTransferUrl(const QString &text)
 
 ControlLibrary::Creation createInet(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int protocol = state.integer(u"Protocol", 1, 0, 5);
     const int accessType = state.integer(u"AccessType", 0, 0, 2);
     const int requestTimeout = state.integer(u"RequestTimeout", 60, 0, 3600);

@@ -2,8 +2,16 @@
 
 #include "mm_control.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::mci
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{C1A8AF25-1257-101B-8FB0-0020AF039CA3}", createMMControl },
+};
 
 class MCILibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class MCILibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{C1A8AF25-1257-101B-8FB0-0020AF039CA3}")
-            return createMMControl(settings, container);
-        return { nullptr, QStringLiteral("MCI32.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MCI32.OCX", clsid, settings, container);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "adodc.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,16 +56,14 @@ QToolButton *moveButton(Move move, const QString &name, QWidget &control)
 
 ControlLibrary::Creation createAdodc(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    if (block.state.integer(u"Caption"))
-        return { nullptr, QStringLiteral("Caption is stored as a number where a text belongs") };
+    settings::CheckedBlock state(settings);
+    const QString captionText = state.text(u"Caption", {});
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     auto *control = new QWidget(&container);
     // The caption sits on the window colour, left-aligned beside the backward buttons.
-    auto *caption = new QLabel(block.state.text(u"Caption").value_or(QString()), control);
+    auto *caption = new QLabel(captionText, control);
     caption->setAutoFillBackground(true);
     caption->setBackgroundRole(QPalette::Base);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

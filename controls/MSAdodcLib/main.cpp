@@ -2,8 +2,16 @@
 
 #include "adodc.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::msadodc
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{67397AA3-7FB1-11D0-B148-00A0C922E820}", createAdodc },
+};
 
 class MSAdodcLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class MSAdodcLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{67397AA3-7FB1-11D0-B148-00A0C922E820}")
-            return createAdodc(settings, container);
-        return { nullptr, QStringLiteral("MSADODC.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSADODC.OCX", clsid, settings, container);
     }
 };
 

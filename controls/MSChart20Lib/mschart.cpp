@@ -1,7 +1,6 @@
 #include "mschart.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -62,11 +61,7 @@ QChart *makeChart(int rows, int columns, bool showLegend, const QString &title)
 
 ControlLibrary::Creation createMSChart(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int rows = state.integer(u"RowCount", 5, 1, 100);
     const int columns = state.integer(u"ColumnCount", 4, 1, 16);
     const bool showLegend = state.flag(u"ShowLegend", true);

@@ -1,7 +1,6 @@
 #include "dt_picker.h"
-#include "saved_state.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QDateEdit>
 #include <QLocale>
@@ -23,14 +22,10 @@ QString dateFormat(bool longDate)
 
 ControlLibrary::Creation createDTPicker(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    SavedState state(block.state);
-    const bool longDate = state.integer(u"Format", 0, 1, 1) == 0;
-    if (state.failed())
-        return { nullptr, state.fault() };
+    settings::CheckedBlock state(settings);
+    const bool longDate = state.integer(u"Format", 1, 0, 1) == 0;
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     auto *picker = new QDateEdit(QDate::currentDate(), &container);
     picker->setDisplayFormat(dateFormat(longDate));

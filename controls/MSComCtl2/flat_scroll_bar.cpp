@@ -1,7 +1,6 @@
 #include "flat_scroll_bar.h"
-#include "saved_state.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -76,27 +75,23 @@ void FlatScrollBar::paintEvent(QPaintEvent *event)
 
 ControlLibrary::Creation createFlatScrollBar(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    SavedState state(block.state);
-    const bool horizontal = state.integer(u"Orientation", 0, 1, 1) == 1;
-    const bool flat = state.integer(u"Appearance", 0, 1, 1) == 1;
-    const int min = state.integer(u"Min", -32768, 32767, 0);
-    const int max = state.integer(u"Max", -32768, 32767, 100);
+    settings::CheckedBlock state(settings);
+    const bool horizontal = state.integer(u"Orientation", 1, 0, 1) == 1;
+    const bool flat = state.integer(u"Appearance", 1, 0, 1) == 1;
+    const int min = state.integer(u"Min", 0, -32768, 32767);
+    const int max = state.integer(u"Max", 100, -32768, 32767);
     if (min > max)
-        state.fail(QStringLiteral("Min (%1) is above Max (%2)").arg(min).arg(max));
-    const int value = state.integer(u"Value", -32768, 32767, min);
+        state.refuse(QStringLiteral("Min (%1) is above Max (%2)").arg(min).arg(max));
+    const int value = state.integer(u"Value", min, -32768, 32767);
     if (value < min || value > max)
-        state.fail(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
-                       .arg(value)
-                       .arg(min)
-                       .arg(max));
-    const int smallChange = state.integer(u"SmallChange", 1, 32767, 1);
-    const int largeChange = state.integer(u"LargeChange", 1, 32767, 1);
-    if (state.failed())
-        return { nullptr, state.fault() };
+        state.refuse(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
+                         .arg(value)
+                         .arg(min)
+                         .arg(max));
+    const int smallChange = state.integer(u"SmallChange", 1, 1, 32767);
+    const int largeChange = state.integer(u"LargeChange", 1, 1, 32767);
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     auto *bar = new FlatScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, flat, &container);
     bar->setRange(min, max);

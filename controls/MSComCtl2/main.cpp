@@ -7,8 +7,20 @@
 #include "month_view.h"
 #include "up_down.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::mscomctl2
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}", createAnimation },
+    ClassFactory { u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}", createUpDown },
+    ClassFactory { u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}", createMonthView },
+    ClassFactory { u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}", createDTPicker },
+    ClassFactory { u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}", createFlatScrollBar },
+};
 
 class MSComCtl2Library final : public QObject, public ControlLibrary
 {
@@ -19,17 +31,7 @@ class MSComCtl2Library final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}")
-            return createAnimation(settings, container);
-        if (clsid == u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}")
-            return createUpDown(settings, container);
-        if (clsid == u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}")
-            return createMonthView(settings, container);
-        if (clsid == u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}")
-            return createDTPicker(settings, container);
-        if (clsid == u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}")
-            return createFlatScrollBar(settings, container);
-        return { nullptr, QStringLiteral("MSCOMCT2.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSCOMCT2.OCX", clsid, settings, container);
     }
 };
 

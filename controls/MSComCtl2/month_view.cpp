@@ -1,7 +1,6 @@
 #include "month_view.h"
-#include "saved_state.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QCalendarWidget>
 
@@ -10,15 +9,11 @@ namespace qv::mscomctl2
 
 ControlLibrary::Creation createMonthView(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    SavedState state(block.state);
-    const int startOfWeek = state.integer(u"StartOfWeek", 1, 7, 1);
+    settings::CheckedBlock state(settings);
+    const int startOfWeek = state.integer(u"StartOfWeek", 1, 1, 7);
     const bool weekNumbers = state.flag(u"ShowWeekNumbers", false);
-    if (state.failed())
-        return { nullptr, state.fault() };
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     auto *calendar = new QCalendarWidget(&container);
     // The control counts days from Sunday = 1; Qt from Monday = 1.

@@ -1,7 +1,6 @@
 #include "up_down.h"
-#include "saved_state.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -63,25 +62,21 @@ void UpDownControl::step(bool towardMax)
 
 ControlLibrary::Creation createUpDown(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    SavedState state(block.state);
+    settings::CheckedBlock state(settings);
     UpDownControl::Range range;
-    range.min = state.integer(u"Min", lowest, highest, 0);
-    range.max = state.integer(u"Max", lowest, highest, 10);
-    range.increment = state.integer(u"Increment", 1, highest, 1);
+    range.min = state.integer(u"Min", 0, lowest, highest);
+    range.max = state.integer(u"Max", 10, lowest, highest);
+    range.increment = state.integer(u"Increment", 1, 1, highest);
     range.wrap = state.flag(u"Wrap", false);
-    const int value = state.integer(u"Value", lowest, highest, range.min);
+    const int value = state.integer(u"Value", range.min, lowest, highest);
     if (value < std::min(range.min, range.max) || value > std::max(range.min, range.max))
-        state.fail(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
-                       .arg(value)
-                       .arg(range.min)
-                       .arg(range.max));
-    const bool horizontal = state.integer(u"Orientation", 0, 1, 0) == 1;
-    if (state.failed())
-        return { nullptr, state.fault() };
+        state.refuse(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
+                         .arg(value)
+                         .arg(range.min)
+                         .arg(range.max));
+    const bool horizontal = state.integer(u"Orientation", 0, 0, 1) == 1;
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     return { new UpDownControl(range, value, horizontal ? Qt::Horizontal : Qt::Vertical, &container), {} };
 }

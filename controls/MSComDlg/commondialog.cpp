@@ -1,7 +1,6 @@
 #include "commondialog.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QStringList>
 #include <limits>
@@ -31,11 +30,7 @@ qsizetype filterPairs(const QString &filter)
 
 ControlLibrary::Creation createCommonDialog(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const bool cancelError = state.flag(u"CancelError", false);
     const QString title = state.text(u"DialogTitle", {});
     const QString filter = state.text(u"Filter", {});

@@ -1,5 +1,6 @@
 #include "imagecombo.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QComboBox>
 
@@ -8,7 +9,7 @@ namespace qv::mscomctl
 
 ControlLibrary::Creation createImageCombo(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const QString text = state.text(u"Text", {});
     if (!state.ok())
         return { nullptr, state.error() };

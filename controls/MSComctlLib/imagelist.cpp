@@ -1,12 +1,13 @@
 #include "imagelist.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 namespace qv::mscomctl
 {
 
 ControlLibrary::Creation createImageList(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int width = state.integer(u"ImageWidth", 16, 1, 256);
     const int height = state.integer(u"ImageHeight", 16, 1, 256);
     if (!state.ok())

@@ -1,5 +1,6 @@
 #include "listview.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QListWidget>
 #include <QTreeWidget>
@@ -29,7 +30,7 @@ QAbstractItemView *makeView(int view, QWidget &container)
 
 ControlLibrary::Creation createListView(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int view = state.integer(u"View", LargeIcons, LargeIcons, Report);
     if (!state.ok())
         return { nullptr, state.error() };

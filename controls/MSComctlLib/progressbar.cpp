@@ -1,5 +1,6 @@
 #include "progressbar.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QProgressBar>
 #include <limits>
@@ -11,7 +12,7 @@ ControlLibrary::Creation createProgressBar(std::span<const std::byte> settings, 
 {
     constexpr int lowest = std::numeric_limits<int>::min();
     constexpr int highest = std::numeric_limits<int>::max();
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int minimum = state.integer(u"Min", 0, lowest, highest);
     const int maximum = state.integer(u"Max", 100, lowest, highest);
     if (maximum <= minimum)

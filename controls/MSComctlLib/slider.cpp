@@ -1,5 +1,6 @@
 #include "slider.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QSlider>
 #include <array>
@@ -19,7 +20,7 @@ ControlLibrary::Creation createSlider(std::span<const std::byte> settings, QWidg
 {
     constexpr int lowest = std::numeric_limits<int>::min();
     constexpr int highest = std::numeric_limits<int>::max();
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int minimum = state.integer(u"Min", 0, lowest, highest);
     const int maximum = state.integer(u"Max", 10, lowest, highest);
     if (maximum <= minimum)

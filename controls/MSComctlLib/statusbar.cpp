@@ -1,5 +1,6 @@
 #include "statusbar.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -16,7 +17,7 @@ constexpr int panelMinimumWidth = 96;
 
 ControlLibrary::Creation createStatusBar(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int panels = state.integer(u"Panels", 1, 1, 16);
     QStringList texts;
     for (int panel = 1; panel <= panels; ++panel)

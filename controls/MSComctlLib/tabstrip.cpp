@@ -1,5 +1,6 @@
 #include "tabstrip.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QStringList>
 #include <QTabBar>
@@ -9,7 +10,7 @@ namespace qv::mscomctl
 
 ControlLibrary::Creation createTabStrip(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int tabs = state.integer(u"Tabs", 1, 1, 64);
     QStringList captions;
     for (int tab = 1; tab <= tabs; ++tab)

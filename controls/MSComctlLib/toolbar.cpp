@@ -1,5 +1,6 @@
 #include "toolbar.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QStringList>
 #include <QToolBar>
@@ -9,7 +10,7 @@ namespace qv::mscomctl
 
 ControlLibrary::Creation createToolbar(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int buttons = state.integer(u"Buttons", 0, 0, 64);
     QStringList captions;
     for (int button = 1; button <= buttons; ++button)

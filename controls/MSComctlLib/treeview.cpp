@@ -1,5 +1,6 @@
 #include "treeview.h"
-#include "saved_state.h"
+
+#include "controls/interface/checked_block.h"
 
 #include <QTreeWidget>
 
@@ -8,7 +9,7 @@ namespace qv::mscomctl
 
 ControlLibrary::Creation createTreeView(std::span<const std::byte> settings, QWidget &container)
 {
-    SavedState state(settings);
+    settings::CheckedBlock state(settings);
     const int indentation = state.integer(u"Indentation", 20, 0, 255);
     if (!state.ok())
         return { nullptr, state.error() };

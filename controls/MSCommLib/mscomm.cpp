@@ -1,7 +1,6 @@
 #include "mscomm.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -43,11 +42,7 @@ QString lineSettingsFault(const QString &line)
 
 ControlLibrary::Creation createMSComm(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int port = state.integer(u"CommPort", 1, 1, 16);
     const QString line = state.text(u"Settings", QStringLiteral("9600,n,8,1"));
     const int handshaking = state.integer(u"Handshaking", 0, 0, 3);

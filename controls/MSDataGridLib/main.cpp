@@ -2,8 +2,16 @@
 
 #include "datagrid.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::msdatagrid
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{CDE57A43-8B86-11D0-B3C6-00A0C90AEA82}", createDataGrid },
+};
 
 class MSDataGridLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class MSDataGridLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{CDE57A43-8B86-11D0-B3C6-00A0C90AEA82}")
-            return createDataGrid(settings, container);
-        return { nullptr, QStringLiteral("MSDATGRD.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSDATGRD.OCX", clsid, settings, container);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "datalist.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QListWidget>
 
@@ -9,10 +9,9 @@ namespace qv::msdatalist
 
 ControlLibrary::Creation createDataList(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
+    const settings::CheckedBlock state(settings);
+    if (!state.ok())
+        return { nullptr, state.error() };
     return { new QListWidget(&container), {} };
 }
 

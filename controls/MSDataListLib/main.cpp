@@ -3,8 +3,17 @@
 #include "datacombo.h"
 #include "datalist.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::msdatalist
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{F0D2F219-CCB0-11D0-A316-00AA00688B10}", createDataList },
+    ClassFactory { u"{F0D2F21C-CCB0-11D0-A316-00AA00688B10}", createDataCombo },
+};
 
 class MSDataListLibrary final : public QObject, public ControlLibrary
 {
@@ -15,11 +24,7 @@ class MSDataListLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{F0D2F219-CCB0-11D0-A316-00AA00688B10}")
-            return createDataList(settings, container);
-        if (clsid == u"{F0D2F21C-CCB0-11D0-A316-00AA00688B10}")
-            return createDataCombo(settings, container);
-        return { nullptr, QStringLiteral("MSDATLST.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSDATLST.OCX", clsid, settings, container);
     }
 };
 

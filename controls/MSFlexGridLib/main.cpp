@@ -1,9 +1,16 @@
 // MSFLXGRD.OCX: the flex grid control.
 
-#include "msflexgrid.h"
+#include "controls/interface/class_table.h"
+#include "controls/kit/flex_grid.h"
+
+#include <array>
 
 namespace qv::msflexgrid
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{6262D3A0-531B-11CF-91F6-C2863C385E30}", kit::createFlexGrid },
+};
 
 class MSFlexGridLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +21,7 @@ class MSFlexGridLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{6262D3A0-531B-11CF-91F6-C2863C385E30}")
-            return createMSFlexGrid(settings, container);
-        return { nullptr, QStringLiteral("MSFLXGRD.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSFLXGRD.OCX", clsid, settings, container);
     }
 };
 

@@ -1,9 +1,16 @@
-// MSHFLXGD.OCX: the hierarchical flex grid control.
+// MSHFLXGD.OCX: the hierarchical flex grid control, shown as the flex grid is when unbound.
 
-#include "mshflexgrid.h"
+#include "controls/interface/class_table.h"
+#include "controls/kit/flex_grid.h"
+
+#include <array>
 
 namespace qv::mshflexgrid
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{0ECD9B64-23AA-11D0-B351-00A0C9055D8E}", kit::createFlexGrid },
+};
 
 class MSHierarchicalFlexGridLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +21,7 @@ class MSHierarchicalFlexGridLibrary final : public QObject, public ControlLibrar
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{0ECD9B64-23AA-11D0-B351-00A0C9055D8E}")
-            return createMSHFlexGrid(settings, container);
-        return { nullptr, QStringLiteral("MSHFLXGD.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSHFLXGD.OCX", clsid, settings, container);
     }
 };
 

@@ -1,18 +1,13 @@
 #include "mapimessages.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 namespace qv::msmapi
 {
 
 ControlLibrary::Creation createMAPIMessages(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int editFieldCount = state.integer(u"AddressEditFieldCount", 1, 0, 4);
     const QString addressCaption = state.text(u"AddressCaption", {});
     const bool addressModifiable = state.flag(u"AddressModifiable", false);

@@ -1,18 +1,13 @@
 #include "mapisession.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 namespace qv::msmapi
 {
 
 ControlLibrary::Creation createMAPISession(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const bool downloadMail = state.flag(u"DownloadMail", true);
     const bool logonUI = state.flag(u"LogonUI", true);
     const bool newSession = state.flag(u"NewSession", false);

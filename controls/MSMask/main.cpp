@@ -2,8 +2,16 @@
 
 #include "maskedbox.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::msmask
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{C932BA85-4374-101B-A56C-00AA003668DC}", createMaskEdBox },
+};
 
 class MSMaskLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class MSMaskLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{C932BA85-4374-101B-A56C-00AA003668DC}")
-            return createMaskEdBox(settings, container);
-        return { nullptr, QStringLiteral("MSMASK32.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"MSMASK32.OCX", clsid, settings, container);
     }
 };
 

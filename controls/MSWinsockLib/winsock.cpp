@@ -1,7 +1,6 @@
 #include "winsock.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QUrl>
 
@@ -22,11 +21,7 @@ bool isHost(const QString &host)
 
 ControlLibrary::Creation createWinsock(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int protocol = state.integer(u"Protocol", 0, 0, 1);
     const QString remoteHost = state.text(u"RemoteHost", {});
     const int remotePort = state.integer(u"RemotePort", 0, 0, 65535);

@@ -1,7 +1,6 @@
 #include "pictureclip.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <array>
 
@@ -10,11 +9,7 @@ namespace qv::picclip
 
 ControlLibrary::Creation createPictureClip(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const int rows = state.integer(u"Rows", 1, 1, 1024);
     const int cols = state.integer(u"Cols", 1, 1, 1024);
     constexpr std::array clipNames { "ClipX", "ClipY", "ClipWidth", "ClipHeight" };

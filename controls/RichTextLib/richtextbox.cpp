@@ -1,8 +1,7 @@
 #include "richtextbox.h"
 #include "rich_text_reader.h"
 
-#include "controls/interface/checked_state.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
@@ -39,15 +38,12 @@ void show(const RichTextDocument &document, QTextEdit &box)
 
 ControlLibrary::Creation createRichTextBox(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
-    settings::CheckedState state(block.state);
+    settings::CheckedBlock state(settings);
     const QString rtf = state.text(u"TextRTF", {});
     if (!state.ok())
         return { nullptr, state.error() };
     RichTextDocument document;
+    QString error;
     if (!rtf.isEmpty() && !readRichText(rtf, document, error))
         return { nullptr, QStringLiteral("TextRTF: %1").arg(error) };
 

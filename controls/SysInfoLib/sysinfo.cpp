@@ -1,16 +1,15 @@
 #include "sysinfo.h"
 
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
 namespace qv::sysinfolib
 {
 
 ControlLibrary::Creation createSysInfo(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
+    const settings::CheckedBlock state(settings);
+    if (!state.ok())
+        return { nullptr, state.error() };
     return { new QObject(&container), {} };
 }
 

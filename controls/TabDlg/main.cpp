@@ -2,8 +2,16 @@
 
 #include "sstab.h"
 
+#include "controls/interface/class_table.h"
+
+#include <array>
+
 namespace qv::tabdlg
 {
+
+constexpr std::array classes {
+    ClassFactory { u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}", createSSTab },
+};
 
 class TabDlgLibrary final : public QObject, public ControlLibrary
 {
@@ -14,9 +22,7 @@ class TabDlgLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        if (clsid == u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}")
-            return createSSTab(settings, container);
-        return { nullptr, QStringLiteral("TABCTL32.OCX has no class %1").arg(clsid) };
+        return createFromTable(classes, u"TABCTL32.OCX", clsid, settings, container);
     }
 };
 

@@ -25,6 +25,15 @@ QString CheckedState::text(QStringView name, const QString &fallback)
     return fallback;
 }
 
+QChar CheckedState::character(QStringView name, QChar fallback)
+{
+    const QString value = text(name, QString(fallback));
+    if (value.size() == 1)
+        return value.front();
+    refuse(QStringLiteral("%1 is \"%2\"; it must be one character").arg(name, value));
+    return fallback;
+}
+
 void CheckedState::refuse(const QString &message)
 {
     if (error_.isEmpty())

@@ -6,6 +6,7 @@
 
 #include "property_bag.h"
 
+#include <QChar>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -28,6 +29,8 @@ public:
     bool flag(QStringView name, bool fallback) { return integer(name, fallback ? 1 : 0, 0, 1) != 0; }
     // The text stored under name, or the fallback when absent; a number there is a fault.
     QString text(QStringView name, const QString &fallback);
+    // A text of exactly one character, such as a prompt or a password character; any other length is a fault.
+    QChar character(QStringView name, QChar fallback);
     // A fault only the caller can see, such as two properties that contradict each other.
     void refuse(const QString &message);
 
