@@ -1,22 +1,16 @@
 // The cool bar module: three bands laid out from the named settings, malformed settings refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
+#include "support/control_module_cases.h"
 
 #include <QFrame>
 #include <QLayout>
-#include <ostream>
 
 namespace qv::test
 {
 namespace
 {
 
-// Each row of a data-driven test is named after its case.
-constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
-
 using settings::makeNamedSettings;
-using settings::Property;
 
 constexpr QStringView coolBar = u"{38911D92-E448-11D0-84A3-00DD01104159}";
 
@@ -45,10 +39,7 @@ struct BandLayout {
     std::array<int, 3> rowOfBand;
 };
 
-void PrintTo(const BandLayout &row, std::ostream *out)
-{
-    *out << row.name;
-}
+using test::PrintTo;
 
 const BandLayout bandLayouts[] = {
     { "AllInOneRow", oneRow, { 0, 0, 0 } },
@@ -65,12 +56,8 @@ class ComCtl3CoolBarBands : public ::testing::TestWithParam<BandLayout>
 TEST_P(ComCtl3CoolBarBands, AreSizedAndPlacedFromTheNamedSettings)
 {
     QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("comct332")->create(coolBar, GetParam().settings, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    auto *bar = qobject_cast<QWidget *>(made.object);
+    auto *bar = madeChild<QWidget>(create("comct332", coolBar, GetParam().settings, container), container);
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->parent(), &container);
     EXPECT_EQ(bar->sizeHint(), QSize(281, 54));
 
     std::array<QFrame *, 3> bands {};
@@ -104,9 +91,9 @@ TEST(ComCtl3Module, GivesAbsentSettingsTheirDefaults)
 {
     constexpr auto onlyWidths = makeNamedSettings<64>(std::array { Property::integer("width2", 70) });
     QWidget container;
-    const ControlLibrary::Creation made = loadModule("comct332")->create(coolBar, onlyWidths, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    const QList<QFrame *> bands = made.object->findChildren<QFrame *>();
+    const QObject *bar = madeChild(create("comct332", coolBar, onlyWidths, container), container);
+    ASSERT_NE(bar, nullptr);
+    const QList<QFrame *> bands = bar->findChildren<QFrame *>();
     ASSERT_EQ(bands.size(), 3);
     EXPECT_EQ(bands[0]->property("bandWidth").toInt(), 100);
     EXPECT_EQ(bands[1]->property("bandWidth").toInt(), 70);
@@ -116,56 +103,27 @@ TEST(ComCtl3Module, GivesAbsentSettingsTheirDefaults)
 
 constexpr auto headBlockInstead
     = settings::makeBlock<64>(7435, 1429, std::array { Property::integer("x", 1) });
-constexpr std::array<std::byte, 3> cutInTheMarker { std::byte { 0x4E }, std::byte { 0x53 },
-                                                    std::byte { 0x45 } };
-constexpr auto cutInTheSettings = [] {
-    std::array<std::byte, 12> cut {};
-    const auto whole = barSettings(0, 0, 0);
-    for (std::size_t i = 0; i < cut.size(); ++i)
-        cut[i] = whole[i];
-    return cut;
-}();
 constexpr auto negativeWidth = makeNamedSettings<64>(std::array { Property::integer("width2", -5) });
 constexpr auto minHeightAsText = makeNamedSettings<64>(std::array { Property::string("minheight1", "24") });
 constexpr auto tallerThanAnyScreen
     = makeNamedSettings<64>(std::array { Property::integer("_cbheight", 40000) });
 constexpr auto negativeExtent = makeNamedSettings<64>(std::array { Property::integer("_extentx", -1) });
 
-struct MalformedSettings {
-    const char *name;
-    std::span<const std::byte> settings;
-    const char *fault; // a part of the message
+const MalformedBlock malformedSettings[] = {
+    { "HeadBlockInstead", coolBar, headBlockInstead, "not 0x5445534e" },
+    { "CutInTheMarker", coolBar, cutTo(oneRow, 3), "too short for its marker" },
+    { "CutInTheSettings", coolBar, cutTo(oneRow, 12), "runs past the end" },
+    { "NegativeWidth", coolBar, negativeWidth, "width2 is -5" },
+    { "MinHeightAsText", coolBar, minHeightAsText, "minheight1 holds a text" },
+    { "HeightBeyondRange", coolBar, tallerThanAnyScreen, "_cbheight is 40000" },
+    { "NegativeExtent", coolBar, negativeExtent, "_extentx is -1" },
 };
 
-void PrintTo(const MalformedSettings &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-const MalformedSettings malformedSettings[] = {
-    { "HeadBlockInstead", headBlockInstead, "not 0x5445534e" },
-    { "CutInTheMarker", cutInTheMarker, "too short for its marker" },
-    { "CutInTheSettings", cutInTheSettings, "runs past the end" },
-    { "NegativeWidth", negativeWidth, "width2 is -5" },
-    { "MinHeightAsText", minHeightAsText, "minheight1 is text" },
-    { "HeightBeyondRange", tallerThanAnyScreen, "_cbheight is 40000" },
-    { "NegativeExtent", negativeExtent, "_extentx is -1" },
-};
-
-class ComCtl3Refusal : public ::testing::TestWithParam<MalformedSettings>
-{
-};
-
+using ComCtl3Refusal = MalformedBlockTest;
 TEST_P(ComCtl3Refusal, GivesNoObjectAndAMessageNamingTheFault)
 {
-    QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("comct332")->create(coolBar, GetParam().settings, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(GetParam().fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("comct332", GetParam());
 }
-
 INSTANTIATE_TEST_SUITE_P(EachFault, ComCtl3Refusal, ::testing::ValuesIn(malformedSettings), rowName);
 
 } // namespace

@@ -1,13 +1,7 @@
 // The Internet transfer module: an invisible object with its protocol, access type, time-out and
 // address, which opens no connection; malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
-
-#include <QVariant>
-#include <string>
-#include <utility>
-#include <vector>
+#include "support/control_module_cases.h"
 
 namespace qv::test
 {
@@ -15,57 +9,20 @@ namespace
 {
 
 constexpr QStringView inet = u"{48E59293-9880-11CF-9754-00AA00C00908}";
-using settings::Property;
+constexpr auto blockOf = iconBlock(1005);
 
-// A block as the form stores it for an invisible instance: the design-time icon's size, then the state.
-template<std::size_t P>
-std::vector<std::byte> blockOf(const std::array<Property, P> &state, std::int32_t iconSize = 1005)
+std::vector<InvisibleObject> madeObjects()
 {
-    const auto block = settings::makeBlock<256>(iconSize, iconSize, state);
-    return { block.begin(), block.end() };
-}
-
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct MadeObject {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    std::vector<std::pair<const char *, QVariant>> properties;
-};
-
-void PrintTo(const MadeObject &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-struct BadBlock {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-std::vector<MadeObject> madeObjects()
-{
-    const auto stored = settings::makeBlock<58>(
+    constexpr auto stored = settings::makeBlock<58>(
         1005, 1005, std::array { Property::integer("Protocol", 4), Property::integer("AccessType", 0) });
     return {
         { "StoredBlock",
           inet,
-          { stored.begin(), stored.end() },
+          stored,
           { { "Protocol", 4 }, { "AccessType", 0 }, { "RequestTimeout", 60 }, { "URL", QString() } } },
         { "Defaults",
           inet,
-          blockOf(std::array<Property, 0> {}),
+          blockOf(noState),
           { { "Protocol", 1 }, { "AccessType", 0 }, { "RequestTimeout", 60 } } },
         { "HttpsThroughAProxy",
           inet,
@@ -83,7 +40,7 @@ std::vector<MadeObject> madeObjects()
     };
 }
 
-std::vector<BadBlock> badBlocks()
+std::vector<MalformedBlock> badBlocks()
 {
     const auto url
         = [](std::string_view address) { return blockOf(std::array { Property::string("URL", address) }); };
@@ -98,48 +55,24 @@ std::vector<BadBlock> badBlocks()
         { "UrlWithoutScheme", inet, url("example.org"), "URL \"example.org\" is not" },
         { "UrlOfOtherScheme", inet, url("mailto:someone@example.org"), "not an ftp, http or https address" },
         { "UrlWithASpace", inet, url("http://exa mple.org"), "not an ftp, http or https address" },
-        { "HeadCutShort", inet, std::vector<std::byte>(10), "16-byte head" },
-        { "UnknownClass", u"{00000000-0000-0000-0000-000000000000}", blockOf(std::array<Property, 0> {}),
-          "MSINET.OCX has no class" },
+        { "HeadCutShort", inet, headCutShort(10), "16-byte head" },
+        { "UnknownClass", unknownClass, blockOf(noState), "MSINET.OCX has no class" },
     };
 }
 
-class InetCtlsObjectsObject : public ::testing::TestWithParam<MadeObject>
-{
-};
-
+using InetCtlsObjectsObject = InvisibleObjectTest;
 TEST_P(InetCtlsObjectsObject, HoldsItsSavedStateAndIsNoWidget)
 {
-    const MadeObject &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("msinet")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_FALSE(made.object->isWidgetType());
-    EXPECT_EQ(made.object->parent(), &container);
-    for (const auto &[property, expected] : row.properties) {
-        const QVariant actual = made.object->property(property);
-        EXPECT_EQ(actual, expected) << property << " is " << qPrintable(actual.toString());
-    }
+    expectHoldsItsSavedState("msinet", GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(SavedStates, InetCtlsObjectsObject, ::testing::ValuesIn(madeObjects()), rowName);
 
-INSTANTIATE_TEST_SUITE_P(SavedStates, InetCtlsObjectsObject, ::testing::ValuesIn(madeObjects()),
-                         nameOf<MadeObject>);
-
-class InetCtlsObjectsBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using InetCtlsObjectsBadBlock = MalformedBlockTest;
 TEST_P(InetCtlsObjectsBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("msinet")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("msinet", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, InetCtlsObjectsBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, InetCtlsObjectsBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

@@ -1,26 +1,19 @@
 // The multimedia control module: nine disabled buttons with symbols, malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
+#include "support/control_module_cases.h"
 
 #include <QLayout>
 #include <QToolButton>
-#include <ostream>
 
 namespace qv::test
 {
 namespace
 {
 
-// Each row of a data-driven test is named after its case.
-constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
-
 using settings::makeBlock;
-using settings::Property;
 
 constexpr QStringView mmControl = u"{C1A8AF25-1257-101B-8FB0-0020AF039CA3}";
 
-constexpr std::array<Property, 0> noState {};
 constexpr auto defaults = makeBlock<96>(7514, 1111, noState);
 constexpr auto recordAndEjectHidden = makeBlock<96>(
     7514, 1111, std::array { Property::integer("RecordVisible", 0), Property::integer("EjectVisible", 0) });
@@ -33,10 +26,7 @@ struct ButtonRow {
     Qt::Orientation direction;
 };
 
-void PrintTo(const ButtonRow &row, std::ostream *out)
-{
-    *out << row.name;
-}
+using test::PrintTo;
 
 const ButtonRow buttonRows[] = {
     { "Defaults", defaults, 9, Qt::Horizontal },
@@ -51,11 +41,8 @@ class MCIButtons : public ::testing::TestWithParam<ButtonRow>
 TEST_P(MCIButtons, AreTheNineCommandsDisabledWithNoDeviceOpen)
 {
     QWidget container;
-    const ControlLibrary::Creation made = loadModule("mci32")->create(mmControl, GetParam().block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    auto *control = qobject_cast<QWidget *>(made.object);
+    auto *control = madeChild<QWidget>(create("mci32", mmControl, GetParam().block, container), container);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->parent(), &container);
 
     const QList<QToolButton *> buttons = control->findChildren<QToolButton *>();
     const QStringList expected { "Prev", "Next", "Play", "Pause", "Back", "Step", "Stop", "Record", "Eject" };
@@ -80,12 +67,6 @@ TEST_P(MCIButtons, AreTheNineCommandsDisabledWithNoDeviceOpen)
 
 INSTANTIATE_TEST_SUITE_P(Settings, MCIButtons, ::testing::ValuesIn(buttonRows), rowName);
 
-constexpr auto wrongMarker = [] {
-    auto block = makeBlock<96>(7514, 1111, noState);
-    block[3] = std::byte { 0 };
-    return block;
-}();
-constexpr std::array<std::byte, 12> cutInTheHead {};
 constexpr auto playVisibleTwo = makeBlock<96>(7514, 1111, std::array { Property::integer("PlayVisible", 2) });
 constexpr auto orientationAsText
     = makeBlock<96>(7514, 1111, std::array { Property::string("Orientation", "vertical") });
@@ -95,38 +76,19 @@ constexpr auto unknownPropertyType = [] {
     return block;
 }();
 
-struct MalformedBlock {
-    const char *name;
-    std::span<const std::byte> block;
-    const char *fault; // a part of the message
-};
-
-void PrintTo(const MalformedBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 const MalformedBlock malformedBlocks[] = {
-    { "WrongMarker", wrongMarker, "not the marker 0x12344321" },
-    { "CutInTheHead", cutInTheHead, "shorter than its 16-byte head" },
-    { "UnknownPropertyType", unknownPropertyType, "unknown type 7" },
-    { "VisibleFlagOutOfRange", playVisibleTwo, "PlayVisible is 2" },
-    { "OrientationAsText", orientationAsText, "Orientation is text" },
+    { "WrongMarker", mmControl, withWrongMarker(defaults, 3), "not the marker 0x12344321" },
+    { "CutInTheHead", mmControl, headCutShort(12), "shorter than its 16-byte head" },
+    { "UnknownPropertyType", mmControl, unknownPropertyType, "unknown type 7" },
+    { "VisibleFlagOutOfRange", mmControl, playVisibleTwo, "PlayVisible is 2" },
+    { "OrientationAsText", mmControl, orientationAsText, "Orientation holds a text" },
 };
 
-class MCIRefusal : public ::testing::TestWithParam<MalformedBlock>
-{
-};
-
+using MCIRefusal = MalformedBlockTest;
 TEST_P(MCIRefusal, GivesNoObjectAndAMessageNamingTheFault)
 {
-    QWidget container;
-    const ControlLibrary::Creation made = loadModule("mci32")->create(mmControl, GetParam().block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(GetParam().fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("mci32", GetParam());
 }
-
 INSTANTIATE_TEST_SUITE_P(EachFault, MCIRefusal, ::testing::ValuesIn(malformedBlocks), rowName);
 
 } // namespace

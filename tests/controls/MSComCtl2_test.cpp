@@ -1,43 +1,25 @@
 // The second common controls module: each class made from a block of its own, malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
+#include "support/control_module_cases.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFrame>
 #include <QScrollBar>
 #include <QToolButton>
-#include <ostream>
 
 namespace qv::test
 {
 namespace
 {
 
-// Each row of a data-driven test is named after its case.
-constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
-
 using settings::makeBlock;
-using settings::Property;
 
 constexpr QStringView animation = u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}";
 constexpr QStringView upDown = u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}";
 constexpr QStringView monthView = u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}";
 constexpr QStringView dtPicker = u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}";
 constexpr QStringView flatScrollBar = u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}";
-
-constexpr std::array<Property, 0> noState {};
-
-// The first N bytes of a block: a block cut short inside its saved state.
-template<std::size_t N, std::size_t M>
-constexpr std::array<std::byte, N> firstBytes(const std::array<std::byte, M> &block)
-{
-    std::array<std::byte, N> out {};
-    for (std::size_t i = 0; i < N; ++i)
-        out[i] = block[i];
-    return out;
-}
 
 // --- Each class from its own block -------------------------------------------------------------------
 
@@ -133,10 +115,7 @@ struct MadeClass {
     void (*check)(QObject *made);
 };
 
-void PrintTo(const MadeClass &row, std::ostream *out)
-{
-    *out << row.name;
-}
+using test::PrintTo;
 
 const MadeClass madeClasses[] = {
     { "Animation", animation, opaqueAnimation, isAnEmptyOpaqueFrame },
@@ -155,11 +134,9 @@ class MSComCtl2Class : public ::testing::TestWithParam<MadeClass>
 TEST_P(MSComCtl2Class, IsMadeFromItsBlockAsAChildOfTheContainer)
 {
     QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("mscomct2")->create(GetParam().clsid, GetParam().block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_EQ(made.object->parent(), &container);
-    GetParam().check(made.object);
+    QObject *made = madeChild(create("mscomct2", GetParam().clsid, GetParam().block, container), container);
+    ASSERT_NE(made, nullptr);
+    GetParam().check(made);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachClass, MSComCtl2Class, ::testing::ValuesIn(madeClasses), rowName);
@@ -185,11 +162,6 @@ struct ArrowClick {
     int valueAfter;
 };
 
-void PrintTo(const ArrowClick &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 const ArrowClick arrowClicks[] = {
     { "UpStepsByOne", upDownAtThree, Qt::UpArrow, 4 },
     { "DownStepsByOne", upDownAtThree, Qt::DownArrow, 2 },
@@ -205,26 +177,20 @@ class MSComCtl2UpDownArrow : public ::testing::TestWithParam<ArrowClick>
 TEST_P(MSComCtl2UpDownArrow, StepsTheValue)
 {
     QWidget container;
-    const ControlLibrary::Creation made = loadModule("mscomct2")->create(upDown, GetParam().block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    for (QToolButton *button : made.object->findChildren<QToolButton *>()) {
+    QObject *made = madeChild(create("mscomct2", upDown, GetParam().block, container), container);
+    ASSERT_NE(made, nullptr);
+    for (QToolButton *button : made->findChildren<QToolButton *>()) {
         if (button->arrowType() == GetParam().arrow)
             button->click();
     }
-    EXPECT_EQ(made.object->property("value").toInt(), GetParam().valueAfter);
+    EXPECT_EQ(made->property("value").toInt(), GetParam().valueAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicks, MSComCtl2UpDownArrow, ::testing::ValuesIn(arrowClicks), rowName);
 
 // --- Malformed blocks ----------------------------------------------------------------------------------
 
-constexpr auto wrongMarker = [] {
-    auto block = makeBlock<40>(1508, 1296, noState);
-    block[0] = std::byte { 0 };
-    return block;
-}();
-constexpr std::array<std::byte, 10> cutInTheHead {};
-constexpr auto cutInTheState = firstBytes<24>(upDownAtThree);
+constexpr auto defaultAnimation = makeBlock<40>(1508, 1296, noState);
 constexpr auto eighthDayOfWeek
     = makeBlock<160>(4763, 4180, std::array { Property::integer("StartOfWeek", 8) });
 constexpr auto formatAsText = makeBlock<128>(5530, 556, std::array { Property::string("Format", "short") });
@@ -236,54 +202,32 @@ constexpr auto minAboveMax
     = makeBlock<92>(7223, 556, std::array { Property::integer("Min", 60), Property::integer("Max", 50) });
 constexpr auto negativeExtent = makeBlock<92>(-5, 556, noState);
 
-struct MalformedBlock {
-    const char *name;
-    QStringView clsid;
-    std::span<const std::byte> block;
-    const char *fault; // a part of the message
-};
-
-void PrintTo(const MalformedBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 const MalformedBlock malformedBlocks[] = {
-    { "WrongMarker", animation, wrongMarker, "not the marker 0x12344321" },
-    { "CutInTheHead", upDown, cutInTheHead, "shorter than its 16-byte head" },
-    { "CutInTheSavedState", upDown, cutInTheState, "runs past the end" },
+    { "WrongMarker", animation, withWrongMarker(defaultAnimation), "not the marker 0x12344321" },
+    { "CutInTheHead", upDown, headCutShort(10), "shorter than its 16-byte head" },
+    { "CutInTheSavedState", upDown, cutTo(upDownAtThree, 24), "runs past the end" },
     { "NegativeExtent", flatScrollBar, negativeExtent, "negative" },
     { "StartOfWeekPastSaturday", monthView, eighthDayOfWeek, "StartOfWeek is 8" },
-    { "FormatAsText", dtPicker, formatAsText, "Format is text" },
+    { "FormatAsText", dtPicker, formatAsText, "Format holds a text" },
     { "UnknownFormat", dtPicker, unknownFormat, "Format is 3" },
     { "ZeroIncrement", upDown, zeroIncrement, "Increment is 0" },
     { "ValuePastMax", upDown, valuePastMax, "Value is 11" },
     { "ScrollBarMinAboveMax", flatScrollBar, minAboveMax, "Min (60) is above Max (50)" },
 };
 
-class MSComCtl2Refusal : public ::testing::TestWithParam<MalformedBlock>
-{
-};
-
+using MSComCtl2Refusal = MalformedBlockTest;
 TEST_P(MSComCtl2Refusal, GivesNoObjectAndAMessageNamingTheFault)
 {
-    QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("mscomct2")->create(GetParam().clsid, GetParam().block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(GetParam().fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("mscomct2", GetParam());
 }
-
 INSTANTIATE_TEST_SUITE_P(EachFault, MSComCtl2Refusal, ::testing::ValuesIn(malformedBlocks), rowName);
 
 TEST(MSComCtl2Module, RefusesAClassOfAnotherLibrary)
 {
+    constexpr QStringView tabbedDialog = u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}";
     QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("mscomct2")->create(u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}", defaultUpDown, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QStringLiteral("MSCOMCT2.OCX has no class"))) << qPrintable(made.error);
+    EXPECT_TRUE(isRefused(create("mscomct2", tabbedDialog, defaultUpDown, container), container,
+                          "MSCOMCT2.OCX has no class"));
 }
 
 } // namespace

@@ -1,13 +1,7 @@
 // The common dialog module: an invisible object with its dialog settings, which shows no dialog;
 // malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
-
-#include <QVariant>
-#include <string>
-#include <utility>
-#include <vector>
+#include "support/control_module_cases.h"
 
 namespace qv::test
 {
@@ -15,52 +9,16 @@ namespace
 {
 
 constexpr QStringView commonDialog = u"{F9043C85-F6F2-101A-A3C9-08002B2F49FB}";
-using settings::Property;
+constexpr auto blockOf = iconBlock(847);
 
-// A block as the form stores it for an invisible instance: the design-time icon's size, then the state.
-template<std::size_t P>
-std::vector<std::byte> blockOf(const std::array<Property, P> &state, std::int32_t iconSize = 847)
+std::vector<InvisibleObject> madeObjects()
 {
-    const auto block = settings::makeBlock<256>(iconSize, iconSize, state);
-    return { block.begin(), block.end() };
-}
-
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct MadeObject {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    std::vector<std::pair<const char *, QVariant>> properties;
-};
-
-void PrintTo(const MadeObject &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-struct BadBlock {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-std::vector<MadeObject> madeObjects()
-{
-    const auto stored = settings::makeBlock<76>(847, 847, std::array { Property::integer("CancelError", 0) });
+    constexpr auto stored
+        = settings::makeBlock<76>(847, 847, std::array { Property::integer("CancelError", 0) });
     return {
         { "StoredBlock",
           commonDialog,
-          { stored.begin(), stored.end() },
+          stored,
           { { "CancelError", false },
             { "DialogTitle", QString() },
             { "Filter", QString() },
@@ -79,7 +37,7 @@ std::vector<MadeObject> madeObjects()
     };
 }
 
-std::vector<BadBlock> badBlocks()
+std::vector<MalformedBlock> badBlocks()
 {
     return {
         { "CancelErrorNotAFlag", commonDialog, blockOf(std::array { Property::integer("CancelError", -1) }),
@@ -98,47 +56,24 @@ std::vector<BadBlock> badBlocks()
           blockOf(std::array { Property::integer("FilterIndex", 1) }), "Filter has 0 pair(s)" },
         { "FlagsNegative", commonDialog, blockOf(std::array { Property::integer("Flags", -2) }),
           "Flags is -2" },
-        { "HeadCutShort", commonDialog, std::vector<std::byte>(10), "16-byte head" },
-        { "UnknownClass", u"{00000000-0000-0000-0000-000000000000}", blockOf(std::array<Property, 0> {}),
-          "COMDLG32.OCX has no class" },
+        { "HeadCutShort", commonDialog, headCutShort(10), "16-byte head" },
+        { "UnknownClass", unknownClass, blockOf(noState), "COMDLG32.OCX has no class" },
     };
 }
 
-class MSComDlgObject : public ::testing::TestWithParam<MadeObject>
-{
-};
-
+using MSComDlgObject = InvisibleObjectTest;
 TEST_P(MSComDlgObject, HoldsItsSavedStateAndIsNoWidget)
 {
-    const MadeObject &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("comdlg32")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_FALSE(made.object->isWidgetType());
-    EXPECT_EQ(made.object->parent(), &container);
-    for (const auto &[property, expected] : row.properties) {
-        const QVariant actual = made.object->property(property);
-        EXPECT_EQ(actual, expected) << property << " is " << qPrintable(actual.toString());
-    }
+    expectHoldsItsSavedState("comdlg32", GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(SavedStates, MSComDlgObject, ::testing::ValuesIn(madeObjects()), rowName);
 
-INSTANTIATE_TEST_SUITE_P(SavedStates, MSComDlgObject, ::testing::ValuesIn(madeObjects()), nameOf<MadeObject>);
-
-class MSComDlgBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using MSComDlgBadBlock = MalformedBlockTest;
 TEST_P(MSComDlgBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("comdlg32")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("comdlg32", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, MSComDlgBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, MSComDlgBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

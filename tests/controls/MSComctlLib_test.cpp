@@ -1,8 +1,7 @@
 // The common controls module: each class made from its own block through the real module, what the stand-in
 // shows for its saved state, and malformed blocks refused with a message naming the fault.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
+#include "support/control_module_cases.h"
 
 #include <QAction>
 #include <QJsonArray>
@@ -10,16 +9,12 @@
 #include <QLabel>
 #include <QPluginLoader>
 #include <QWidget>
-#include <ostream>
-#include <span>
-#include <string>
 
 namespace qv::test
 {
 namespace
 {
 
-using settings::Property;
 using settings::twipsToHimetric;
 
 constexpr QStringView tabStrip = u"{1EFB6596-857C-11D1-B16A-00C0F0283628}";
@@ -59,30 +54,9 @@ constexpr auto imageComboBlock = settings::makeBlock<106>(
     twipsToHimetric(3135), twipsToHimetric(330), std::array { Property::string("Text", "ImageCombo1") });
 
 // A block holding nothing after its head: every property takes its default.
-constexpr auto headOnlyBlock = settings::makeBlock<18>(1005, 1005, std::array<Property, 0> {});
+constexpr auto headOnlyBlock = settings::makeBlock<18>(1005, 1005, noState);
 
-template<std::size_t N> constexpr std::array<std::byte, N> withWrongMarker(std::array<std::byte, N> block)
-{
-    block[0] = std::byte { 0x00 };
-    return block;
-}
-
-// Names each row's test after the row, so a failure says which class and which case.
-template<typename Row> std::string rowName(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-// Rows print as their names in test listings, not as raw bytes.
-template<typename Row>
-requires requires(const Row &row)
-{
-    row.name;
-}
-void PrintTo(const Row &row, std::ostream *out)
-{
-    *out << row.name;
-}
+using test::PrintTo;
 
 // What the runtime reads from the module before loading it.
 QJsonObject moduleMetadata()
@@ -126,11 +100,10 @@ TEST_P(EachClass, IsMadeAsAChildOfTheContainer)
 {
     const ClassRow &row = GetParam();
     QWidget container;
-    const ControlLibrary::Creation made = loadModule("mscomctl")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_EQ(made.object->parent(), &container);
-    EXPECT_EQ(made.object->isWidgetType(), row.visible);
-    EXPECT_TRUE(made.object->inherits(row.madeOf)) << qPrintable(describe(made.object));
+    const QObject *made = madeChild(create("mscomctl", row.clsid, row.block, container), container);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->isWidgetType(), row.visible);
+    EXPECT_TRUE(made->inherits(row.madeOf)) << qPrintable(describe(made));
 }
 
 TEST_P(EachClass, IsListedInTheMetadataAsItIsMade)
@@ -156,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClassRow { "ImageCombo", "ImageCombo", imageCombo, imageComboBlock, "QComboBox", true },
         ClassRow { "ImageListWithDefaults", "ImageList", imageList, headOnlyBlock, "QObject", false },
         ClassRow { "SliderWithDefaults", "Slider", slider, headOnlyBlock, "QSlider", true }),
-    rowName<ClassRow>);
+    rowName);
 
 // ---- What a stand-in shows for its saved state
 
@@ -189,11 +162,10 @@ TEST_P(Looks, AsTheSavedStateSays)
 {
     const LookRow &row = GetParam();
     QWidget container;
-    const ControlLibrary::Creation made = loadModule("mscomctl")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    const QVariant value = made.object->property(row.property);
-    ASSERT_TRUE(value.isValid()) << describe(made.object).toStdString() << " has no property "
-                                 << row.property;
+    const QObject *made = madeChild(create("mscomctl", row.clsid, row.block, container), container);
+    ASSERT_NE(made, nullptr);
+    const QVariant value = made->property(row.property);
+    ASSERT_TRUE(value.isValid()) << describe(made).toStdString() << " has no property " << row.property;
     EXPECT_EQ(value.toString().toStdString(), row.shows);
 }
 
@@ -217,20 +189,19 @@ INSTANTIATE_TEST_SUITE_P(
         LookRow { "ImageListIs16Wide", imageList, headOnlyBlock, "ImageWidth", "16" },
         LookRow { "ImageListIs16High", imageList, headOnlyBlock, "ImageHeight", "16" },
         LookRow { "ImageListHasTheStoredHeight", imageList, largeImages, "ImageHeight", "24" }),
-    rowName<LookRow>);
+    rowName);
 
 // Panels and buttons are parts of the bar rather than properties of it.
 TEST(MSComctlLibModule, StatusBarAndToolbarHoldTheStoredPanelsAndButtons)
 {
     QWidget container;
-    ControlLibrary *library = loadModule("mscomctl");
-    const ControlLibrary::Creation bar = library->create(statusBar, threePanels, container);
-    ASSERT_NE(bar.object, nullptr) << qPrintable(bar.error);
-    EXPECT_EQ(bar.object->findChildren<QLabel *>().size(), 3);
+    const QObject *bar = madeChild(create("mscomctl", statusBar, threePanels, container), container);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->findChildren<QLabel *>().size(), 3);
 
-    const ControlLibrary::Creation tools = library->create(toolbar, twoButtons, container);
-    ASSERT_NE(tools.object, nullptr) << qPrintable(tools.error);
-    const QList<QAction *> buttons = qobject_cast<QWidget *>(tools.object)->actions();
+    const QWidget *tools = madeChild<QWidget>(create("mscomctl", toolbar, twoButtons, container), container);
+    ASSERT_NE(tools, nullptr);
+    const QList<QAction *> buttons = tools->actions();
     ASSERT_EQ(buttons.size(), 2);
     EXPECT_EQ(buttons[1]->text(), QStringLiteral("Open"));
 }
@@ -256,52 +227,34 @@ constexpr auto numberAsText = settings::makeBlock<32>(100, 100, std::array { Pro
 constexpr auto textAsNumber
     = settings::makeBlock<48>(100, 100, std::array { Property::string("Max", "ten") });
 
-struct RefusedRow {
-    const char *name;
-    QStringView clsid;
-    std::span<const std::byte> block;
-    const char *fault; // what the message must name
-};
-
-class RefusesMalformed : public ::testing::TestWithParam<RefusedRow>
-{
-};
-
+using RefusesMalformed = MalformedBlockTest;
 TEST_P(RefusesMalformed, WithAMessageNamingTheFault)
 {
-    const RefusedRow &row = GetParam();
-    QWidget container;
-    const ControlLibrary::Creation made = loadModule("mscomctl")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr) << qPrintable(describe(made.object));
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("mscomctl", GetParam());
 }
-
-constexpr auto wrongMarker = withWrongMarker(imageComboBlock);
-
 INSTANTIATE_TEST_SUITE_P(
     MSComctlLibModule, RefusesMalformed,
     ::testing::Values(
-        RefusedRow { "WrongMarker", imageCombo, wrongMarker, "not the marker 0x12344321" },
-        RefusedRow { "CutInsideTheHead", slider, std::span(sliderBlock).first(8), "16-byte head" },
-        RefusedRow { "CutInsideAText", imageCombo, std::span(imageComboBlock).first(30),
-                     "text of Text runs past" },
-        RefusedRow { "CutInsideANumber", progressBar, std::span(progressBarBlock).first(25),
-                     "value of Min runs past" },
-        RefusedRow { "Empty", imageList, {}, "16-byte head" },
-        RefusedRow { "TooManyTabs", tabStrip, tooManyTabs, "Tabs is 99" },
-        RefusedRow { "TooManyButtons", toolbar, tooManyButtons, "Buttons is 65" },
-        RefusedRow { "NoPanels", statusBar, noPanels, "Panels is 0" },
-        RefusedRow { "ProgressMaxBelowMin", progressBar, maxBelowMin, "Max is 10, not above Min 50" },
-        RefusedRow { "SliderMaxBelowMin", slider, maxBelowMin, "Max is 10, not above Min 50" },
-        RefusedRow { "SliderValuePastMax", slider, valuePastMax, "Value is 11" },
-        RefusedRow { "NegativeIndentation", treeView, negativeIndentation, "Indentation is -1" },
-        RefusedRow { "UnknownView", listView, unknownView, "View is 4" },
-        RefusedRow { "ZeroWidthImages", imageList, zeroWidthImages, "ImageWidth is 0" },
-        RefusedRow { "UnknownTickStyle", slider, unknownTickStyle, "TickStyle is 4" },
-        RefusedRow { "NumberForText", imageCombo, numberAsText, "Text is stored as a number" },
-        RefusedRow { "TextForNumber", progressBar, textAsNumber, "Max is stored as a text" }),
-    rowName<RefusedRow>);
+        MalformedBlock { "WrongMarker", imageCombo, withWrongMarker(imageComboBlock),
+                         "not the marker 0x12344321" },
+        MalformedBlock { "CutInsideTheHead", slider, cutTo(sliderBlock, 8), "16-byte head" },
+        MalformedBlock { "CutInsideAText", imageCombo, cutTo(imageComboBlock, 30), "text of Text runs past" },
+        MalformedBlock { "CutInsideANumber", progressBar, cutTo(progressBarBlock, 25),
+                         "value of Min runs past" },
+        MalformedBlock { "Empty", imageList, {}, "16-byte head" },
+        MalformedBlock { "TooManyTabs", tabStrip, tooManyTabs, "Tabs is 99" },
+        MalformedBlock { "TooManyButtons", toolbar, tooManyButtons, "Buttons is 65" },
+        MalformedBlock { "NoPanels", statusBar, noPanels, "Panels is 0" },
+        MalformedBlock { "ProgressMaxBelowMin", progressBar, maxBelowMin, "Max is 10, not above Min 50" },
+        MalformedBlock { "SliderMaxBelowMin", slider, maxBelowMin, "Max is 10, not above Min 50" },
+        MalformedBlock { "SliderValuePastMax", slider, valuePastMax, "Value is 11" },
+        MalformedBlock { "NegativeIndentation", treeView, negativeIndentation, "Indentation is -1" },
+        MalformedBlock { "UnknownView", listView, unknownView, "View is 4" },
+        MalformedBlock { "ZeroWidthImages", imageList, zeroWidthImages, "ImageWidth is 0" },
+        MalformedBlock { "UnknownTickStyle", slider, unknownTickStyle, "TickStyle is 4" },
+        MalformedBlock { "NumberForText", imageCombo, numberAsText, "Text holds a number" },
+        MalformedBlock { "TextForNumber", progressBar, textAsNumber, "Max holds a text" }),
+    rowName);
 
 TEST(MSComctlLibModule, NamesItsLibraryAndItsNineClasses)
 {
@@ -314,13 +267,10 @@ TEST(MSComctlLibModule, NamesItsLibraryAndItsNineClasses)
 
 TEST(MSComctlLibModule, RefusesAClassItDoesNotHave)
 {
+    constexpr QStringView tabbedDialog = u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}";
     QWidget container;
-    const ControlLibrary::Creation made
-        = loadModule("mscomctl")
-              ->create(u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}", imageComboBlock, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QStringLiteral("{BDC217C5-ED16-11CD-956C-0000C04E4C0A}")))
-        << qPrintable(made.error);
+    EXPECT_TRUE(isRefused(create("mscomctl", tabbedDialog, imageComboBlock, container), container,
+                          "{BDC217C5-ED16-11CD-956C-0000C04E4C0A}"));
 }
 
 } // namespace

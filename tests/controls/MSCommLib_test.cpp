@@ -1,13 +1,7 @@
 // The serial communications module: an invisible object with its port and line settings, which opens
 // no port; malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
-
-#include <QVariant>
-#include <string>
-#include <utility>
-#include <vector>
+#include "support/control_module_cases.h"
 
 namespace qv::test
 {
@@ -15,58 +9,21 @@ namespace
 {
 
 constexpr QStringView msComm = u"{648A5600-2C6E-101B-82B6-000000000014}";
-using settings::Property;
+constexpr auto blockOf = iconBlock(1005);
 
-// A block as the form stores it for an invisible instance: the design-time icon's size, then the state.
-template<std::size_t P>
-std::vector<std::byte> blockOf(const std::array<Property, P> &state, std::int32_t iconSize = 1005)
+std::vector<InvisibleObject> madeObjects()
 {
-    const auto block = settings::makeBlock<256>(iconSize, iconSize, state);
-    return { block.begin(), block.end() };
-}
-
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct MadeObject {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    std::vector<std::pair<const char *, QVariant>> properties;
-};
-
-void PrintTo(const MadeObject &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-struct BadBlock {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-std::vector<MadeObject> madeObjects()
-{
-    const auto stored = settings::makeBlock<60>(
+    constexpr auto stored = settings::makeBlock<60>(
         1005, 1005,
         std::array { Property::integer("CommPort", 1), Property::string("Settings", "9600,n,8,1") });
     return {
         { "StoredBlock",
           msComm,
-          { stored.begin(), stored.end() },
+          stored,
           { { "CommPort", 1 }, { "Settings", QStringLiteral("9600,n,8,1") }, { "Handshaking", 0 } } },
         { "Defaults",
           msComm,
-          blockOf(std::array<Property, 0> {}),
+          blockOf(noState),
           { { "CommPort", 1 }, { "Settings", QStringLiteral("9600,n,8,1") }, { "Handshaking", 0 } } },
         { "LastPortFastLine",
           msComm,
@@ -77,7 +34,7 @@ std::vector<MadeObject> madeObjects()
     };
 }
 
-std::vector<BadBlock> badBlocks()
+std::vector<MalformedBlock> badBlocks()
 {
     const auto line = [](std::string_view settings) {
         return blockOf(std::array { Property::string("Settings", settings) });
@@ -97,48 +54,24 @@ std::vector<BadBlock> badBlocks()
           "Settings holds a number" },
         { "HandshakingUnknown", msComm, blockOf(std::array { Property::integer("Handshaking", 4) }),
           "Handshaking is 4" },
-        { "HeadCutShort", msComm, std::vector<std::byte>(10), "16-byte head" },
-        { "UnknownClass", u"{00000000-0000-0000-0000-000000000000}", blockOf(std::array<Property, 0> {}),
-          "MSCOMM32.OCX has no class" },
+        { "HeadCutShort", msComm, headCutShort(10), "16-byte head" },
+        { "UnknownClass", unknownClass, blockOf(noState), "MSCOMM32.OCX has no class" },
     };
 }
 
-class MSCommLibObject : public ::testing::TestWithParam<MadeObject>
-{
-};
-
+using MSCommLibObject = InvisibleObjectTest;
 TEST_P(MSCommLibObject, HoldsItsSavedStateAndIsNoWidget)
 {
-    const MadeObject &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("mscomm32")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_FALSE(made.object->isWidgetType());
-    EXPECT_EQ(made.object->parent(), &container);
-    for (const auto &[property, expected] : row.properties) {
-        const QVariant actual = made.object->property(property);
-        EXPECT_EQ(actual, expected) << property << " is " << qPrintable(actual.toString());
-    }
+    expectHoldsItsSavedState("mscomm32", GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(SavedStates, MSCommLibObject, ::testing::ValuesIn(madeObjects()), rowName);
 
-INSTANTIATE_TEST_SUITE_P(SavedStates, MSCommLibObject, ::testing::ValuesIn(madeObjects()),
-                         nameOf<MadeObject>);
-
-class MSCommLibBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using MSCommLibBadBlock = MalformedBlockTest;
 TEST_P(MSCommLibBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("mscomm32")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("mscomm32", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, MSCommLibBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, MSCommLibBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

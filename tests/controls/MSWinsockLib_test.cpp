@@ -1,13 +1,7 @@
 // The Winsock module: an invisible object with its protocol, host and ports, which opens no socket;
 // malformed blocks refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
-
-#include <QVariant>
-#include <string>
-#include <utility>
-#include <vector>
+#include "support/control_module_cases.h"
 
 namespace qv::test
 {
@@ -15,52 +9,16 @@ namespace
 {
 
 constexpr QStringView winsock = u"{248DD896-BB45-11CF-9ABC-0080C7E7B78D}";
-using settings::Property;
+constexpr auto blockOf = iconBlock(741);
 
-// A block as the form stores it for an invisible instance: the design-time icon's size, then the state.
-template<std::size_t P>
-std::vector<std::byte> blockOf(const std::array<Property, P> &state, std::int32_t iconSize = 741)
+std::vector<InvisibleObject> madeObjects()
 {
-    const auto block = settings::makeBlock<256>(iconSize, iconSize, state);
-    return { block.begin(), block.end() };
-}
-
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct MadeObject {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    std::vector<std::pair<const char *, QVariant>> properties;
-};
-
-void PrintTo(const MadeObject &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-struct BadBlock {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-std::vector<MadeObject> madeObjects()
-{
-    const auto stored = settings::makeBlock<40>(741, 741, std::array { Property::integer("Protocol", 0) });
+    constexpr auto stored
+        = settings::makeBlock<40>(741, 741, std::array { Property::integer("Protocol", 0) });
     return {
         { "StoredBlock",
           winsock,
-          { stored.begin(), stored.end() },
+          stored,
           { { "Protocol", 0 }, { "RemoteHost", QString() }, { "RemotePort", 0 }, { "LocalPort", 0 } } },
         { "UdpToAHost",
           winsock,
@@ -78,7 +36,7 @@ std::vector<MadeObject> madeObjects()
     };
 }
 
-std::vector<BadBlock> badBlocks()
+std::vector<MalformedBlock> badBlocks()
 {
     return {
         { "ProtocolUnknown", winsock, blockOf(std::array { Property::integer("Protocol", 2) }),
@@ -91,48 +49,24 @@ std::vector<BadBlock> badBlocks()
           "RemoteHost \"local host\" is not a host name" },
         { "HostAsNumber", winsock, blockOf(std::array { Property::integer("RemoteHost", 7) }),
           "RemoteHost holds a number" },
-        { "HeadCutShort", winsock, std::vector<std::byte>(10), "16-byte head" },
-        { "UnknownClass", u"{00000000-0000-0000-0000-000000000000}", blockOf(std::array<Property, 0> {}),
-          "MSWINSCK.OCX has no class" },
+        { "HeadCutShort", winsock, headCutShort(10), "16-byte head" },
+        { "UnknownClass", unknownClass, blockOf(noState), "MSWINSCK.OCX has no class" },
     };
 }
 
-class MSWinsockLibObject : public ::testing::TestWithParam<MadeObject>
-{
-};
-
+using MSWinsockLibObject = InvisibleObjectTest;
 TEST_P(MSWinsockLibObject, HoldsItsSavedStateAndIsNoWidget)
 {
-    const MadeObject &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("mswinsck")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_FALSE(made.object->isWidgetType());
-    EXPECT_EQ(made.object->parent(), &container);
-    for (const auto &[property, expected] : row.properties) {
-        const QVariant actual = made.object->property(property);
-        EXPECT_EQ(actual, expected) << property << " is " << qPrintable(actual.toString());
-    }
+    expectHoldsItsSavedState("mswinsck", GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(SavedStates, MSWinsockLibObject, ::testing::ValuesIn(madeObjects()), rowName);
 
-INSTANTIATE_TEST_SUITE_P(SavedStates, MSWinsockLibObject, ::testing::ValuesIn(madeObjects()),
-                         nameOf<MadeObject>);
-
-class MSWinsockLibBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using MSWinsockLibBadBlock = MalformedBlockTest;
 TEST_P(MSWinsockLibBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("mswinsck")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("mswinsck", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, MSWinsockLibBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, MSWinsockLibBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

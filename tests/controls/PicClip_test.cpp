@@ -1,13 +1,7 @@
 // The picture clip module: an invisible object with its grid and clipping region; malformed blocks
 // refused.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
-
-#include <QVariant>
-#include <string>
-#include <utility>
-#include <vector>
+#include "support/control_module_cases.h"
 
 namespace qv::test
 {
@@ -15,52 +9,15 @@ namespace
 {
 
 constexpr QStringView pictureClip = u"{27395F85-0C0C-101B-A3C9-08002B2F49FB}";
-using settings::Property;
+constexpr auto blockOf = iconBlock(1508);
 
-// A block as the form stores it for an invisible instance: the design-time icon's size, then the state.
-template<std::size_t P>
-std::vector<std::byte> blockOf(const std::array<Property, P> &state, std::int32_t iconSize = 1508)
+std::vector<InvisibleObject> madeObjects()
 {
-    const auto block = settings::makeBlock<256>(iconSize, iconSize, state);
-    return { block.begin(), block.end() };
-}
-
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct MadeObject {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    std::vector<std::pair<const char *, QVariant>> properties;
-};
-
-void PrintTo(const MadeObject &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-struct BadBlock {
-    const char *name;
-    QStringView clsid;
-    std::vector<std::byte> block;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-std::vector<MadeObject> madeObjects()
-{
-    const auto stored = settings::makeBlock<36>(1508, 1296, std::array { Property::integer("Rows", 1) });
+    constexpr auto stored = settings::makeBlock<36>(1508, 1296, std::array { Property::integer("Rows", 1) });
     return {
         { "StoredBlock",
           pictureClip,
-          { stored.begin(), stored.end() },
+          stored,
           { { "Rows", 1 }, { "Cols", 1 }, { "ClipX", 0 }, { "ClipWidth", 0 } } },
         { "GridAndRegion",
           pictureClip,
@@ -76,7 +33,7 @@ std::vector<MadeObject> madeObjects()
     };
 }
 
-std::vector<BadBlock> badBlocks()
+std::vector<MalformedBlock> badBlocks()
 {
     return {
         { "NoRows", pictureClip, blockOf(std::array { Property::integer("Rows", 0) }), "Rows is 0" },
@@ -86,47 +43,24 @@ std::vector<BadBlock> badBlocks()
           "ClipWidth is -1" },
         { "RegionAsText", pictureClip, blockOf(std::array { Property::string("ClipY", "0") }),
           "ClipY holds a text" },
-        { "HeadCutShort", pictureClip, std::vector<std::byte>(10), "16-byte head" },
-        { "UnknownClass", u"{00000000-0000-0000-0000-000000000000}", blockOf(std::array<Property, 0> {}),
-          "PICCLP32.OCX has no class" },
+        { "HeadCutShort", pictureClip, headCutShort(10), "16-byte head" },
+        { "UnknownClass", unknownClass, blockOf(noState), "PICCLP32.OCX has no class" },
     };
 }
 
-class PicClipObject : public ::testing::TestWithParam<MadeObject>
-{
-};
-
+using PicClipObject = InvisibleObjectTest;
 TEST_P(PicClipObject, HoldsItsSavedStateAndIsNoWidget)
 {
-    const MadeObject &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("picclp32")->create(row.clsid, row.block, container);
-    ASSERT_NE(made.object, nullptr) << qPrintable(made.error);
-    EXPECT_FALSE(made.object->isWidgetType());
-    EXPECT_EQ(made.object->parent(), &container);
-    for (const auto &[property, expected] : row.properties) {
-        const QVariant actual = made.object->property(property);
-        EXPECT_EQ(actual, expected) << property << " is " << qPrintable(actual.toString());
-    }
+    expectHoldsItsSavedState("picclp32", GetParam());
 }
+INSTANTIATE_TEST_SUITE_P(SavedStates, PicClipObject, ::testing::ValuesIn(madeObjects()), rowName);
 
-INSTANTIATE_TEST_SUITE_P(SavedStates, PicClipObject, ::testing::ValuesIn(madeObjects()), nameOf<MadeObject>);
-
-class PicClipBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using PicClipBadBlock = MalformedBlockTest;
 TEST_P(PicClipBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("picclp32")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("picclp32", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, PicClipBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, PicClipBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

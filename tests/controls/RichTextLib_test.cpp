@@ -1,13 +1,11 @@
 // The rich text box module: its saved document shown as text in the document's face and size, and
 // malformed blocks and documents refused with a message naming the fault.
 
-#include "controls/interface/settings_block.h"
-#include "support/control_module.h"
+#include "support/control_module_cases.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
 #include <string>
-#include <vector>
 
 namespace qv::test
 {
@@ -18,32 +16,17 @@ constexpr QStringView richTextBox = u"{3B7C8860-D78F-101B-B9B5-04021C009402}";
 constexpr std::int32_t extentX = settings::twipsToHimetric(3135);
 constexpr std::int32_t extentY = settings::twipsToHimetric(1275);
 
-// A block with room for the longest document the tests give, so a document is refused for itself.
-std::vector<std::byte> blockWith(std::string_view rtf)
+// Blocks with room for the longest document the tests give, so a document is refused for itself.
+constexpr BlockBuilder<40 * 1024> documentBlock { extentX, extentY };
+
+Bytes blockWith(std::string_view rtf)
 {
-    const auto block = settings::makeBlock<40 * 1024>(
-        extentX, extentY, std::array { settings::Property::string("TextRTF", rtf) });
-    return { block.begin(), block.end() };
+    return documentBlock(std::array { Property::string("TextRTF", rtf) });
 }
 
-// Names each case after its row.
-template<class Row> std::string nameOf(const ::testing::TestParamInfo<Row> &row)
+QTextEdit *createBox(std::span<const std::byte> block, QWidget &container)
 {
-    return row.param.name;
-}
-
-std::vector<std::byte> blockOfNumber()
-{
-    const auto block
-        = settings::makeBlock<64>(extentX, extentY, std::array { settings::Property::integer("TextRTF", 1) });
-    return { block.begin(), block.end() };
-}
-
-QTextEdit *createBox(std::span<const std::byte> block, QWidget &container, QString &error)
-{
-    ControlLibrary::Creation made = loadModule("richtx32")->create(richTextBox, block, container);
-    error = made.error;
-    return qobject_cast<QTextEdit *>(made.object);
+    return madeChild<QTextEdit>(create("richtx32", richTextBox, block, container), container);
 }
 
 // The format of the character just before the position.
@@ -60,15 +43,13 @@ TEST(RichTextLibModule, ShowsTheStoredDocumentFromItsBlock)
 {
     constexpr auto block = settings::makeBlock<212>(
         extentX, extentY,
-        std::array { settings::Property::string(
+        std::array { Property::string(
             "TextRTF",
             "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans "
             "Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs17 RichTextBox1\\par\r\n}\r\n") });
     QWidget container;
-    QString error;
-    QTextEdit *box = createBox(block, container, error);
-    ASSERT_NE(box, nullptr) << qPrintable(error);
-    EXPECT_EQ(box->parent(), &container);
+    QTextEdit *box = createBox(block, container);
+    ASSERT_NE(box, nullptr);
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_EQ(box->toPlainText(), QStringLiteral("RichTextBox1"));
     const QFont font = fontBefore(*box, QTextCursor::Start);
@@ -78,11 +59,10 @@ TEST(RichTextLibModule, ShowsTheStoredDocumentFromItsBlock)
 
 TEST(RichTextLibModule, IsAnEmptyBoxWithoutADocument)
 {
-    constexpr auto block = settings::makeBlock<32>(extentX, extentY, std::array<settings::Property, 0> {});
+    constexpr auto block = settings::makeBlock<32>(extentX, extentY, noState);
     QWidget container;
-    QString error;
-    QTextEdit *box = createBox(block, container, error);
-    ASSERT_NE(box, nullptr) << qPrintable(error);
+    QTextEdit *box = createBox(block, container);
+    ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->toPlainText().isEmpty());
 }
 
@@ -96,10 +76,7 @@ struct ShownDocument {
     double lastPoints;
 };
 
-void PrintTo(const ShownDocument &row, std::ostream *out)
-{
-    *out << row.name;
-}
+using test::PrintTo;
 
 class RichTextLibDocument : public ::testing::TestWithParam<ShownDocument>
 {
@@ -109,9 +86,8 @@ TEST_P(RichTextLibDocument, ShowsItsTextInItsFaceAndSize)
 {
     const ShownDocument &row = GetParam();
     QWidget container;
-    QString error;
-    QTextEdit *box = createBox(blockWith(row.rtf), container, error);
-    ASSERT_NE(box, nullptr) << qPrintable(error);
+    QTextEdit *box = createBox(blockWith(row.rtf), container);
+    ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->toPlainText(), row.text);
     const QFont first = fontBefore(*box, QTextCursor::Start);
     EXPECT_EQ(first.family(), row.firstFace);
@@ -142,18 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "big}small\\par}",
                         QStringLiteral("bigsmall"), QStringLiteral("Times New Roman"), 20.0,
                         QStringLiteral("Arial"), 8.0 }),
-    nameOf<ShownDocument>);
+    rowName);
 
 struct BadDocument {
     const char *name;
     std::string rtf;
     const char *fault;
 };
-
-void PrintTo(const BadDocument &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 std::vector<BadDocument> badDocuments()
 {
@@ -206,59 +177,35 @@ TEST_P(RichTextLibBadDocument, IsRefusedWithItsFault)
 {
     const BadDocument &row = GetParam();
     QWidget container;
-    QString error;
-    EXPECT_EQ(createBox(blockWith(row.rtf), container, error), nullptr);
-    EXPECT_TRUE(error.startsWith(QStringLiteral("TextRTF: rich text at offset"))) << qPrintable(error);
-    EXPECT_TRUE(error.contains(QLatin1String(row.fault))) << qPrintable(error);
-    EXPECT_TRUE(container.children().isEmpty());
+    const ControlLibrary::Creation made = create("richtx32", richTextBox, blockWith(row.rtf), container);
+    EXPECT_TRUE(made.error.startsWith(QStringLiteral("TextRTF: rich text at offset")))
+        << qPrintable(made.error);
+    EXPECT_TRUE(isRefused(made, container, row.fault));
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, RichTextLibBadDocument, ::testing::ValuesIn(badDocuments()),
-                         nameOf<BadDocument>);
+INSTANTIATE_TEST_SUITE_P(Documents, RichTextLibBadDocument, ::testing::ValuesIn(badDocuments()), rowName);
 
-struct BadBlock {
-    const char *name;
-    std::vector<std::byte> block;
-    QStringView clsid;
-    const char *fault;
-};
-
-void PrintTo(const BadBlock &row, std::ostream *out)
+std::vector<MalformedBlock> badBlocks()
 {
-    *out << row.name;
-}
-
-std::vector<BadBlock> badBlocks()
-{
-    std::vector<std::byte> wrongMarker = blockWith("{\\rtf1 x}");
-    wrongMarker[0] = std::byte { 0 };
-    std::vector<std::byte> cutInTheDocument = blockWith("{\\rtf1 x}");
-    cutInTheDocument.resize(settings::blockHeadSize + 14);
+    const Bytes smallDocument = blockWith("{\\rtf1 x}");
+    constexpr auto documentAsNumber
+        = settings::makeBlock<64>(extentX, extentY, std::array { Property::integer("TextRTF", 1) });
     return {
-        { "HeadCutShort", std::vector<std::byte>(8), richTextBox, "16-byte head" },
-        { "WrongMarker", wrongMarker, richTextBox, "not the marker" },
-        { "CutInTheDocument", cutInTheDocument, richTextBox, "the text of TextRTF runs past the end" },
-        { "DocumentAsNumber", blockOfNumber(), richTextBox, "TextRTF holds a number" },
-        { "UnknownClass", blockWith("{\\rtf1 x}"), u"{00000000-0000-0000-0000-000000000000}",
-          "has no class" },
+        { "HeadCutShort", richTextBox, headCutShort(8), "16-byte head" },
+        { "WrongMarker", richTextBox, withWrongMarker(smallDocument), "not the marker" },
+        { "CutInTheDocument", richTextBox, cutTo(smallDocument, settings::blockHeadSize + 14),
+          "the text of TextRTF runs past the end" },
+        { "DocumentAsNumber", richTextBox, documentAsNumber, "TextRTF holds a number" },
+        { "UnknownClass", unknownClass, smallDocument, "has no class" },
     };
 }
 
-class RichTextLibBadBlock : public ::testing::TestWithParam<BadBlock>
-{
-};
-
+using RichTextLibBadBlock = MalformedBlockTest;
 TEST_P(RichTextLibBadBlock, IsRefusedWithItsFault)
 {
-    const BadBlock &row = GetParam();
-    QWidget container;
-    ControlLibrary::Creation made = loadModule("richtx32")->create(row.clsid, row.block, container);
-    EXPECT_EQ(made.object, nullptr);
-    EXPECT_TRUE(made.error.contains(QLatin1String(row.fault))) << qPrintable(made.error);
-    EXPECT_TRUE(container.children().isEmpty());
+    expectRefused("richtx32", GetParam());
 }
-
-INSTANTIATE_TEST_SUITE_P(Blocks, RichTextLibBadBlock, ::testing::ValuesIn(badBlocks()), nameOf<BadBlock>);
+INSTANTIATE_TEST_SUITE_P(Blocks, RichTextLibBadBlock, ::testing::ValuesIn(badBlocks()), rowName);
 
 } // namespace
 } // namespace qv::test

@@ -27,4 +27,11 @@ inline ControlLibrary *loadModule(const char *stem)
     return library;
 }
 
+// Makes the class from its block through the module "<stem>.so", as the forms runtime does.
+inline ControlLibrary::Creation create(const char *stem, QStringView clsid, std::span<const std::byte> block,
+                                       QWidget &container)
+{
+    return loadModule(stem)->create(clsid, block, container);
+}
+
 } // namespace qv::test
