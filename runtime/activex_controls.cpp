@@ -3,6 +3,7 @@
 #include "form.h"
 #include "placement.h"
 #include "runtime.h"
+#include "runtime/stored_text.h"
 
 #include "manifest/manifest.h"
 
@@ -13,10 +14,6 @@ namespace qv
 
 namespace
 {
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString versionText(const manifest::Version &v)
 {
@@ -26,8 +23,8 @@ QString versionText(const manifest::Version &v)
 // Finds the module for a class, or says why there is none that will do.
 const ModuleInfo *findModule(ControlModules &modules, const manifest::ClassRecord &cls, QString &reason)
 {
-    const QString clsid = latin1(cls.clsid);
-    const QString libraryFile = latin1(cls.libraryFile);
+    const QString clsid = storedText(cls.clsid);
+    const QString libraryFile = storedText(cls.libraryFile);
     const ModuleInfo *module = modules.declaring(clsid);
     if (!module) {
         const QString expected = ControlModules::moduleFileName(libraryFile);
@@ -69,7 +66,7 @@ const ModuleInfo *findModule(ControlModules &modules, const manifest::ClassRecor
 Status createActiveXControl(Form &form, const ControlRecord &record, QWidget &container, ObjRef<Control> &out)
 {
     Runtime &runtime = form.runtime();
-    CreationFailure failure { latin1(record.name), latin1(record.cls.progId), {}, {}, {} };
+    CreationFailure failure { storedText(record.name), storedText(record.cls.progId), {}, {}, {} };
     const auto fail = [&](QString reason) {
         failure.reason = std::move(reason);
         return runtime.fail(
@@ -81,8 +78,8 @@ Status createActiveXControl(Form &form, const ControlRecord &record, QWidget &co
     const manifest::ClassRecord *cls = manifest::findClass(record.cls.progId);
     if (!cls)
         return fail(QStringLiteral("the class is not in the control manifest"));
-    failure.clsid = latin1(cls->clsid);
-    failure.libraryFile = latin1(cls->libraryFile);
+    failure.clsid = storedText(cls->clsid);
+    failure.libraryFile = storedText(cls->libraryFile);
 
     ControlModules &modules = runtime.controlModules();
     QString reason;

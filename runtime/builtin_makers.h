@@ -4,6 +4,7 @@
 // record holds; createBuiltinControl then names, places and sets the font of every one alike.
 
 #include "form_description.h"
+#include "runtime/stored_text.h"
 #include "twips.h"
 
 #include <QRect>
@@ -17,12 +18,6 @@ namespace qv
 {
 
 class Form;
-
-// Stored captions and texts are single-byte (Latin-1) strings.
-inline QString storedText(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // builtin_text.cpp
 QWidget *makeTextBox(const ControlRecord &record, QWidget &container);

@@ -1,6 +1,7 @@
 #include "control.h"
 #include "form.h"
 #include "runtime.h"
+#include "runtime/stored_text.h"
 
 #include <QLineEdit>
 
@@ -8,8 +9,7 @@ namespace qv
 {
 
 Control::Control(Form &form, const ControlRecord &record, QObject *object)
-    : ComObject(form.runtime(),
-                QString::fromLatin1(record.name.data(), static_cast<qsizetype>(record.name.size())))
+    : ComObject(form.runtime(), storedText(record.name))
     , record_(record)
     , object_(object)
 {
@@ -25,7 +25,7 @@ QString Control::className() const
 {
     const std::string_view name
         = record_.cls.isActiveX() ? record_.cls.progId : builtinClassName(record_.cls.builtin);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return storedText(name);
 }
 
 QString Control::interfaceName() const

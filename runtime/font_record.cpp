@@ -1,4 +1,5 @@
 #include "font_record.h"
+#include "runtime/stored_text.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -31,7 +32,7 @@ QString installFaceSubstitutions()
 
 QFont toQFont(const FontRecord &record)
 {
-    QFont font(QString::fromLatin1(record.face.data(), static_cast<qsizetype>(record.face.size())));
+    QFont font(storedText(record.face));
     font.setPointSizeF(record.pointSize);
     font.setWeight(static_cast<QFont::Weight>(record.weight));
     font.setItalic(record.italic);

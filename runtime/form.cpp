@@ -2,6 +2,7 @@
 #include "control_factory.h"
 #include "form_window.h"
 #include "runtime.h"
+#include "runtime/stored_text.h"
 #include "tab_order.h"
 
 #include <QEventLoop>
@@ -10,16 +11,8 @@
 namespace qv
 {
 
-namespace
-{
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
-
 Form::Form(Runtime &runtime, const FormDescription &description)
-    : ComObject(runtime, latin1(description.name))
+    : ComObject(runtime, storedText(description.name))
     , description_(description)
 {
 }
@@ -78,7 +71,7 @@ Status Form::load()
 {
     auto window = std::unique_ptr<FormWindow, WindowDeleter>(new FormWindow(*this));
     window->setObjectName(objectName());
-    window->setWindowTitle(latin1(description_.caption));
+    window->setWindowTitle(storedText(description_.caption));
     window->setFont(toQFont(description_.font.value_or(defaultFont)));
     const TwipsScale scale = runtime().scale();
     window->setFixedSize(scale.toPixelsX(description_.clientWidth),
@@ -93,9 +86,10 @@ Status Form::load()
                                          [&](const auto &c) { return c->record().name == record.container; });
             container = it != made.end() ? (*it)->widget() : nullptr;
             if (!container)
-                return runtime().fail(status::fail,
-                                      QStringLiteral("%1: container %2 of control %3 does not precede it.")
-                                          .arg(objectName(), latin1(record.container), latin1(record.name)));
+                return runtime().fail(
+                    status::fail,
+                    QStringLiteral("%1: container %2 of control %3 does not precede it.")
+                        .arg(objectName(), storedText(record.container), storedText(record.name)));
         }
         ObjRef<Control> control;
         // The first control that cannot be created fails the whole load; what was made goes with it.
@@ -213,17 +207,17 @@ Status Form::findForAccessor(std::string_view name, ObjRef<Control> &out)
         return s;
     Control *found = findControl(name);
     if (!found)
-        return runtime().fail(status::fail,
-                              QStringLiteral("%1 has no control named %2.").arg(objectName(), latin1(name)));
+        return runtime().fail(
+            status::fail, QStringLiteral("%1 has no control named %2.").arg(objectName(), storedText(name)));
     out = ObjRef<Control>(found);
     return status::ok;
 }
 
 Status Form::wrongControlClass(std::string_view name) const
 {
-    return runtime().fail(
-        status::fail,
-        QStringLiteral("%1.%2 is not of the class its accessor returns.").arg(objectName(), latin1(name)));
+    return runtime().fail(status::fail,
+                          QStringLiteral("%1.%2 is not of the class its accessor returns.")
+                              .arg(objectName(), storedText(name)));
 }
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #include "runtime.h"
 #include "form.h"
+#include "runtime/stored_text.h"
 
 #include <QCoreApplication>
 
@@ -22,8 +23,7 @@ Runtime::~Runtime()
 QString Runtime::title() const
 {
     if (project_)
-        return QString::fromLatin1(project_->identity.title.data(),
-                                   static_cast<qsizetype>(project_->identity.title.size()));
+        return storedText(project_->identity.title);
     return QCoreApplication::applicationName();
 }
 

@@ -1,5 +1,6 @@
 #include "runtime_error.h"
 #include "runtime.h"
+#include "runtime/stored_text.h"
 
 namespace qv
 {
@@ -39,8 +40,7 @@ void vbaHresultCheckObj(Status status, const ComObject &object, const QString &i
                         std::string_view operation)
 {
     Runtime &runtime = object.runtime();
-    RunTimeError error(status, object.objectName(), interfaceName,
-                       QString::fromLatin1(operation.data(), static_cast<qsizetype>(operation.size())),
+    RunTimeError error(status, object.objectName(), interfaceName, storedText(operation),
                        runtime.takeErrorInfo());
     runtime.setLastError(error);
     throw error;

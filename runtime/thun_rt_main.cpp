@@ -1,5 +1,6 @@
 #include "font_record.h"
 #include "runtime.h"
+#include "runtime/stored_text.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,10 +15,8 @@ void ThunRTMain(const ProjectRecord &project, const char *programPath)
     char *argv[] = { const_cast<char *>(programPath), nullptr };
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setApplicationName(QString::fromLatin1(
-        project.identity.title.data(), static_cast<qsizetype>(project.identity.title.size())));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(
-        project.identity.iconResource.data(), static_cast<qsizetype>(project.identity.iconResource.size()))));
+    QApplication::setApplicationName(storedText(project.identity.title));
+    QApplication::setWindowIcon(QIcon(storedText(project.identity.iconResource)));
     installFaceSubstitutions();
 
     DesktopHost host;

@@ -1,4 +1,5 @@
 #include "ole_container.h"
+#include "runtime/stored_text.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,10 +11,6 @@ namespace qv
 
 namespace
 {
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A plain window with the object's own picture at its own size: all a user sees of Paint's editing window
 // is the picture it would open.
@@ -78,7 +75,7 @@ void OleContainer::mouseDoubleClickEvent(QMouseEvent *event)
 
 QWidget *makeOleContainer(const ControlRecord &record, QWidget &container, QString &error)
 {
-    const QString name = latin1(record.name);
+    const QString name = storedText(record.name);
     if (record.oleObject.empty()) {
         error = QStringLiteral("%1: the OLE container cannot be created: its record holds no embedded object")
                     .arg(name);
@@ -90,11 +87,11 @@ QWidget *makeOleContainer(const ControlRecord &record, QWidget &container, QStri
         error = QStringLiteral("%1: the OLE container cannot be created: %2").arg(name, fault);
         return nullptr;
     }
-    if (!record.oleClass.empty() && latin1(record.oleClass) != object.className) {
+    if (!record.oleClass.empty() && storedText(record.oleClass) != object.className) {
         error = QStringLiteral(
                     "%1: the OLE container cannot be created: its record names the class %2, but the "
                     "embedded object is a %3")
-                    .arg(name, latin1(record.oleClass), object.className);
+                    .arg(name, storedText(record.oleClass), object.className);
         return nullptr;
     }
     return new OleContainer(name, std::move(object), &container);

@@ -1,4 +1,5 @@
 #include "paint_picture_object.h"
+#include "runtime/stored_text.h"
 
 #include "compound_document.h"
 #include "device_independent_bitmap.h"
@@ -49,11 +50,6 @@ static_assert(bitmapFileSize == 225'054);
 static_assert(nativeStreamSize == 225'060);
 static_assert(presentationStreamSize == 225'184);
 
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString damaged(std::string_view stream, const QString &fault)
 {
     return QStringLiteral("the stream %1 is damaged: %2").arg(printableStreamName(stream), fault);
@@ -89,10 +85,10 @@ bool readStreams(std::span<const std::byte> bytes, EmbeddedObject &out, QString 
         error = damaged(compObjStreamName, fault);
         return false;
     }
-    if (names.clipboardFormat != latin1(ole1ClassName)) {
+    if (names.clipboardFormat != storedText(ole1ClassName)) {
         error = damaged(compObjStreamName,
                         QStringLiteral("it names the clipboard format \"%1\", not \"%2\"")
-                            .arg(names.clipboardFormat, latin1(ole1ClassName)));
+                            .arg(names.clipboardFormat, storedText(ole1ClassName)));
         return false;
     }
 
@@ -109,7 +105,7 @@ bool readStreams(std::span<const std::byte> bytes, EmbeddedObject &out, QString 
         error = damaged(nativeStreamName, fault);
         return false;
     }
-    out.className = latin1(paintPictureProgId);
+    out.className = storedText(paintPictureProgId);
     out.userType = names.userType;
     return true;
 }
@@ -120,7 +116,7 @@ std::vector<std::byte> writePaintPictureObject()
     const QImage picture = drawPaintPicture();
     const std::vector<std::byte> ole = writeOleStream();
     const std::vector<std::byte> compObj = writeCompObjStream(
-        paintPictureClass, { latin1(userType), latin1(ole1ClassName), latin1(ole1ClassName) });
+        paintPictureClass, { storedText(userType), storedText(ole1ClassName), storedText(ole1ClassName) });
     const std::vector<std::byte> presentation = writePresentationStream(picture, paintPictureKeyColours());
     const std::vector<std::byte> native = writeNativeStream(encodeBitmapFile(picture));
 
