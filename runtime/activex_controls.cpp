@@ -45,6 +45,15 @@ const ModuleInfo *findModule(ControlModules &modules, const manifest::ClassRecor
                      .arg(module->path, module->libraryFile, libraryFile);
         return nullptr;
     }
+    // A module that leaves out any class of its library is a broken installation: it is reported at the
+    // library's first use, not at whichever of its classes happens to be created later.
+    for (const manifest::ClassRecord *sibling : manifest::classesOf(cls.libraryFile)) {
+        if (!module->findClass(storedText(sibling->clsid))) {
+            reason = QStringLiteral("the installed module %1 leaves out %2 %3, a class of its library")
+                         .arg(module->path, storedText(sibling->progId), storedText(sibling->clsid));
+            return nullptr;
+        }
+    }
     const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
     if (library && library->version && module->version != versionText(*library->version)) {
         reason

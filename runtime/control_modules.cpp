@@ -1,4 +1,5 @@
 #include "control_modules.h"
+#include "module_file_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +21,10 @@ const QString moduleSuffix = QStringLiteral(".so");
 // The module's own description, or a reason why it has none.
 bool readMetadata(const QString &path, ModuleInfo &out, QString &reason)
 {
+    if (std::optional<QString> damage = moduleFileDamage(path)) {
+        reason = *damage;
+        return false;
+    }
     QPluginLoader loader(path);
     const QJsonObject meta = loader.metaData();
     if (meta.isEmpty()) {

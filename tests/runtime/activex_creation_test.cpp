@@ -179,6 +179,15 @@ void writeBytes(const QDir &dir, const char *module, const QByteArray &bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
+// Keeps only the first bytes of a module, as a copy broken off part way would.
+void cutShort(const QDir &dir, const char *module, qint64 (*keep)(qint64 size))
+{
+    QFile whole(dir.filePath(QLatin1String(module)));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray head = whole.read(keep(whole.size()));
+    whole.close();
+    writeBytes(dir, module, head);
+}
 
 class CreationFailure : public ActiveXCreation, public ::testing::WithParamInterface<Failure>
 {
@@ -234,20 +243,20 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const QDir &d) { writeBytes(d, "mscomm32.so", QByteArray(4096, '\x5a')); },
                   "not a loadable control library" },
         Failure { "ModuleTruncated", "MSCommLib.MSComm",
-                  [](const QDir &d) {
-                      QFile whole(d.filePath(QStringLiteral("mscomm32.so")));
-                      ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-                      const QByteArray head = whole.read(2000);
-                      whole.close();
-                      writeBytes(d, "mscomm32.so", head);
-                  },
+                  [](const QDir &d) { cutShort(d, "mscomm32.so", [](qint64) { return qint64(2000); }); },
                   "not a loadable control library" },
+        Failure { "ModuleCutInHalf", "MSCommLib.MSComm",
+                  [](const QDir &d) { cutShort(d, "mscomm32.so", [](qint64 size) { return size / 2; }); },
+                  "the file is cut short" },
         Failure { "WrongVersion", "MSCommLib.MSComm",
                   [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
                   "type library version 1.0, the program needs 1.1" },
         Failure { "ClassLeftOutOfMetadata", "MSMAPI.MAPIMessages",
                   [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
                   "does not provide the class" },
+        Failure { "SiblingLeftOutOfMetadata", "MSMAPI.MAPISession",
+                  [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
+                  "leaves out MSMAPI.MAPIMessages {20C62CAB-15DA-101B-B9A8-444553540000}" },
         Failure { "MissingDependency", "PicClip.PictureClip",
                   [](const QDir &d) { replaceWith(d, "picclp32.so", fake("needs_dependency")); },
                   "libfake_dependency.so" },

@@ -23,6 +23,8 @@
 #include <QTreeView>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -510,6 +512,28 @@ TEST_F(BuiltinFileSystem, ListsShowTheCurrentDirectorysFilesAndSubdirectories)
         return subdirectoryNames(*directories) == QStringList { QStringLiteral("inner") };
     })) << subdirectoryNames(*directories).join(u',').toStdString();
     EXPECT_EQ(listedNames(*directories), QStringList { QDir::rootPath() }) << "the tree starts at the root";
+}
+
+// A directory far larger than anyone lists by hand: the window is loaded and shown before a single name has
+// arrived (the names come from the reader's thread through the event loop), and then every name arrives.
+TEST_F(BuiltinFileSystem, HugeDirectoryFillsInAfterTheLoad)
+{
+    constexpr int fileCount = 100000;
+    const QString here = enterNewDirectory(QStringLiteral("huge"));
+    const QByteArray prefix = QFile::encodeName(here) + "/f";
+    for (int i = 0; i < fileCount; ++i) {
+        const int fd = ::open((prefix + QByteArray::number(i)).constData(), O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0) << "file " << i << ": " << std::strerror(errno);
+        ::close(fd);
+    }
+
+    shown();
+    ASSERT_TRUE(form->isLoaded());
+    const auto *files = as<QAbstractItemView>("File1");
+    ASSERT_NE(files, nullptr);
+    EXPECT_TRUE(listedNames(*files).isEmpty()) << "the load waited for the directory to be read";
+    EXPECT_TRUE(eventually([&] { return files->model()->rowCount(files->rootIndex()) == fileCount; }))
+        << files->model()->rowCount(files->rootIndex()) << " names listed";
 }
 
 struct AwkwardDirectory {
