@@ -11,6 +11,8 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick python3-xlib # the real-display test
+    clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
+    valgrind
 )
 
 packages=("${run_packages[@]}")

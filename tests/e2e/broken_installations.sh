@@ -93,8 +93,8 @@ for row in "${libraries[@]}"; do
         is_visible "$showcase_title" && fail "$run: the showcase window showed"
         shot "$box" "$run"
         xdotool windowfocus --sync "$box" key Return
-        status=$(exit_status_of $pid) || { kill $pid; fail "$run: the program did not end after the report"; }
-        [[ $status -eq 1 ]] || fail "$run: exit status $status, not 1"
+        wait_for_exit $pid || { kill $pid; fail "$run: the program did not end after the report"; }
+        [[ $exit_status -eq 1 ]] || fail "$run: exit status $exit_status, not 1"
         for expected in "Control: $record" "CLSID: $clsid" "Library file: $library" "Reason: "; do
             grep -qF -- "$expected" "$report" || fail "$run: the report lacks \"$expected\": $(cat "$report")"
         done

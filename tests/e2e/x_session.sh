@@ -43,16 +43,16 @@ gone() {
     return 1
 }
 
-# Waits for the process to end and prints its exit status; fails when it does not end.
-exit_status_of() {
-    local pid=$1 status
+# Waits for the process, a child of this shell, to end and sets exit_status; fails when it does not end.
+# (Not a command substitution: a subshell cannot wait for its parent's children.)
+wait_for_exit() {
+    local pid=$1
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
     kill -0 "$pid" 2>/dev/null && return 1
-    wait "$pid" && status=0 || status=$?
-    echo "$status"
+    wait "$pid" && exit_status=0 || exit_status=$?
 }
 
 click_at() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }

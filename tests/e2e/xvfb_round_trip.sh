@@ -41,7 +41,7 @@ for ending in close-form close-box; do
 done
 
 click_exit "$main"
-status=$(exit_status_of $pid) || fail "Exit did not end the program"
+wait_for_exit $pid || fail "Exit did not end the program"
 trap - EXIT
-[[ $status -eq 0 ]] || fail "Exit ended the program with status $status"
+[[ $exit_status -eq 0 ]] || fail "Exit ended the program with status $exit_status"
 echo "xvfb_round_trip: both round trips and Exit passed; screenshots in $artefacts"

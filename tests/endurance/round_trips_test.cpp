@@ -12,6 +12,16 @@ namespace qv::test
 namespace
 {
 
+// AddressSanitizer holds freed memory back in quarantine, so resident memory says nothing there; that build
+// finds lost memory with LeakSanitizer instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool residentMemoryMeansSomething = false;
+#elif defined(__has_feature)
+constexpr bool residentMemoryMeansSomething = !__has_feature(address_sanitizer);
+#else
+constexpr bool residentMemoryMeansSomething = true;
+#endif
+
 // Resident memory of this process in KiB, from /proc.
 long residentKiB()
 {
@@ -74,7 +84,8 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     EXPECT_EQ(BStr::liveCount(), strings);
     EXPECT_EQ(runtime_->liveControls(), controls);
     EXPECT_EQ(form2().loadCount(), closeBoxTrips + 1);
-    EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";
+    if (residentMemoryMeansSomething)
+        EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";
 }
 
 } // namespace

@@ -31,13 +31,12 @@ protected:
     // Fails the n-th call (counting from 1) of the case's operation on the case's object.
     void injectAt(int nth = 1)
     {
-        runtime_->setFaultInjector(
-            [this, nth, calls = 0](const ComObject &object, std::string_view operation) mutable {
-                if (object.objectName() == QLatin1String(GetParam().object)
-                    && operation == GetParam().operation && ++calls == nth)
-                    return status::fail;
-                return status::ok;
-            });
+        runtime_->setFaultInjector([&c = GetParam(), nth, calls = 0](const ComObject &object,
+                                                                     std::string_view operation) mutable {
+            if (object.objectName() == QLatin1String(c.object) && operation == c.operation && ++calls == nth)
+                return status::fail;
+            return status::ok;
+        });
     }
 };
 

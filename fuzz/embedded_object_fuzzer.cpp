@@ -1,0 +1,16 @@
+// The embedded object's reader: the compound document through libgsf, its four streams and their headers.
+
+#include "runtime/ole/paint_picture_object.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    qv::EmbeddedObject object;
+    QString error;
+    if (!qv::readEmbeddedObject({ reinterpret_cast<const std::byte *>(data), size }, object, error)
+        && error.isEmpty())
+        __builtin_trap(); // a refusal always says why
+    return 0;
+}

@@ -1,0 +1,16 @@
+// The CoolBar's named settings: the "NSET" marker, then named values.
+
+#include "controls/interface/settings_block.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    qv::settings::PropertyBag settings;
+    QString error;
+    if (!qv::settings::readNamedSettings({ reinterpret_cast<const std::byte *>(data), size }, settings, error)
+        && error.isEmpty())
+        __builtin_trap(); // a refusal always says why
+    return 0;
+}

@@ -1,0 +1,16 @@
+// The stored-settings block reader: the 16-byte head and the property bag of saved state after it.
+
+#include "controls/interface/settings_block.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    qv::settings::Block block;
+    QString error;
+    if (!qv::settings::readBlock({ reinterpret_cast<const std::byte *>(data), size }, block, error)
+        && error.isEmpty())
+        __builtin_trap(); // a refusal always says why
+    return 0;
+}

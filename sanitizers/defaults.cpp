@@ -1,0 +1,28 @@
+// The sanitizers' settings, linked into every program of an instrumented build, so that the program, each
+// test and each fuzz target behave alike however they are started: stop at the first report of any kind,
+// and look for leaks at exit.
+
+extern "C" {
+
+const char *__asan_default_options()
+{
+    return "detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1:check_initialization_order=1:"
+           "external_symbolizer_path=/usr/lib/llvm-14/bin/llvm-symbolizer";
+}
+
+const char *__ubsan_default_options()
+{
+    return "print_stacktrace=1:halt_on_error=1";
+}
+
+// Leaks reported inside these libraries are theirs, not ours; each line says why it is left out. Nothing of
+// the program's own code is suppressed.
+const char *__lsan_default_suppressions()
+{
+    // fontconfig: the font sets and patterns it builds when Qt first asks for fonts are kept for the life of
+    // the process and freed only by FcFini(), which Qt never calls. The fuzz targets see them as leaks of
+    // whichever input first drew text.
+    return "leak:libfontconfig.so.1\n";
+}
+
+} // extern "C"
