@@ -84,8 +84,9 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     EXPECT_EQ(BStr::liveCount(), strings);
     EXPECT_EQ(runtime_->liveControls(), controls);
     EXPECT_EQ(form2().loadCount(), closeBoxTrips + 1);
-    if (residentMemoryMeansSomething)
+    if (residentMemoryMeansSomething) {
         EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";
+    }
 }
 
 } // namespace
