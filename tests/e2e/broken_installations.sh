@@ -92,7 +92,7 @@ for row in "${libraries[@]}"; do
         box=$(visible_window "$report_title") || fail "$run: no report: $(cat "$report")"
         is_visible "$showcase_title" && fail "$run: the showcase window showed"
         shot "$box" "$run"
-        xdotool windowfocus --sync "$box" key Return
+        timeout 10 xdotool windowfocus --sync "$box" key Return
         wait_for_exit $pid || { kill $pid; fail "$run: the program did not end after the report"; }
         [[ $exit_status -eq 1 ]] || fail "$run: exit status $exit_status, not 1"
         for expected in "Control: $record" "CLSID: $clsid" "Library file: $library" "Reason: "; do

@@ -5,17 +5,18 @@ main_title='^Quorvane All Controls$'
 showcase_title='^All VB6 Pro Controls$'
 report_title='^Quorvane$'
 
-# Runs the calling script again inside its own Xvfb (the xcb platform at 96 dpi), unless it already is.
+# Runs the calling script again inside its own Xvfb (the xcb platform at 96 dpi), unless it already is. The
+# server must not reset when its last client leaves: a program started during the reset cannot connect.
 under_xvfb() {
     if [[ -z "${QUORVANE_UNDER_XVFB:-}" ]]; then
         export QUORVANE_UNDER_XVFB=1
-        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$@"
+        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" "$@"
     fi
 }
 
 fail() {
     echo "$test_name: $*" >&2
-    import -window root "$artefacts/failure.png" 2>/dev/null || true
+    timeout 20 import -window root "$artefacts/failure.png" 2>/dev/null || true
     exit 1
 }
 
@@ -55,8 +56,13 @@ wait_for_exit() {
     wait "$pid" && exit_status=0 || exit_status=$?
 }
 
-click_at() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
-shot() { import -window "$1" "$artefacts/$2.png"; }
+# Moves the pointer onto the point and clicks there. The pointer first leaves for the screen's corner: xdotool
+# waits for a movement forever when the pointer already stands on the point, as it does where the last run's
+# window was.
+click_at() {
+    timeout 10 xdotool mousemove 0 0 && timeout 10 xdotool mousemove --sync --window "$1" "$2" "$3" click 1
+}
+shot() { timeout 20 import -window "$1" "$artefacts/$2.png"; }
 
 # Button centres in pixels at 96 dpi, from the stored layouts.
 click_test() { click_at "$1" 48 42; }
