@@ -13,6 +13,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick python3-xlib # the real-display test
     clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
     valgrind
+    libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor
 )
 
 packages=("${run_packages[@]}")

@@ -2,6 +2,7 @@
 // Loads a control library module from the build tree through the real plugin loader, for tests of a module.
 
 #include "controls/interface/control_library.h"
+#include "program_driver.h"
 
 #include <QPluginLoader>
 #include <QString>
@@ -9,12 +10,6 @@
 
 namespace qv::test
 {
-
-// The folder the build tree puts the modules in.
-inline QString builtModuleDir()
-{
-    return QStringLiteral(QUORVANE_TEST_MODULE_DIR);
-}
 
 // The module "<stem>.so" (e.g. "tabctl32"), loaded and stays loaded; fails the test when it cannot be.
 inline ControlLibrary *loadModule(const char *stem)

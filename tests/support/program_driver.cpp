@@ -1,5 +1,4 @@
-#include "program_fixture.h"
-#include "control_module.h"
+#include "program_driver.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -9,7 +8,7 @@
 namespace qv::test
 {
 
-ProgramFixture::ProgramFixture(const QString &moduleDir)
+ProgramDriver::ProgramDriver(const QString &moduleDir)
     : runtime_(std::make_unique<Runtime>(host_, moduleDir.isEmpty() ? builtModuleDir() : moduleDir))
     , state_(std::make_unique<ProgramState>())
     , project_(std::make_unique<ProjectRecord>(
@@ -17,7 +16,7 @@ ProgramFixture::ProgramFixture(const QString &moduleDir)
 {
 }
 
-ProgramFixture::~ProgramFixture()
+ProgramDriver::~ProgramDriver()
 {
     // The slots hold references into the runtime: release them first.
     state_.reset();
@@ -25,31 +24,31 @@ ProgramFixture::~ProgramFixture()
     settle();
 }
 
-void ProgramFixture::start()
+void ProgramDriver::start()
 {
     runtime_->start(*project_);
 }
 
-QAbstractButton *ProgramFixture::button(const Form &form, std::string_view name) const
+QAbstractButton *ProgramDriver::button(const Form &form, std::string_view name) const
 {
     const Control *control = form.findControl(name);
     return control ? qobject_cast<QAbstractButton *>(control->widget()) : nullptr;
 }
 
-QString ProgramFixture::text1() const
+QString ProgramDriver::text1() const
 {
     const Control *control = form1().findControl("Text1");
     return control ? qobject_cast<QLineEdit *>(control->widget())->text() : QString();
 }
 
-void ProgramFixture::typeIntoText1(const QString &text) const
+void ProgramDriver::typeIntoText1(const QString &text) const
 {
     auto *edit = qobject_cast<QLineEdit *>(form1().findControl("Text1")->widget());
     edit->clear();
     QTest::keyClicks(edit, text);
 }
 
-void ProgramFixture::clickTest(std::function<void()> whileShown)
+void ProgramDriver::clickTest(std::function<void()> whileShown)
 {
     whileShownTimer_.setSingleShot(true);
     whileShownTimer_.disconnect();
@@ -62,17 +61,17 @@ void ProgramFixture::clickTest(std::function<void()> whileShown)
     whileShownTimer_.stop();
 }
 
-void ProgramFixture::clickCloseForm()
+void ProgramDriver::clickCloseForm()
 {
     QTest::mouseClick(button(form2(), "Command2"), Qt::LeftButton);
 }
 
-void ProgramFixture::closeShowcaseByCloseBox()
+void ProgramDriver::closeShowcaseByCloseBox()
 {
     form2().window()->close();
 }
 
-void ProgramFixture::settle()
+void ProgramDriver::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
