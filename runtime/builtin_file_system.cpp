@@ -5,10 +5,12 @@
 #include "builtin_directory_reader.h"
 #include "builtin_makers.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QListView>
+#include <QPointer>
 #include <QStorageInfo>
 #include <QStringListModel>
 #include <QStyle>
@@ -28,6 +30,29 @@ QStringList pathFromRoot(const QString &directory)
         chain.prepend(parent);
     return chain;
 }
+// The folder icons, read once for the application: the style decodes them from image files each time it is
+// asked, which cost more than the rest of the list. They go with the application.
+class FolderIcons final : public QObject
+{
+public:
+    explicit FolderIcons(const QStyle &style)
+        : QObject(qApp)
+        , open(style.standardIcon(QStyle::SP_DirOpenIcon))
+        , closed(style.standardIcon(QStyle::SP_DirClosedIcon))
+    {
+    }
+    const QIcon open;
+    const QIcon closed;
+
+    static const FolderIcons &of(const QStyle &style)
+    {
+        static QPointer<FolderIcons> icons;
+        if (!icons)
+            icons = new FolderIcons(style);
+        return *icons;
+    }
+};
+
 } // namespace
 
 // The mounted volumes that can be read, the current directory's selected (the root's when it has none).
@@ -64,7 +89,8 @@ QWidget *makeDirListBox(QWidget &container)
     if (current.isEmpty())
         return tree;
 
-    const QIcon openFolder = tree->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const FolderIcons &icons = FolderIcons::of(*tree->style());
+    const QIcon &openFolder = icons.open;
     QTreeWidgetItem *here = nullptr;
     for (const QString &directory : pathFromRoot(current)) {
         here = here ? new QTreeWidgetItem(here, { QFileInfo(directory).fileName() })
@@ -74,7 +100,7 @@ QWidget *makeDirListBox(QWidget &container)
     }
     tree->setCurrentItem(here);
 
-    const QIcon closedFolder = tree->style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon closedFolder = icons.closed;
     // The items belong to the tree, as the reader does: the reader never outlives `here`.
     new DirectoryReader(
         DirectoryReader::openCurrentDirectory(), DirectoryReader::Entries::Directories,
