@@ -10,8 +10,7 @@ namespace qv::bench
 
 struct ChildRun {
     std::chrono::nanoseconds untilFirstLine {}; // from the start of the process to its first line of output
-    QByteArray firstLine;
-    double peakResidentMiB = 0;
+    QByteArray firstLine; // what the child measured, then its own peak resident memory in MiB
     bool ok = false;
 };
 

@@ -1,8 +1,10 @@
 #pragma once
-// Peak resident memory, of this process since the last reset, or of a finished child process.
+// Peak resident memory of this process since the last reset. (A child's own figure comes from the child:
+// the kernel's count for a spawned child starts from its parent's.)
 
 #include <QFile>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace qv::bench
 {
@@ -10,9 +12,11 @@ namespace qv::bench
 // Starts a new peak: the kernel sets this process's peak resident size back to its current size.
 inline void resetPeakResident()
 {
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
+    const int clearRefs = ::open("/proc/self/clear_refs", O_WRONLY); // no truncation: it is not a file
+    if (clearRefs >= 0) {
+        [[maybe_unused]] const auto written = ::write(clearRefs, "5", 1);
+        ::close(clearRefs);
+    }
 }
 
 // This process's peak resident size in MiB since the last reset, from /proc/self/status (VmHWM).

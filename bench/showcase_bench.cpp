@@ -145,10 +145,11 @@ template<bool childMeasures> void inFreshProcesses(benchmark::State &state, cons
             state.SkipWithError("the child process failed");
             break;
         }
-        const double seconds = childMeasures ? run.firstLine.toDouble() / 1e9
+        const QList<QByteArray> said = run.firstLine.split(' ');
+        const double seconds = childMeasures ? said.value(0).toDouble() / 1e9
                                              : std::chrono::duration<double>(run.untilFirstLine).count();
         state.SetIterationTime(seconds);
-        peak = std::max(peak, run.peakResidentMiB);
+        peak = std::max(peak, said.value(1).toDouble());
     }
     state.counters["peak_MiB"] = peak;
 }
@@ -175,8 +176,9 @@ BENCHMARK(BM_StartUpToMainWindow)->Unit(benchmark::kMillisecond)->UseManualTime(
 BENCHMARK(BM_StartUpBareQt)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
 // The child modes: each prints one line and ends at once, without tearing anything down.
-[[noreturn]] void say(const QByteArray &line)
+[[noreturn]] void say(const QByteArray &measured)
 {
+    const QByteArray line = measured + ' ' + QByteArray::number(peakResidentMiB());
     std::fputs(line.constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
@@ -189,12 +191,12 @@ int runChildMode(const char *mode, int argc, char **argv)
     if (std::strcmp(mode, "bare-qt") == 0) {
         QWidget window;
         window.show();
-        say("shown");
+        say("-");
     }
     test::ProgramDriver driver;
     driver.start();
     if (std::strcmp(mode, "start-up") == 0)
-        say("shown");
+        say("-");
     if (std::strcmp(mode, "cold-load") == 0) {
         const Clock::time_point clicked = Clock::now();
         std::optional<Clock::time_point> shown;
