@@ -14,4 +14,12 @@ export QT_QPA_PLATFORM=offscreen
 
 # The whole process, as anyone can time it: start, main window, "Test", all 55 controls, "Close Form",
 # end; beside a bare Qt start that shows one empty window and ends.
-hyperfine --warmup 3 --runs 30 -N "$bench --child=cold-load" "$bench --child=bare-qt"
+hyperfine --warmup 3 --runs 30 -N --export-json build/bench/whole-process.json \
+    "$bench --child=cold-load" "$bench --child=bare-qt"
+python3 - build/bench/whole-process.json <<'PY'
+import json, sys
+results = json.load(open(sys.argv[1]))["results"]
+for r in results:
+    print(f"{r['command']}: median {r['median'] * 1000:.1f} ms")
+print(f"ratio of medians: {results[0]['median'] / results[1]['median']:.2f}")
+PY
