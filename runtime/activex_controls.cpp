@@ -1,6 +1,7 @@
 #include "activex_controls.h"
 #include "control_modules.h"
 #include "form.h"
+#include "module_inventory.h"
 #include "placement.h"
 #include "runtime.h"
 #include "runtime/stored_text.h"
@@ -15,57 +16,28 @@ namespace qv
 namespace
 {
 
-QString versionText(const manifest::Version &v)
-{
-    return QStringLiteral("%1.%2").arg(v.major).arg(v.minor);
-}
-
 // Finds the module for a class, or says why there is none that will do.
 const ModuleInfo *findModule(ControlModules &modules, const manifest::ClassRecord &cls, QString &reason)
 {
-    const QString clsid = storedText(cls.clsid);
-    const QString libraryFile = storedText(cls.libraryFile);
-    const ModuleInfo *module = modules.declaring(clsid);
-    if (!module) {
-        const QString expected = ControlModules::moduleFileName(libraryFile);
-        if (const UnreadableModule *bad = modules.unreadableFile(expected))
-            reason = QStringLiteral("the module %1 is not a loadable control library: %2")
-                         .arg(bad->path, bad->reason);
-        else if (const ModuleInfo *library = modules.forLibrary(libraryFile))
-            reason = QStringLiteral("the installed module %1 does not provide the class").arg(library->path);
-        else
-            reason
-                = QStringLiteral("no installed module declares the class (not installed or not registered): "
-                                 "%1 is missing from %2")
-                      .arg(expected, modules.directory());
-        return nullptr;
-    }
-    if (module->libraryFile.compare(libraryFile, Qt::CaseInsensitive) != 0) {
-        reason = QStringLiteral("the class is declared by %1 for library file %2, not %3")
-                     .arg(module->path, module->libraryFile, libraryFile);
-        return nullptr;
-    }
-    // A module that leaves out any class of its library is a broken installation: it is reported at the
-    // library's first use, not at whichever of its classes happens to be created later.
-    for (const manifest::ClassRecord *sibling : manifest::classesOf(cls.libraryFile)) {
-        if (!module->findClass(storedText(sibling->clsid))) {
-            reason = QStringLiteral("the installed module %1 leaves out %2 %3, a class of its library")
-                         .arg(module->path, storedText(sibling->progId), storedText(sibling->clsid));
-            return nullptr;
-        }
-    }
     const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
-    if (library && library->version && module->version != versionText(*library->version)) {
-        reason
-            = QStringLiteral("the module %1 has type library version %2, the program needs %3")
-                  .arg(module->path, module->version.isEmpty() ? QStringLiteral("(none)") : module->version,
-                       versionText(*library->version));
+    if (!library) {
+        reason = QStringLiteral("its library file %1 is not in the control manifest")
+                     .arg(storedText(cls.libraryFile));
         return nullptr;
     }
-    if (module->findClass(clsid)->visible != cls.visible) {
-        reason = QStringLiteral("the module %1 declares the class %2, the program needs it %3")
-                     .arg(module->path, cls.visible ? QStringLiteral("invisible") : QStringLiteral("visible"),
-                          cls.visible ? QStringLiteral("visible") : QStringLiteral("invisible"));
+    ModuleProblem problem;
+    const ModuleInfo *module = checkedModule(modules, *library, problem);
+    if (!module) {
+        reason = problem.missingClass == &cls
+            ? QStringLiteral("the installed module %1 does not provide the class").arg(problem.path)
+            : problem.reason;
+        return nullptr;
+    }
+    // Another module may declare the class too; the one found by the class's identity is the one loaded.
+    const ModuleInfo *declaring = modules.declaring(storedText(cls.clsid));
+    if (declaring != module) {
+        reason = QStringLiteral("the class is declared by %1 for library file %2, not %3")
+                     .arg(declaring->path, declaring->libraryFile, storedText(cls.libraryFile));
         return nullptr;
     }
     return module;

@@ -69,6 +69,20 @@ Status Form::ensureLoaded()
 
 Status Form::load()
 {
+    return loadControls(nullptr);
+}
+
+Status Form::loadEach(const ControlObserver &observer)
+{
+    if (const Status s = enter("Load"); failed(s))
+        return s;
+    if (isLoaded())
+        return runtime().fail(status::fail, QStringLiteral("%1 is loaded already.").arg(objectName()));
+    return loadControls(&observer);
+}
+
+Status Form::loadControls(const ControlObserver *observer)
+{
     auto window = std::unique_ptr<FormWindow, WindowDeleter>(new FormWindow(*this));
     window->setObjectName(objectName());
     window->setWindowTitle(storedText(description_.caption));
@@ -79,12 +93,17 @@ Status Form::load()
 
     std::vector<ObjRef<Control>> made;
     made.reserve(description_.controls.size());
+    Status firstFailure = status::ok;
     for (const ControlRecord &record : description_.controls) {
         QWidget *container = window.get();
         if (!record.container.empty()) {
             const auto it = std::find_if(made.begin(), made.end(),
                                          [&](const auto &c) { return c->record().name == record.container; });
             container = it != made.end() ? (*it)->widget() : nullptr;
+            // Going on past failures, a control whose container could not be made is still tried, in
+            // the window itself.
+            if (!container && observer && containerIsStored(record))
+                container = window.get();
             if (!container)
                 return runtime().fail(
                     status::fail,
@@ -92,11 +111,21 @@ Status Form::load()
                         .arg(objectName(), storedText(record.container), storedText(record.name)));
         }
         ObjRef<Control> control;
-        // The first control that cannot be created fails the whole load; what was made goes with it.
-        if (const Status s = createControl(*this, record, *container, control); failed(s))
-            return s;
+        const Status s = createControl(*this, record, *container, control);
+        if (observer)
+            (*observer)(record, s, failed(s) ? runtime().takeErrorInfo() : ErrorInfo {});
+        if (failed(s)) {
+            // A load stops at the first control that cannot be created; what was made goes with it.
+            if (!observer)
+                return s;
+            if (!failed(firstFailure))
+                firstFailure = s;
+            continue;
+        }
         made.push_back(std::move(control));
     }
+    if (failed(firstFailure))
+        return firstFailure;
     applyTabOrder(made);
 
     window_ = std::move(window);
@@ -108,6 +137,14 @@ Status Form::load()
         return runtime().fail(status::programEnded,
                               QStringLiteral("The program ended while %1 loaded.").arg(objectName()));
     return status::ok;
+}
+
+bool Form::containerIsStored(const ControlRecord &record) const
+{
+    const auto &controls = description_.controls;
+    const auto self
+        = std::find_if(controls.begin(), controls.end(), [&](const auto &c) { return &c == &record; });
+    return std::any_of(controls.begin(), self, [&](const auto &c) { return c.name == record.container; });
 }
 
 void Form::unload()

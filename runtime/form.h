@@ -4,6 +4,7 @@
 
 #include "com_object.h"
 #include "control.h"
+#include "error_info.h"
 #include "form_description.h"
 #include "status.h"
 #include "variant.h"
@@ -27,6 +28,9 @@ enum class Event { Load, Click };
 // An event handler: runs with its form and returns 0 or the status of the run-time error that ended it.
 using Handler = std::function<Status()>;
 
+// Told the outcome of each control record as a load goes through them: its status and, on failure, why.
+using ControlObserver = std::function<void(const ControlRecord &record, Status status, const ErrorInfo &why)>;
+
 class Form : public ComObject
 {
 public:
@@ -48,6 +52,11 @@ public:
     // Looks a control up without taking a reference or loading the form; null when absent.
     Control *findControl(std::string_view name) const;
     std::span<const ObjRef<Control>> controls() const { return controls_; }
+
+    // Loads the form as Show would, but goes on past a control that cannot be created and tells the observer
+    // the outcome of every record. The form is loaded only when every control was made; otherwise nothing
+    // is left behind and the status is the first failure's.
+    Status loadEach(const ControlObserver &observer);
 
     // Unloads the form: its controls are released and its window goes away. No event is raised.
     void unload();
@@ -78,6 +87,8 @@ private:
     Status enter(std::string_view operation) const;
     Status ensureLoaded();
     Status load();
+    Status loadControls(const ControlObserver *observer);
+    bool containerIsStored(const ControlRecord &record) const;
     Status runModal();
     void quitModal();
     Status findForAccessor(std::string_view name, ObjRef<Control> &out);

@@ -4,6 +4,7 @@
 #include "manifest/manifest.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
+#include "support/broken_modules.h"
 #include "support/control_module.h"
 #include "support/recording_host.h"
 
@@ -164,31 +165,6 @@ void PrintTo(const Failure &f, std::ostream *os)
     *os << f.name;
 }
 
-void replaceWith(const QDir &dir, const char *module, const QString &source)
-{
-    QFile::remove(dir.filePath(QLatin1String(module)));
-    ASSERT_TRUE(QFile::copy(source, dir.filePath(QLatin1String(module))));
-}
-QString fake(const char *kind)
-{
-    return QStringLiteral(QUORVANE_TEST_FAKE_MODULE_DIR "/fake_%1.so").arg(QLatin1String(kind));
-}
-void writeBytes(const QDir &dir, const char *module, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(QLatin1String(module)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-// Keeps only the first bytes of a module, as a copy broken off part way would.
-void cutShort(const QDir &dir, const char *module, qint64 (*keep)(qint64 size))
-{
-    QFile whole(dir.filePath(QLatin1String(module)));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray head = whole.read(keep(whole.size()));
-    whole.close();
-    writeBytes(dir, module, head);
-}
-
 class CreationFailure : public ActiveXCreation, public ::testing::WithParamInterface<Failure>
 {
 };
@@ -197,8 +173,7 @@ TEST_P(CreationFailure, FailsWithItsReasonAndLeavesNothing)
 {
     QTemporaryDir installed;
     const QDir dir(installed.path());
-    for (const QString &file : QDir(builtModuleDir()).entryList({ QStringLiteral("*.so") }, QDir::Files))
-        ASSERT_TRUE(QFile::copy(QDir(builtModuleDir()).filePath(file), dir.filePath(file)));
+    copyModules(builtModuleDir(), dir);
     GetParam().breakInstallation(dir);
     startRuntime(dir.path());
 

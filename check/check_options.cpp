@@ -1,0 +1,54 @@
+#include "check_options.h"
+
+#include <QCommandLineParser>
+
+namespace qv::checker
+{
+
+CheckOptions parseCheckOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks, without a display, that the forms runtime and every control library Quorvane\n"
+        "needs are installed and can be created: it compares the installed modules with the\n"
+        "manifest, then loads the showcase window's controls and reports each library and class.\n"
+        "\n"
+        "Exit status: 0 every class was created, 1 one or more were not, 2 usage error."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print the report (or the list) as one JSON document."));
+    const QCommandLineOption listLibraries(
+        QStringLiteral("list-libraries"),
+        QStringLiteral("Print the files a setup package must carry, the forms runtime first, and exit."));
+    parser.addOptions({ help, version, json, listLibraries });
+
+    CheckOptions options;
+    const auto usageError = [&](const QString &message) {
+        options.action = CheckOptions::Action::UsageError;
+        options.text = QStringLiteral("quorvane-check: %1\nTry 'quorvane-check --help' for the options.\n")
+                           .arg(message);
+        return options;
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return usageError(QStringLiteral("unexpected argument '%1': quorvane-check takes options only.")
+                              .arg(extra.first()));
+
+    options.json = parser.isSet(json);
+    if (parser.isSet(help)) {
+        options.action = CheckOptions::Action::Help;
+        options.text = parser.helpText();
+    } else if (parser.isSet(version)) {
+        options.action = CheckOptions::Action::Version;
+        options.text = QStringLiteral("quorvane-check %1\n").arg(QStringLiteral(QUORVANE_VERSION));
+    } else if (parser.isSet(listLibraries)) {
+        options.action = CheckOptions::Action::ListLibraries;
+    }
+    return options;
+}
+
+} // namespace qv::checker

@@ -1,0 +1,20 @@
+#pragma once
+// quorvane-check's command line: what to do and in which form, or why the arguments make no sense.
+
+#include <QString>
+#include <QStringList>
+
+namespace qv::checker
+{
+
+struct CheckOptions {
+    enum class Action { Check, ListLibraries, Help, Version, UsageError };
+    Action action = Action::Check;
+    bool json = false;
+    QString text; // the help or version text, or the usage error's message
+};
+
+// Reads the arguments (the program's name first, as main receives them).
+CheckOptions parseCheckOptions(const QStringList &arguments);
+
+} // namespace qv::checker

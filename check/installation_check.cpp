@@ -1,0 +1,169 @@
+#include "installation_check.h"
+
+#include "runtime/runtime.h"
+#include "runtime/stored_text.h"
+#include "windows/program_state.h"
+
+#include "manifest/manifest.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace qv::checker
+{
+
+namespace
+{
+QString versionText(const std::optional<manifest::Version> &v)
+{
+    return v ? QStringLiteral("%1.%2").arg(v->major).arg(v->minor) : QString();
+}
+
+QString classNameOf(const ControlRecord &record)
+{
+    if (record.cls.isActiveX())
+        return storedText(record.cls.progId);
+    return storedText(manifest::runtimeObjectLibrary.name) + QLatin1Char('.')
+        + storedText(builtinClassName(record.cls.builtin));
+}
+
+ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &className)
+{
+    for (LibraryResult &library : libraries) {
+        for (ClassResult &cls : library.classes) {
+            if (cls.className == className)
+                return &cls;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<LibraryResult> expectedLibraries()
+{
+    std::vector<LibraryResult> libraries;
+    const manifest::ObjectLibrary &vb = manifest::runtimeObjectLibrary;
+    LibraryResult forms {
+        storedText(manifest::formsRuntimeFile), storedText(vb.name), versionText(vb.version), {}, {}
+    };
+    for (std::string_view name : manifest::builtinClasses())
+        forms.classes.push_back({ storedText(vb.name) + QLatin1Char('.') + storedText(name), {}, false, {} });
+    libraries.push_back(std::move(forms));
+
+    for (const manifest::LibraryRecord &library : manifest::libraries()) {
+        const QString file = storedText(library.file);
+        LibraryResult result { file,
+                               storedText(library.typeLibrary),
+                               versionText(library.version),
+                               ControlModules::moduleFileName(file),
+                               {} };
+        for (const manifest::ClassRecord *cls : manifest::classesOf(library.file))
+            result.classes.push_back({ storedText(cls->progId), {}, false, {} });
+        libraries.push_back(std::move(result));
+    }
+    return libraries;
+}
+
+bool LibraryResult::created() const
+{
+    return createdCount() == static_cast<int>(classes.size());
+}
+
+int LibraryResult::createdCount() const
+{
+    return static_cast<int>(
+        std::count_if(classes.begin(), classes.end(), [](const auto &c) { return c.created; }));
+}
+
+int CheckReport::classCount() const
+{
+    int n = 0;
+    for (const LibraryResult &library : libraries)
+        n += static_cast<int>(library.classes.size());
+    return n;
+}
+
+int CheckReport::createdCount() const
+{
+    int n = 0;
+    for (const LibraryResult &library : libraries)
+        n += library.createdCount();
+    return n;
+}
+
+QStringList CheckReport::failedLibraries() const
+{
+    QStringList failed;
+    for (const LibraryResult &library : libraries) {
+        if (!library.created())
+            failed << library.file;
+    }
+    return failed;
+}
+
+bool CheckReport::allCreated() const
+{
+    return loadFailure.isEmpty() && createdCount() == classCount();
+}
+
+CheckReport checkInstallation(Runtime &runtime)
+{
+    CheckReport report;
+    report.moduleDirectory = runtime.controlModules().directory();
+    report.moduleProblems = compareWithManifest(runtime.controlModules());
+    report.libraries = expectedLibraries();
+
+    // Each instance counts for its class; a class is created when all its instances were.
+    std::vector<ClassResult *> seen;
+    const ControlObserver observer = [&](const ControlRecord &record, Status status, const ErrorInfo &why) {
+        const QString className = classNameOf(record);
+        ClassResult *result = findResult(report.libraries, className);
+        if (!result) {
+            report.loadFailure
+                = QStringLiteral("the showcase window holds %1 of class %2, which the manifest "
+                                 "does not list")
+                      .arg(storedText(record.name), className);
+            return;
+        }
+        const bool first = std::find(seen.begin(), seen.end(), result) == seen.end();
+        if (first)
+            seen.push_back(result);
+        result->controls << storedText(record.name);
+        if (failed(status)) {
+            result->created = false;
+            if (result->reason.isEmpty())
+                result->reason = why.creation ? why.creation->reason : why.description;
+        } else if (first) {
+            result->created = true;
+        }
+    };
+
+    ProgramState state;
+    try {
+        vbaNew2(runtime, form2Class(state), state.form2);
+        Form &showcase = *state.form2;
+        Status status = showcase.loadEach(observer);
+        // Shown once, offscreen, so that every control also lays itself out and paints.
+        if (!failed(status))
+            status = showcase.Show();
+        if (!failed(status)) {
+            QCoreApplication::processEvents();
+            showcase.unload();
+        }
+        if (failed(status) && report.createdCount() == report.classCount())
+            report.loadFailure = runtime.takeErrorInfo().description;
+    } catch (const ProcessEnded &) {
+        report.loadFailure
+            = QStringLiteral("the forms runtime ended the run while the showcase window loaded");
+    }
+    for (LibraryResult &library : report.libraries) {
+        for (ClassResult &cls : library.classes) {
+            if (cls.controls.isEmpty())
+                cls.reason = QStringLiteral("the showcase window holds no instance of the class");
+        }
+    }
+    return report;
+}
+
+} // namespace qv::checker

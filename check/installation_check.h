@@ -1,0 +1,57 @@
+#pragma once
+// The check itself: the installed modules against the manifest, then the showcase window's load through
+// the forms runtime, going on past every control that cannot be created so that one run names every broken
+// library.
+
+#include "runtime/module_inventory.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace qv
+{
+class Runtime;
+}
+
+namespace qv::checker
+{
+
+struct ClassResult {
+    QString className; // "MSComctlLib.TabStrip", or "VB.CommandButton" for a class of the forms runtime
+    QStringList controls; // the showcase window's instances, e.g. "Command1", "Command2"
+    bool created = false;
+    QString reason; // why not, when not created
+};
+
+struct LibraryResult {
+    QString file; // "MSCOMCTL.OCX", or the forms runtime's file
+    QString typeLibrary;
+    QString version; // empty where the manifest records none
+    QString module; // the module file that stands for it; empty for the forms runtime, built into the program
+    std::vector<ClassResult> classes;
+
+    bool created() const;
+    int createdCount() const;
+};
+
+struct CheckReport {
+    QString moduleDirectory;
+    std::vector<ModuleProblem> moduleProblems;
+    std::vector<LibraryResult> libraries; // the forms runtime, then the manifest's libraries in table order
+    QString loadFailure; // set when the window failed for a reason no single control explains
+
+    int classCount() const;
+    int createdCount() const;
+    QStringList failedLibraries() const;
+    bool allCreated() const;
+};
+
+// Every library and class the check covers, in the manifest's order, none created yet: the forms runtime
+// with its built-in classes, then each control library with its classes.
+std::vector<LibraryResult> expectedLibraries();
+
+// Runs the check with the runtime's module directory. The runtime must be fresh: nothing loaded yet.
+CheckReport checkInstallation(Runtime &runtime);
+
+} // namespace qv::checker

@@ -1,0 +1,87 @@
+// quorvane-check: the same check as Quorvane's "Test" button, without a display, for people who look after
+// many machines. The report goes to standard output; the exit status says whether every class was created.
+
+#include "check_options.h"
+#include "installation_check.h"
+#include "report_output.h"
+
+#include "runtime/host.h"
+#include "runtime/runtime.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <array>
+#include <cstdio>
+
+namespace
+{
+// Nothing in a check ends the run or shows a report box; should the runtime try, its text goes to standard
+// error and the check's own report says what failed.
+class CheckHost final : public qv::Host
+{
+public:
+    void showErrorReport(const QString &, const QString &text) override
+    {
+        QTextStream(stderr) << text << Qt::endl;
+    }
+    void endProcess(int) override { }
+};
+
+// Running offscreen, Qt says that it has no display to raise a window on and no session runtime folder: true
+// and harmless here, and noise in output an administrator pipes on. Everything else still reaches stderr.
+void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
+        || message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    using qv::checker::CheckOptions;
+
+    qInstallMessageHandler(dropOffscreenNoise);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // Offscreen wherever it runs, over ssh or from a fleet tool alike; the user's arguments are ours alone.
+    std::array<char *, 3> qtArguments { argv[0], const_cast<char *>("-platform"),
+                                        const_cast<char *>("offscreen") };
+    int qtArgumentCount = static_cast<int>(qtArguments.size());
+    QApplication application(qtArgumentCount, qtArguments.data());
+    QCoreApplication::setApplicationName(QStringLiteral("quorvane-check"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+
+    const CheckOptions options = qv::checker::parseCheckOptions(arguments);
+    QTextStream out(stdout);
+    switch (options.action) {
+    case CheckOptions::Action::Help:
+    case CheckOptions::Action::Version:
+        out << options.text;
+        return 0;
+    case CheckOptions::Action::UsageError:
+        QTextStream(stderr) << options.text;
+        return 2;
+    case CheckOptions::Action::ListLibraries:
+        if (options.json)
+            out << qv::checker::libraryListJson();
+        else
+            out << qv::checker::libraryListText();
+        return 0;
+    case CheckOptions::Action::Check:
+        break;
+    }
+
+    CheckHost host;
+    qv::Runtime runtime(host);
+    const qv::checker::CheckReport report = qv::checker::checkInstallation(runtime);
+    if (options.json)
+        out << qv::checker::reportJson(report);
+    else
+        out << qv::checker::reportText(report);
+    out.flush();
+    return report.allCreated() ? 0 : 1;
+}

@@ -1,0 +1,240 @@
+// quorvane-check as an administrator runs it: a copy of the installed program and its modules, started as a
+// process, read by its output and exit status.
+#include "manifest/manifest.h"
+#include "runtime/control_modules.h"
+#include "support/broken_modules.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <set>
+
+namespace qv::test
+{
+namespace
+{
+
+QString latin1(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct ProcessRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// What one run says of each library and class, from either form of the report.
+struct Facts {
+    std::set<QString> createdClasses;
+    std::set<QString> failedClasses;
+    QStringList failedLibraries;
+    std::set<QString> missingModules;
+    bool operator==(const Facts &) const = default;
+};
+
+Facts factsFromText(const QString &text)
+{
+    Facts facts;
+    static const QRegularExpression classLine(
+        QStringLiteral("^  class (\\S+) \\([^)]*\\): (created|not created: .*)$"));
+    static const QRegularExpression missingLine(QStringLiteral("^  missing (\\S+): "));
+    static const QRegularExpression summary(QStringLiteral("^Summary: .*failed libraries: ([^;]*)"));
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (const auto m = classLine.match(line); m.hasMatch())
+            (m.captured(2) == QStringLiteral("created") ? facts.createdClasses : facts.failedClasses)
+                .insert(m.captured(1));
+        else if (const auto m2 = missingLine.match(line); m2.hasMatch())
+            facts.missingModules.insert(m2.captured(1));
+        else if (const auto m3 = summary.match(line); m3.hasMatch())
+            facts.failedLibraries = m3.captured(1).split(QStringLiteral(", "));
+    }
+    return facts;
+}
+
+Facts factsFromJson(const QJsonObject &document)
+{
+    Facts facts;
+    for (const QJsonValue library : document[QStringLiteral("libraries")].toArray()) {
+        for (const QJsonValue cls : library[QStringLiteral("classes")].toArray())
+            (cls[QStringLiteral("created")].toBool() ? facts.createdClasses : facts.failedClasses)
+                .insert(cls[QStringLiteral("class")].toString());
+    }
+    for (const QJsonValue name :
+         document[QStringLiteral("summary")][QStringLiteral("failedLibraries")].toArray())
+        facts.failedLibraries << name.toString();
+    for (const QJsonValue problem : document[QStringLiteral("moduleProblems")].toArray()) {
+        if (problem[QStringLiteral("kind")].toString() == QStringLiteral("missing"))
+            facts.missingModules.insert(problem[QStringLiteral("library")].toString());
+    }
+    return facts;
+}
+
+class CheckProgram : public ::testing::Test
+{
+protected:
+    // A copy of the installed tree: the program in bin/, its modules where it looks for them.
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        const QDir installed(QStringLiteral(QUORVANE_TEST_INSTALL_PREFIX));
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral(QUORVANE_TEST_BIN_SUBDIR)));
+        program = root.filePath(QStringLiteral(QUORVANE_TEST_BIN_SUBDIR "/quorvane-check"));
+        ASSERT_TRUE(QFile::copy(
+            installed.filePath(QStringLiteral(QUORVANE_TEST_BIN_SUBDIR "/quorvane-check")), program))
+            << "quorvane-check is not installed in " << qPrintable(installed.path());
+        modules = QDir(root.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR)));
+        copyModules(installed.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR)), modules);
+    }
+
+    ProcessRun run(const QStringList &arguments) const
+    {
+        QProcess process;
+        // The program must not need a display: none is given.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(120000)) << qPrintable(program);
+        return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                 QString::fromUtf8(process.readAllStandardOutput()),
+                 QString::fromUtf8(process.readAllStandardError()) };
+    }
+
+    QTemporaryDir root;
+    QString program;
+    QDir modules;
+};
+
+TEST_F(CheckProgram, FullInstallationReportsEveryClassCreatedAndExitsZero)
+{
+    const ProcessRun text = run({});
+    EXPECT_EQ(text.exitCode, 0) << qPrintable(text.out + text.err);
+    EXPECT_TRUE(text.out.contains(QStringLiteral(": all 20 present, none extra, none of another version\n")));
+    EXPECT_TRUE(text.out.endsWith(QStringLiteral(
+        "Summary: all 54 classes created; the forms runtime and all 20 control libraries work.\n")));
+    const Facts facts = factsFromText(text.out);
+    EXPECT_EQ(facts.createdClasses.size(), 54u);
+    EXPECT_TRUE(facts.failedClasses.empty());
+    EXPECT_EQ(text.out.count(QRegularExpression(QStringLiteral("(?m)^library \\S+ \\(.*\\): created, "))),
+              21);
+
+    const ProcessRun json = run({ QStringLiteral("--json") });
+    EXPECT_EQ(json.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    EXPECT_TRUE(document[QStringLiteral("allCreated")].toBool());
+    EXPECT_EQ(document[QStringLiteral("summary")][QStringLiteral("created")].toInt(), 54);
+    EXPECT_EQ(factsFromJson(document.object()), facts);
+}
+
+// Each library's module removed in turn: that library is named, every other one is still checked.
+class OneModuleRemoved : public CheckProgram, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(OneModuleRemoved, NamesThatLibraryCreatesTheOthersAndExitsOne)
+{
+    const manifest::LibraryRecord &library = manifest::libraries()[static_cast<std::size_t>(GetParam())];
+    const QString file = latin1(library.file);
+    const QString module = ControlModules::moduleFileName(file);
+    ASSERT_TRUE(QFile::remove(modules.filePath(module)));
+
+    const ProcessRun text = run({});
+    EXPECT_EQ(text.exitCode, 1) << qPrintable(text.out + text.err);
+    const Facts facts = factsFromText(text.out);
+    EXPECT_EQ(facts.failedLibraries, QStringList { file });
+    EXPECT_EQ(facts.missingModules, std::set<QString> { file });
+    const int classes = static_cast<int>(manifest::classesOf(library.file).size());
+    EXPECT_EQ(facts.failedClasses.size(), static_cast<std::size_t>(classes));
+    EXPECT_EQ(facts.createdClasses.size(), static_cast<std::size_t>(54 - classes));
+    EXPECT_TRUE(text.out.contains(QStringLiteral("library %1 (").arg(file)));
+    EXPECT_TRUE(text.out.contains(QStringLiteral("): FAILED, 0 of %1 classes created\n").arg(classes)));
+    EXPECT_EQ(text.out.count(QRegularExpression(QStringLiteral("(?m)^library \\S+ \\(.*\\): created, "))),
+              20);
+    EXPECT_TRUE(text.out.contains(QStringLiteral("%1 is missing from %2").arg(module, modules.path())));
+
+    const ProcessRun json = run({ QStringLiteral("--json") });
+    EXPECT_EQ(json.exitCode, 1);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    EXPECT_FALSE(document[QStringLiteral("allCreated")].toBool());
+    EXPECT_EQ(factsFromJson(document.object()), facts);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLibrary, OneModuleRemoved, ::testing::Range(0, 20), [](const auto &row) {
+    const std::string_view file = manifest::libraries()[static_cast<std::size_t>(row.param)].file;
+    return std::string(file.substr(0, file.find('.')));
+});
+
+TEST_F(CheckProgram, ListLibrariesIsTheManifestInOrderWithEachModule)
+{
+    const ProcessRun text = run({ QStringLiteral("--list-libraries") });
+    EXPECT_EQ(text.exitCode, 0) << qPrintable(text.err);
+    const ProcessRun json = run({ QStringLiteral("--list-libraries"), QStringLiteral("--json") });
+    EXPECT_EQ(json.exitCode, 0) << qPrintable(json.err);
+    const QJsonArray listed
+        = QJsonDocument::fromJson(json.out.toUtf8())[QStringLiteral("libraries")].toArray();
+
+    QStringList expected;
+    for (std::string_view file : manifest::setupPackageFiles()) {
+        const QString name = latin1(file);
+        const bool formsRuntime = file == manifest::formsRuntimeFile;
+        expected << name + QLatin1Char('\t')
+                + (formsRuntime ? QStringLiteral("(built in)") : ControlModules::moduleFileName(name));
+    }
+    EXPECT_EQ(text.out, expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+
+    ASSERT_EQ(listed.size(), expected.size());
+    for (qsizetype i = 0; i < listed.size(); ++i)
+        EXPECT_EQ(listed[i][QStringLiteral("file")].toString(), expected[i].section(QLatin1Char('\t'), 0, 0));
+}
+
+struct Usage {
+    const char *name;
+    QStringList arguments;
+    int exitCode;
+    const char *inOutput; // on standard output for 0, on standard error otherwise
+};
+void PrintTo(const Usage &u, std::ostream *os)
+{
+    *os << u.name;
+}
+
+class CommandLine : public CheckProgram, public ::testing::WithParamInterface<Usage>
+{
+};
+
+TEST_P(CommandLine, ExitsWithItsStatusAndSaysWhy)
+{
+    const ProcessRun r = run(GetParam().arguments);
+    EXPECT_EQ(r.exitCode, GetParam().exitCode);
+    const QString &said = GetParam().exitCode == 0 ? r.out : r.err;
+    EXPECT_TRUE(said.contains(QLatin1String(GetParam().inOutput))) << qPrintable(said);
+    if (GetParam().exitCode == 2) {
+        EXPECT_TRUE(r.out.isEmpty()) << "nothing is checked after a usage error: " << qPrintable(r.out);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Try 'quorvane-check --help'")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CommandLine,
+    ::testing::Values(Usage { "UnknownOption", { "--frobnicate" }, 2, "Unknown option 'frobnicate'" },
+                      Usage { "UnknownShortOption", { "-x" }, 2, "Unknown option 'x'" },
+                      Usage {
+                          "UnknownBesideAKnownOne", { "--json", "--colour" }, 2, "Unknown option 'colour'" },
+                      Usage { "Argument", { "somehost" }, 2, "unexpected argument 'somehost'" },
+                      Usage { "Help", { "--help" }, 0, "--list-libraries" },
+                      Usage { "HelpNamesExitStatus", { "-h" }, 0, "Exit status: 0 every class was created" },
+                      Usage { "Version", { "--version" }, 0, "quorvane-check 1.0.0\n" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,158 @@
+// The check in-process: every library and class of a full installation reported created, and each way an
+// installation can differ from the manifest found from the modules' metadata alone.
+#include "check/installation_check.h"
+#include "manifest/manifest.h"
+#include "runtime/module_inventory.h"
+#include "runtime/runtime.h"
+#include "support/broken_modules.h"
+#include "support/program_driver.h"
+#include "support/recording_host.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <functional>
+#include <ostream>
+
+namespace qv::test
+{
+namespace
+{
+
+using checker::CheckReport;
+
+TEST(InstallationCheck, FullInstallationCreatesEveryClassOfEveryLibrary)
+{
+    RecordingHost host;
+    CheckReport report;
+    {
+        Runtime runtime(host, builtModuleDir());
+        report = checker::checkInstallation(runtime);
+        ProgramDriver::settle();
+        EXPECT_EQ(runtime.liveControls(), 0) << "the showcase window is unloaded after the check";
+    }
+    EXPECT_TRUE(host.reports.empty());
+    EXPECT_TRUE(report.moduleProblems.empty());
+    EXPECT_TRUE(report.allCreated()) << qPrintable(report.loadFailure);
+    EXPECT_EQ(report.classCount(), 54);
+    EXPECT_EQ(report.createdCount(), 54);
+    EXPECT_TRUE(report.failedLibraries().isEmpty());
+
+    ASSERT_EQ(report.libraries.size(), 21u);
+    const auto &forms = report.libraries.front();
+    EXPECT_EQ(forms.file, QStringLiteral("MSVBVM60.DLL"));
+    EXPECT_EQ(forms.classes.size(), 20u);
+    for (const auto &cls : forms.classes) {
+        if (cls.className == QStringLiteral("VB.CommandButton"))
+            EXPECT_EQ(cls.controls, QStringList({ "Command2", "Command1" })) << "in stored order";
+        else
+            EXPECT_EQ(cls.controls.size(), 1) << qPrintable(cls.className);
+    }
+    // Every ActiveX class is reported under its library, with the showcase window's instance of it.
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        const auto library
+            = std::find_if(report.libraries.begin(), report.libraries.end(), [&](const auto &l) {
+                  return l.file == QLatin1String(c.libraryFile.data(), qsizetype(c.libraryFile.size()));
+              });
+        ASSERT_NE(library, report.libraries.end()) << c.progId;
+        const auto cls = std::find_if(library->classes.begin(), library->classes.end(), [&](const auto &r) {
+            return r.className == QLatin1String(c.progId.data(), qsizetype(c.progId.size()));
+        });
+        ASSERT_NE(cls, library->classes.end()) << c.progId;
+        EXPECT_TRUE(cls->created) << c.progId;
+        EXPECT_EQ(cls->controls,
+                  QStringList(QString::fromLatin1(c.instance.data(), qsizetype(c.instance.size()))));
+    }
+}
+
+TEST(InstallationCheck, GoesOnPastABrokenLibraryAndLeavesNothingBehind)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    copyModules(builtModuleDir(), dir);
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("mscomctl.so"))));
+
+    RecordingHost host;
+    Runtime runtime(host, dir.path());
+    const CheckReport report = checker::checkInstallation(runtime);
+    ProgramDriver::settle();
+    EXPECT_EQ(runtime.liveControls(), 0);
+    EXPECT_FALSE(runtime.hasEnded());
+
+    EXPECT_EQ(report.failedLibraries(), QStringList { "MSCOMCTL.OCX" });
+    EXPECT_EQ(report.createdCount(), 54 - 9);
+    for (const auto &library : report.libraries) {
+        if (library.file != QStringLiteral("MSCOMCTL.OCX"))
+            continue;
+        for (const auto &cls : library.classes) {
+            EXPECT_FALSE(cls.created) << qPrintable(cls.className);
+            EXPECT_TRUE(cls.reason.contains(QStringLiteral("mscomctl.so is missing from")))
+                << qPrintable(cls.reason);
+        }
+    }
+}
+
+// One way an installation differs from the manifest, set up in a copy of the built modules.
+struct Difference {
+    const char *name;
+    std::function<void(const QDir &)> breakInstallation;
+    ModuleProblem::Kind kind;
+    const char *library; // as reported; empty for a file that names no library
+    const char *file; // the module file the problem names
+    const char *reason;
+};
+void PrintTo(const Difference &d, std::ostream *os)
+{
+    *os << d.name;
+}
+
+class ModulesAgainstManifest : public ::testing::TestWithParam<Difference>
+{
+};
+
+TEST_P(ModulesAgainstManifest, ReportsExactlyThatDifference)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    copyModules(builtModuleDir(), dir);
+    GetParam().breakInstallation(dir);
+
+    ControlModules modules(dir.path());
+    const std::vector<ModuleProblem> problems = compareWithManifest(modules);
+    ASSERT_EQ(problems.size(), 1u);
+    const ModuleProblem &p = problems.front();
+    EXPECT_EQ(kindName(p.kind), kindName(GetParam().kind));
+    EXPECT_EQ(p.libraryFile, QLatin1String(GetParam().library));
+    EXPECT_EQ(p.path, dir.filePath(QLatin1String(GetParam().file)));
+    EXPECT_TRUE(p.reason.contains(QLatin1String(GetParam().reason))) << qPrintable(p.reason);
+}
+
+using Kind = ModuleProblem::Kind;
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ModulesAgainstManifest,
+    ::testing::Values(
+        Difference { "Removed",
+                     [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("mscomctl.so"))); },
+                     Kind::Missing, "MSCOMCTL.OCX", "mscomctl.so", "mscomctl.so is missing from" },
+        Difference { "Garbage", [](const QDir &d) { writeBytes(d, "mschrt20.so", QByteArray(4096, '\x5a')); },
+                     Kind::Unreadable, "MSCHRT20.OCX", "mschrt20.so", "not a loadable control library" },
+        Difference { "CutShort",
+                     [](const QDir &d) { cutShort(d, "richtx32.so", [](qint64 size) { return size / 2; }); },
+                     Kind::Unreadable, "RICHTX32.OCX", "richtx32.so", "the file is cut short" },
+        Difference { "WrongVersion",
+                     [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
+                     Kind::WrongVersion, "MSCOMM32.OCX", "mscomm32.so",
+                     "type library version 1.0, the program needs 1.1" },
+        Difference { "ClassLeftOut",
+                     [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
+                     Kind::WrongClasses, "MSMAPI32.OCX", "msmapi32.so",
+                     "leaves out MSMAPI.MAPIMessages {20C62CAB-15DA-101B-B9A8-444553540000}" },
+        Difference { "SecondModuleForALibrary",
+                     [](const QDir &d) { replaceWith(d, "zz_second_sysinfo.so", fake("refuses")); },
+                     Kind::Extra, "SYSINFO.OCX", "zz_second_sysinfo.so", "a second module for SYSINFO.OCX" },
+        Difference { "StrayFile",
+                     [](const QDir &d) { writeBytes(d, "stray.so", QByteArray("not a module")); },
+                     Kind::Extra, "", "stray.so", "not one the program uses" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace qv::test
