@@ -53,7 +53,7 @@ const ModuleInfo *checkedModule(ControlModules &modules, const manifest::Library
         else
             problem = problemOf(
                 Kind::Missing, library, modules.directory() + QLatin1Char('/') + expected,
-                QStringLiteral("no installed module declares the class (not installed or not registered): "
+                QStringLiteral("no installed module provides the library (not installed or not registered): "
                                "%1 is missing from %2")
                     .arg(expected, modules.directory()));
         return nullptr;

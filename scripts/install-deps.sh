@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libqt6charts6-dev libgsf-1-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libgsf-1-dev
     fonts-liberation # stands in for the classic dialog face the stored layouts were drawn for
 )
 test_packages=(
@@ -14,6 +14,8 @@ test_packages=(
     clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
     valgrind
     libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor
+    ansible-core                                       # the fleet playbook, run against this machine
+    dpkg-dev desktop-file-utils appstream              # the Debian package: cpack's dependency scan, its validators
 )
 
 packages=("${run_packages[@]}")

@@ -1,0 +1,80 @@
+#!/bin/bash
+# The fleet playbook against this machine (localhost, local connection), on copies of the installed program:
+# a full installation, one with a module removed, and a host where quorvane-check is not there at all.
+# Each run's report must name, for the host, exactly the libraries that failed.
+#
+# Usage: playbook_test.sh PLAYBOOK INSTALLED_PREFIX BIN_SUBDIR CONTROLS_SUBDIR ARTEFACT_DIR
+set -u
+playbook=$1 installed=$2 bin_subdir=$3 controls_subdir=$4 artefacts=$5
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$artefacts"
+export ANSIBLE_LOCAL_TEMP=$work/ansible-local ANSIBLE_REMOTE_TEMP=$work/ansible-remote ANSIBLE_NOCOLOR=1
+echo "localhost ansible_connection=local ansible_python_interpreter=/usr/bin/python3" >"$work/inventory"
+
+failures=0
+fail() {
+    echo "FAIL ($case): $*"
+    failures=$((failures + 1))
+}
+
+# A copy of the installed program and its modules, under $work/$1.
+copy_installation() {
+    mkdir -p "$work/$1/$bin_subdir" "$work/$1/$controls_subdir"
+    cp "$installed/$bin_subdir/quorvane-check" "$work/$1/$bin_subdir/"
+    cp "$installed/$controls_subdir/"*.so "$work/$1/$controls_subdir/"
+}
+
+# Runs the playbook with the given quorvane-check; the report goes to $artefacts/$case.json.
+run_playbook() {
+    (cd "$work" && ansible-playbook -i "$work/inventory" "$playbook" -e "quorvane_check=$1" \
+        -e "quorvane_report_file=$artefacts/$case.json") >"$artefacts/$case.log" 2>&1
+}
+
+# Checks the report's one host: its status, its failed libraries (comma-separated) and, optionally, a text
+# its error must contain.
+expect_report() {
+    python3 - "$artefacts/$case.json" "$1" "$2" "${3:-}" <<'PY' || fail "report $artefacts/$case.json"
+import json, sys
+path, status, failed, error = sys.argv[1:]
+hosts = json.load(open(path))["hosts"]
+assert [h["host"] for h in hosts] == ["localhost"], f"hosts: {[h['host'] for h in hosts]}"
+host = hosts[0]
+assert host["status"] == status, f"status {host['status']!r}, expected {status!r}"
+expected = failed.split(",") if failed else []
+assert host["failedLibraries"] == expected, f"failed libraries {host['failedLibraries']}, expected {expected}"
+assert error in host.get("error", ""), f"error {host.get('error')!r} does not name {error!r}"
+PY
+}
+
+case=all_created
+copy_installation full
+if ! run_playbook "$work/full/$bin_subdir/quorvane-check"; then
+    fail "the playbook failed on a full installation:"
+    cat "$artefacts/$case.log"
+fi
+expect_report "all created" ""
+grep -q '"localhost: all 54 classes created"' "$artefacts/$case.log" || fail "the summary does not say all created"
+
+case=module_removed
+copy_installation broken
+rm "$work/broken/$controls_subdir/mscomct2.so"
+if run_playbook "$work/broken/$bin_subdir/quorvane-check"; then
+    fail "the playbook succeeded with a module removed"
+fi
+expect_report "broken" "MSCOMCT2.OCX"
+grep -q '"localhost: failed libraries: MSCOMCT2.OCX"' "$artefacts/$case.log" ||
+    fail "the summary does not name MSCOMCT2.OCX"
+
+case=not_installed
+if run_playbook "$work/nowhere/quorvane-check"; then
+    fail "the playbook succeeded where quorvane-check is not installed"
+fi
+expect_report "no report" "" "$work/nowhere/quorvane-check"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s); logs and reports in $artefacts"
+    exit 1
+fi
+echo "playbook: all three cases as expected; reports in $artefacts"
