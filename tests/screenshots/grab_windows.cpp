@@ -74,5 +74,10 @@ int main(int argc, char **argv)
     QTimer::singleShot(0, [&] { state2.form2->window()->close(); });
     click(state2.form1.as<qv::Form1>(), "Command1");
     ok = save(state2.form1->window(), dir, "main-after-close-box.png") && ok;
+    // A window that did not come up leaves the runtime's report: say what it was.
+    for (const auto *recorded : { &host, &host2 }) {
+        for (const auto &report : recorded->reports)
+            std::fprintf(stderr, "grab_windows: the program reported:\n%s\n", qPrintable(report.text));
+    }
     return ok && host.reports.empty() && host2.reports.empty() ? 0 : 1;
 }
