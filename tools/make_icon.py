@@ -3,9 +3,18 @@
 
 Usage: tools/make_icon.py app/icons/quorvane.ico
 The picture is a small window with a tick in it: the check has passed.
+
+Beside the icon group it writes the same picture for the desktop's icon theme, under the name the desktop
+entry gives: hicolor/<n>x<n>/apps/<id>.png at 16, 32 and 48 pixels (16 and 32 are the group's 16-colour
+images, pixel for pixel) and hicolor/scalable/apps/<id>.svg.
 """
+import os
 import struct
 import sys
+import zlib
+
+# The name the desktop entry and the AppStream metadata know the program by (packaging/).
+APP_ID = 'io.github.quorvane.Quorvane'
 
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
        (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
@@ -13,23 +22,26 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 MONO = [(0, 0, 0), (255, 255, 255)]
 BLACK, GREEN, NAVY, SILVER, WHITE, CLEAR = 'k', 'g', 'n', 's', 'w', None
 
+# The picture on a 32-pixel grid: the window's margins, its title bar's height and the tick's three corners.
+MARGIN_X, MARGIN_Y, TITLE = 2, 4, 5
+TICK = ((8, 16), (13, 22), (24, 10))
+
 
 def draw(size):
     """Returns rows of colour names (None where transparent), top row first."""
     s = size / 32.0
     px = [[CLEAR] * size for _ in range(size)]
-    left, top, right, bottom = round(2 * s), round(4 * s), size - 1 - round(2 * s), size - 1 - round(4 * s)
+    left, top = round(MARGIN_X * s), round(MARGIN_Y * s)
+    right, bottom = size - 1 - left, size - 1 - top
     for y in range(top, bottom + 1):
         for x in range(left, right + 1):
             edge = x in (left, right) or y in (top, bottom)
-            title = y <= top + max(2, round(5 * s))
+            title = y <= top + max(2, round(TITLE * s))
             px[y][x] = BLACK if edge else (NAVY if title else WHITE)
-    # The tick: down from the left, then up to the right, two pixels thick (one at 16x16).
-    thick = 2 if size >= 32 else 1
+    # The tick: down from the left, then up to the right, two pixels thick (one at 16x16, three at 48x48).
+    thick = tick_thickness(size)
     points = []
-    x0, y0 = round(8 * s), round(16 * s)
-    x1, y1 = round(13 * s), round(22 * s)
-    x2, y2 = round(24 * s), round(10 * s)
+    (x0, y0), (x1, y1), (x2, y2) = ((round(x * s), round(y * s)) for (x, y) in TICK)
     for t in range(0, 101):
         points.append((x0 + (x1 - x0) * t / 100, y0 + (y1 - y0) * t / 100))
         points.append((x1 + (x2 - x1) * t / 100, y1 + (y2 - y1) * t / 100))
@@ -39,6 +51,10 @@ def draw(size):
             if 0 <= xi < size and 0 <= yi < size:
                 px[yi][xi] = GREEN
     return px
+
+
+def tick_thickness(size):
+    return 3 if size >= 48 else (2 if size >= 32 else 1)
 
 
 def index(colour, mono):
@@ -75,6 +91,60 @@ def image(size, bits):
     return header + pal + xor + mask, len(palette)
 
 
+def png(size):
+    """The picture in the group's 16 colours as an RGBA PNG, transparent where the icon is."""
+    px = draw(size)
+    raw = b''
+    for row in px:
+        raw += b'\0'  # no filter
+        for colour in row:
+            raw += bytes(VGA[index(colour, False)]) + (b'\0' if colour is CLEAR else b'\xff')
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+def svg():
+    """The picture as shapes on the 32-pixel grid. The tick is a band as thick, measured down, as the bitmaps'
+    tick, from the left edge of its first pixel column to the right edge of its last."""
+    def rgb(colour):
+        return '#%02x%02x%02x' % VGA[index(colour, False)]
+
+    left, top = MARGIN_X, MARGIN_Y
+    width, height = 32 - 2 * MARGIN_X, 32 - 2 * MARGIN_Y
+    (x0, y0), (x1, y1), (x2, y2) = TICK
+    thick = tick_thickness(32)
+    upper = [(x0, y0), (x1 + 0.5, y1), (x2 + 1, y2)]
+    band = upper + [(x, y + thick) for (x, y) in reversed(upper)]
+    tick = ' '.join('%g,%g' % point for point in band)
+    return f'''<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <title>Quorvane</title>
+  <rect x="{left}" y="{top}" width="{width}" height="{height}" fill="{rgb(WHITE)}"/>
+  <rect x="{left}" y="{top}" width="{width}" height="{TITLE + 1}" fill="{rgb(NAVY)}"/>
+  <polygon points="{tick}" fill="{rgb(GREEN)}"/>
+  <rect x="{left + 0.5}" y="{top + 0.5}" width="{width - 1}" height="{height - 1}" fill="none"
+        stroke="{rgb(BLACK)}" stroke-width="1"/>
+</svg>
+'''
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as f:
+        f.write(data)
+
+
+def theme_icons(folder):
+    theme = os.path.join(folder, 'hicolor')
+    for size in (16, 32, 48):
+        write(os.path.join(theme, f'{size}x{size}', 'apps', APP_ID + '.png'), png(size))
+    write(os.path.join(theme, 'scalable', 'apps', APP_ID + '.svg'), svg().encode())
+
+
 def main(path):
     images = [image(32, 1), image(32, 4), image(16, 4)]
     sizes = [32, 32, 16]
@@ -87,6 +157,7 @@ def main(path):
     out += b''.join(data for data, _ in images)
     with open(path, 'wb') as f:
         f.write(out)
+    theme_icons(os.path.dirname(os.path.abspath(path)))
 
 
 if __name__ == '__main__':

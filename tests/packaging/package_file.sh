@@ -1,0 +1,14 @@
+# Sourced by the package tests: `fail MESSAGE`, and `package_file DIR`, which prints the one .deb that
+# package.build left in DIR.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+package_file() {
+    local debs=("$1"/*.deb)
+    [[ -e ${debs[0]} ]] || fail "no .deb in $1: package.build has not run or did not make one"
+    [[ ${#debs[@]} -eq 1 ]] || fail "more than one .deb in $1: ${debs[*]}"
+    echo "${debs[0]}"
+}
