@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quorvane needs: `run` to build and start it, `test` for the test suite too.
+# Installs the Debian 12 packages Quorvane needs: `run` to build and start it, `package` to make its Debian
+# package, `test` for the test suite too.
 # Packages already present are not fetched again.
 set -euo pipefail
 
@@ -21,9 +22,10 @@ test_packages=(
 packages=("${run_packages[@]}")
 case "${1:-run}" in
 run) ;;
+package) packages+=(dpkg-dev) ;; # cpack reads the package's dependencies with dpkg-shlibdeps
 test) packages+=("${test_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|package|test]" >&2
     exit 2
     ;;
 esac
