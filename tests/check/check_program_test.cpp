@@ -106,6 +106,17 @@ protected:
                  QString::fromUtf8(process.readAllStandardError()) };
     }
 
+    // Runs with --json: the exit status must be as expected and the output one JSON document.
+    QJsonObject runJson(int expectedExit) const
+    {
+        const ProcessRun r = run({ QStringLiteral("--json") });
+        EXPECT_EQ(r.exitCode, expectedExit) << qPrintable(r.err);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+        return document.object();
+    }
+
     QTemporaryDir root;
     QString program;
     QDir modules;
@@ -124,14 +135,10 @@ TEST_F(CheckProgram, FullInstallationReportsEveryClassCreatedAndExitsZero)
     EXPECT_EQ(text.out.count(QRegularExpression(QStringLiteral("(?m)^library \\S+ \\(.*\\): created, "))),
               21);
 
-    const ProcessRun json = run({ QStringLiteral("--json") });
-    EXPECT_EQ(json.exitCode, 0);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    const QJsonObject document = runJson(0);
     EXPECT_TRUE(document[QStringLiteral("allCreated")].toBool());
     EXPECT_EQ(document[QStringLiteral("summary")][QStringLiteral("created")].toInt(), 54);
-    EXPECT_EQ(factsFromJson(document.object()), facts);
+    EXPECT_EQ(factsFromJson(document), facts);
 }
 
 // Each library's module removed in turn: that library is named, every other one is still checked.
@@ -160,13 +167,9 @@ TEST_P(OneModuleRemoved, NamesThatLibraryCreatesTheOthersAndExitsOne)
               20);
     EXPECT_TRUE(text.out.contains(QStringLiteral("%1 is missing from %2").arg(module, modules.path())));
 
-    const ProcessRun json = run({ QStringLiteral("--json") });
-    EXPECT_EQ(json.exitCode, 1);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    const QJsonObject document = runJson(1);
     EXPECT_FALSE(document[QStringLiteral("allCreated")].toBool());
-    EXPECT_EQ(factsFromJson(document.object()), facts);
+    EXPECT_EQ(factsFromJson(document), facts);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLibrary, OneModuleRemoved, ::testing::Range(0, 20), [](const auto &row) {

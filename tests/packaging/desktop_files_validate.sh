@@ -7,11 +7,7 @@ set -euo pipefail
 packages=$1
 app_id=$2
 source "$(dirname "$0")/package_file.sh"
-deb=$(package_file "$packages")
-
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-dpkg-deb -x "$deb" "$root"
+unpack_package "$packages"
 desktop=$root/usr/share/applications/$app_id.desktop
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 [[ -f $desktop ]] || fail "the package has no /usr/share/applications/$app_id.desktop"

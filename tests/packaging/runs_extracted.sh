@@ -7,11 +7,7 @@
 set -euo pipefail
 packages=$1
 source "$(dirname "$0")/package_file.sh"
-deb=$(package_file "$packages")
-
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-dpkg-deb -x "$deb" "$root"
+unpack_package "$packages"
 check=$root/usr/bin/quorvane-check
 [[ -x $check ]] || fail "the package has no /usr/bin/quorvane-check"
 
