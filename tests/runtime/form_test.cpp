@@ -44,6 +44,26 @@ constexpr std::array failingControls {
                     .width = 1500,
                     .height = 300 },
 };
+// A container that cannot be made, with a control inside it, and one after both.
+constexpr std::array orphanControls {
+    ControlRecord {
+        .name = "Missing1", .cls = ControlClass::activeX("Nowhere.Missing"), .width = 3000, .height = 900 },
+    ControlRecord { .name = "Label1",
+                    .cls = ControlClass::of(BuiltinClass::Label),
+                    .container = "Missing1",
+                    .width = 1500,
+                    .height = 300 },
+    ControlRecord { .name = "Command1",
+                    .cls = ControlClass::of(BuiltinClass::CommandButton),
+                    .top = 900,
+                    .width = 1500,
+                    .height = 300 },
+};
+constexpr FormDescription orphanLayout { .name = "Orphans",
+                                         .caption = "Orphans",
+                                         .clientWidth = 3000,
+                                         .clientHeight = 1500,
+                                         .controls = orphanControls };
 constexpr FormDescription probeLayout {
     .name = "Probe", .caption = "Probe", .clientWidth = 3000, .clientHeight = 1500, .controls = probeControls
 };
@@ -152,6 +172,31 @@ TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
     EXPECT_EQ(info.creation->controlName, QStringLiteral("Missing1"));
     EXPECT_EQ(info.creation->className, QStringLiteral("Nowhere.Missing"));
     EXPECT_FALSE(info.creation->reason.isEmpty());
+}
+
+TEST_F(FormObject, LoadEachGoesOnPastFailuresAndTriesOrphansInTheWindow)
+{
+    ProbeForm &probe = make(orphanLayout);
+    QStringList outcomes;
+    const Status s = probe.loadEach([&](const ControlRecord &record, Status status, const ErrorInfo &why) {
+        const QString name = QString::fromLatin1(record.name.data(), qsizetype(record.name.size()));
+        outcomes << (failed(status) ? name + QStringLiteral(": ") + why.creation->reason : name);
+    });
+    EXPECT_EQ(s, status::cannotCreateObject) << "the first failure's status";
+    ASSERT_EQ(outcomes.size(), 3) << qPrintable(outcomes.join('\n'));
+    EXPECT_TRUE(outcomes[0].startsWith(QStringLiteral("Missing1: the class is not in the control manifest")))
+        << qPrintable(outcomes[0]);
+    EXPECT_EQ(outcomes[1], QStringLiteral("Label1")) << "made in the window, its container being gone";
+    EXPECT_EQ(outcomes[2], QStringLiteral("Command1"));
+
+    EXPECT_FALSE(probe.isLoaded()) << "a load with a failure leaves no window";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(runtime->liveControls(), 0);
+    EXPECT_EQ(host.reports.size(), 0u);
+
+    // The plain load of the same window still stops at the first failure.
+    EXPECT_EQ(probe.Show(), status::cannotCreateObject);
+    EXPECT_EQ(runtime->takeErrorInfo().creation->controlName, QStringLiteral("Missing1"));
 }
 
 TEST_F(FormObject, ControlOfAnUnloadedFormFailsSafely)
