@@ -7,10 +7,11 @@
 #
 #   install_and_run_from_menu.sh PACKAGE_DIR ARTEFACT_DIR
 set -euo pipefail
+# Absolute paths: the programs below run from other folders.
 packages=$(cd "$1" && pwd)
-artefacts=$2
+mkdir -p "$2"
+artefacts=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-mkdir -p "$artefacts"
 
 test_name=install_and_run_from_menu
 source "$here/../e2e/x_session.sh"
