@@ -115,7 +115,6 @@ CheckReport checkInstallation(Runtime &runtime)
     report.libraries = expectedLibraries();
 
     // Each instance counts for its class; a class is created when all its instances were.
-    std::vector<ClassResult *> seen;
     const ControlObserver observer = [&](const ControlRecord &record, Status status, const ErrorInfo &why) {
         const QString className = classNameOf(record);
         ClassResult *result = findResult(report.libraries, className);
@@ -126,9 +125,7 @@ CheckReport checkInstallation(Runtime &runtime)
                       .arg(storedText(record.name), className);
             return;
         }
-        const bool first = std::find(seen.begin(), seen.end(), result) == seen.end();
-        if (first)
-            seen.push_back(result);
+        const bool first = result->controls.isEmpty();
         result->controls << storedText(record.name);
         if (failed(status)) {
             result->created = false;
