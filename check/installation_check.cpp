@@ -14,9 +14,9 @@ namespace qv::checker
 
 namespace
 {
-QString versionText(const std::optional<manifest::Version> &v)
+QString versionOrNone(const std::optional<manifest::Version> &v)
 {
-    return v ? QStringLiteral("%1.%2").arg(v->major).arg(v->minor) : QString();
+    return v ? versionText(*v) : QString();
 }
 
 QString classNameOf(const ControlRecord &record)
@@ -55,7 +55,7 @@ std::vector<LibraryResult> expectedLibraries()
         const QString file = storedText(library.file);
         LibraryResult result { file,
                                storedText(library.typeLibrary),
-                               versionText(library.version),
+                               versionOrNone(library.version),
                                ControlModules::moduleFileName(file),
                                {} };
         for (const manifest::ClassRecord *cls : manifest::classesOf(library.file))

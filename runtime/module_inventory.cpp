@@ -7,13 +7,13 @@
 namespace qv
 {
 
-namespace
-{
 QString versionText(const manifest::Version &v)
 {
     return QStringLiteral("%1.%2").arg(v.major).arg(v.minor);
 }
 
+namespace
+{
 ModuleProblem problemOf(ModuleProblem::Kind kind, const manifest::LibraryRecord &library, QString path,
                         QString reason)
 {

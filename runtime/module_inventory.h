@@ -28,6 +28,9 @@ struct ModuleProblem {
     const manifest::ClassRecord *missingClass = nullptr; // for WrongClasses: the class left out, if any
 };
 
+// A type library version as module metadata writes it: "2.1".
+QString versionText(const manifest::Version &v);
+
 // A short name for the kind: "missing", "unreadable", "wrong version", "wrong classes", "extra".
 QString kindName(ModuleProblem::Kind kind);
 
