@@ -1,7 +1,8 @@
 #include "installation_check.h"
 
-#include "runtime/runtime.h"
-#include "runtime/stored_text.h"
+#include "runtime/builtin/class_table.h"
+#include "runtime/core/stored_text.h"
+#include "runtime/start/standard_runtime.h"
 #include "windows/program_state.h"
 
 #include "manifest/manifest.h"
@@ -24,7 +25,7 @@ QString classNameOf(const ControlRecord &record)
     if (record.cls.isActiveX())
         return storedText(record.cls.progId);
     return storedText(manifest::runtimeObjectLibrary.name) + QLatin1Char('.')
-        + storedText(builtinClassName(record.cls.builtin));
+        + storedText(builtin::classNameOf(record.cls.builtin));
 }
 
 ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &className)
@@ -56,7 +57,7 @@ std::vector<LibraryResult> expectedLibraries()
         LibraryResult result { file,
                                storedText(library.typeLibrary),
                                versionOrNone(library.version),
-                               ControlModules::moduleFileName(file),
+                               InstalledModules::moduleFileName(file),
                                {} };
         for (const manifest::ClassRecord *cls : manifest::classesOf(library.file))
             result.classes.push_back({ storedText(cls->progId), {}, false, {} });
@@ -107,11 +108,11 @@ bool CheckReport::allCreated() const
     return loadFailure.isEmpty() && createdCount() == classCount();
 }
 
-CheckReport checkInstallation(Runtime &runtime)
+CheckReport checkInstallation(StandardRuntime &runtime)
 {
     CheckReport report;
-    report.moduleDirectory = runtime.controlModules().directory();
-    report.moduleProblems = compareWithManifest(runtime.controlModules());
+    report.moduleDirectory = runtime.modules().directory();
+    report.moduleProblems = compareWithManifest(runtime.modules());
     report.libraries = expectedLibraries();
 
     // Each instance counts for its class; a class is created when all its instances were.

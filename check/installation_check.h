@@ -3,7 +3,7 @@
 // the forms runtime, going on past every control that cannot be created so that one run names every broken
 // library.
 
-#include "runtime/module_inventory.h"
+#include "runtime/modules/installation_inventory.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,7 @@
 
 namespace qv
 {
-class Runtime;
+class StandardRuntime;
 }
 
 namespace qv::checker
@@ -52,6 +52,6 @@ struct CheckReport {
 std::vector<LibraryResult> expectedLibraries();
 
 // Runs the check with the runtime's module directory. The runtime must be fresh: nothing loaded yet.
-CheckReport checkInstallation(Runtime &runtime);
+CheckReport checkInstallation(StandardRuntime &runtime);
 
 } // namespace qv::checker

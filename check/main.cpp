@@ -5,8 +5,8 @@
 #include "installation_check.h"
 #include "report_output.h"
 
-#include "runtime/host.h"
-#include "runtime/runtime.h"
+#include "runtime/core/host.h"
+#include "runtime/start/standard_runtime.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     }
 
     CheckHost host;
-    qv::Runtime runtime(host);
+    qv::StandardRuntime runtime(host);
     const qv::checker::CheckReport report = qv::checker::checkInstallation(runtime);
     if (options.json)
         out << qv::checker::reportJson(report);

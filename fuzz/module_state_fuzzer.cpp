@@ -3,8 +3,8 @@
 // what it cannot read (nothing made, a message) or make one instance of the right kind.
 
 #include "manifest/manifest.h"
-#include "runtime/control_modules.h"
-#include "runtime/stored_text.h"
+#include "runtime/core/stored_text.h"
+#include "runtime/modules/installed_modules.h"
 
 #include <QApplication>
 #include <QPluginLoader>
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QApplication application(*argc, *argv);
     for (const qv::manifest::ClassRecord &cls : qv::manifest::classes()) {
         const QString path = QStringLiteral(QUORVANE_FUZZ_MODULE_DIR "/")
-            + qv::ControlModules::moduleFileName(qv::storedText(cls.libraryFile));
+            + qv::InstalledModules::moduleFileName(qv::storedText(cls.libraryFile));
         auto *loader = new QPluginLoader(path, &application); // kept loaded for the run
         auto *library = qobject_cast<qv::ControlLibrary *>(loader->instance());
         if (!library) {

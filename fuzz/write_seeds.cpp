@@ -6,8 +6,8 @@
 
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
+#include "runtime/core/stored_text.h"
 #include "runtime/ole/paint_picture_object.h"
-#include "runtime/stored_text.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // The program-wide state: the default-instance slots of the two windows, empty at start.
 // Destroy it before the runtime that filled it.
 
-#include "runtime/default_instance.h"
+#include "runtime/core/default_instance.h"
 
 namespace qv
 {

@@ -1,5 +1,5 @@
 #include "paint_picture_object.h"
-#include "runtime/stored_text.h"
+#include "runtime/core/stored_text.h"
 
 #include "compound_document.h"
 #include "device_independent_bitmap.h"

@@ -1,7 +1,7 @@
 // quorvane-check as an administrator runs it: a copy of the installed program and its modules, started as a
 // process, read by its output and exit status.
 #include "manifest/manifest.h"
-#include "runtime/control_modules.h"
+#include "runtime/modules/installed_modules.h"
 #include "support/broken_modules.h"
 
 #include <QJsonArray>
@@ -150,7 +150,7 @@ TEST_P(OneModuleRemoved, NamesThatLibraryCreatesTheOthersAndExitsOne)
 {
     const manifest::LibraryRecord &library = manifest::libraries()[static_cast<std::size_t>(GetParam())];
     const QString file = latin1(library.file);
-    const QString module = ControlModules::moduleFileName(file);
+    const QString module = InstalledModules::moduleFileName(file);
     ASSERT_TRUE(QFile::remove(modules.filePath(module)));
 
     const ProcessRun text = run({});
@@ -191,7 +191,7 @@ TEST_F(CheckProgram, ListLibrariesIsTheManifestInOrderWithEachModule)
         const QString name = latin1(file);
         const bool formsRuntime = file == manifest::formsRuntimeFile;
         expected << name + QLatin1Char('\t')
-                + (formsRuntime ? QStringLiteral("(built in)") : ControlModules::moduleFileName(name));
+                + (formsRuntime ? QStringLiteral("(built in)") : InstalledModules::moduleFileName(name));
     }
     EXPECT_EQ(text.out, expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 

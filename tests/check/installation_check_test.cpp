@@ -2,8 +2,8 @@
 // installation can differ from the manifest found from the modules' metadata alone.
 #include "check/installation_check.h"
 #include "manifest/manifest.h"
-#include "runtime/module_inventory.h"
-#include "runtime/runtime.h"
+#include "runtime/modules/installation_inventory.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/program_driver.h"
 #include "support/recording_host.h"
@@ -25,7 +25,7 @@ TEST(InstallationCheck, FullInstallationCreatesEveryClassOfEveryLibrary)
     RecordingHost host;
     CheckReport report;
     {
-        Runtime runtime(host, builtModuleDir());
+        StandardRuntime runtime(host, builtModuleDir());
         report = checker::checkInstallation(runtime);
         ProgramDriver::settle();
         EXPECT_EQ(runtime.liveControls(), 0) << "the showcase window is unloaded after the check";
@@ -72,7 +72,7 @@ TEST(InstallationCheck, GoesOnPastABrokenLibraryAndLeavesNothingBehind)
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("mscomctl.so"))));
 
     RecordingHost host;
-    Runtime runtime(host, dir.path());
+    StandardRuntime runtime(host, dir.path());
     const CheckReport report = checker::checkInstallation(runtime);
     ProgramDriver::settle();
     EXPECT_EQ(runtime.liveControls(), 0);
@@ -116,7 +116,7 @@ TEST_P(ModulesAgainstManifest, ReportsExactlyThatDifference)
     copyModules(builtModuleDir(), dir);
     GetParam().breakInstallation(dir);
 
-    ControlModules modules(dir.path());
+    InstalledModules modules(dir.path());
     const std::vector<ModuleProblem> problems = compareWithManifest(modules);
     ASSERT_EQ(problems.size(), 1u);
     const ModuleProblem &p = problems.front();

@@ -2,8 +2,8 @@
 
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
-#include "runtime/form.h"
-#include "runtime/runtime.h"
+#include "runtime/core/form.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
 #include "support/recording_host.h"
@@ -73,7 +73,10 @@ protected:
         runtime.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void startRuntime(const QString &moduleDir) { runtime = std::make_unique<Runtime>(host, moduleDir); }
+    void startRuntime(const QString &moduleDir)
+    {
+        runtime = std::make_unique<StandardRuntime>(host, moduleDir);
+    }
     Form &makeForm(const FormDescription &description)
     {
         form = runtime->adoptForm(new Form(*runtime, description));
@@ -81,13 +84,13 @@ protected:
     }
 
     RecordingHost host;
-    std::unique_ptr<Runtime> runtime;
+    std::unique_ptr<StandardRuntime> runtime;
     ObjRef<Form> form;
 };
 
 TEST_F(ActiveXCreation, InstalledModulesAndManifestAgree)
 {
-    ControlModules modules(builtModuleDir());
+    InstalledModules modules(builtModuleDir());
     EXPECT_TRUE(modules.unreadable().empty());
     EXPECT_EQ(modules.modules().size(), manifest::libraries().size());
     for (const manifest::ClassRecord &c : manifest::classes()) {

@@ -1,8 +1,8 @@
 // The built-in control classes, loaded through a form from a small stored layout of their own, as a user
 // sees them: what kind of control each is, what it shows and where.
 
-#include "runtime/form.h"
-#include "runtime/runtime.h"
+#include "runtime/core/form.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
 #include <QAbstractButton>
@@ -287,7 +287,7 @@ protected:
     QColor paletteColour(QPalette::ColorRole role) const { return form->window()->palette().color(role); }
 
     test::RecordingHost host;
-    std::unique_ptr<Runtime> runtime = std::make_unique<Runtime>(host);
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
     ObjRef<Form> form;
 };
 

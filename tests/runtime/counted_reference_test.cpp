@@ -1,8 +1,8 @@
 // Counted references and counted strings: what a handler takes, it gives back.
 
-#include "runtime/bstr.h"
-#include "runtime/com_object.h"
-#include "runtime/runtime.h"
+#include "runtime/core/bstr.h"
+#include "runtime/core/com_object.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ class CountedReference : public ::testing::Test
 {
 protected:
     test::RecordingHost host;
-    Runtime runtime { host };
+    StandardRuntime runtime { host };
 };
 
 TEST_F(CountedReference, LastReleaseDestroysTheObject)

@@ -1,7 +1,7 @@
 // Form objects over a small stored description of their own: showing, loading and unloading.
 
-#include "runtime/form.h"
-#include "runtime/runtime.h"
+#include "runtime/core/form.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
 #include <QApplication>
@@ -98,7 +98,7 @@ protected:
     }
 
     test::RecordingHost host;
-    std::unique_ptr<Runtime> runtime = std::make_unique<Runtime>(host);
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
     ObjRef<Form> form;
 };
 

@@ -1,11 +1,11 @@
 // The OLE container's embedded Paint.Picture object: the stored compound document as libgsf reads it, the
 // reader's refusals of damaged documents, and the container control that shows the picture.
 
-#include "runtime/form.h"
+#include "runtime/builtin/ole_container.h"
+#include "runtime/core/form.h"
 #include "runtime/ole/compound_document.h"
-#include "runtime/ole/ole_container.h"
 #include "runtime/ole/paint_picture_object.h"
-#include "runtime/runtime.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
 #include <QTest>
@@ -368,15 +368,32 @@ ControlRecord oleRecord(std::span<const std::byte> object, std::string_view cls 
                            .oleObject = object };
 }
 
+// The container's maker, as the form load calls it, inside `window`.
+Outcome<QObject *> makeContainer(const ControlRecord &record, QWidget &window)
+{
+    struct NoEvents final : EventSink {
+        void raise(std::string_view, Event) override { }
+    };
+    static NoEvents events;
+    const TwipsScale scale;
+    return builtin::makeOleContainer(record, MakeSite { window, scale, events });
+}
+
+QString reasonOf(const Outcome<QObject *> &made)
+{
+    return made ? QString() : made.failure().info.description;
+}
+
 TEST(OleContainerControl, ShowsTheCachedPictureInASunkenFrame)
 {
     QWidget window;
     const ControlRecord record = oleRecord(stored());
-    QString error;
-    QWidget *widget = makeOleContainer(record, window, error);
-    ASSERT_NE(widget, nullptr) << qPrintable(error);
+    const Outcome<QObject *> made = makeContainer(record, window);
+    ASSERT_TRUE(made) << qPrintable(reasonOf(made));
+    auto *widget = qobject_cast<QWidget *>(made.value());
+    ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->parentWidget(), &window);
-    auto *container = qobject_cast<OleContainer *>(widget);
+    auto *container = qobject_cast<builtin::OleContainer *>(widget);
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(container->picture().size(), QSize(300, 250));
     EXPECT_EQ(container->frameShadow(), QFrame::Sunken);
@@ -392,9 +409,10 @@ TEST(OleContainerControl, DoubleClickOpensTheServerStandInAtThePicturesSize)
 {
     QWidget window;
     const ControlRecord record = oleRecord(stored());
-    QString error;
-    auto *container = qobject_cast<OleContainer *>(makeOleContainer(record, window, error));
-    ASSERT_NE(container, nullptr) << qPrintable(error);
+    const Outcome<QObject *> made = makeContainer(record, window);
+    ASSERT_TRUE(made) << qPrintable(reasonOf(made));
+    auto *container = qobject_cast<builtin::OleContainer *>(made.value());
+    ASSERT_NE(container, nullptr);
     container->setGeometry(0, 0, 89, 37);
     window.show();
     QTest::mouseDClick(container, Qt::LeftButton);
@@ -429,8 +447,9 @@ TEST_P(OleContainerRefusal, GivesNoWidgetAndAMessage)
     QWidget window;
     const Bytes object = GetParam().object();
     const ControlRecord record = oleRecord(object, GetParam().cls);
-    QString error;
-    EXPECT_EQ(makeOleContainer(record, window, error), nullptr);
+    const Outcome<QObject *> made = makeContainer(record, window);
+    EXPECT_FALSE(made);
+    const QString error = reasonOf(made);
     EXPECT_TRUE(window.children().isEmpty());
     EXPECT_TRUE(error.startsWith(QStringLiteral("OLE1: the OLE container cannot be created: ")))
         << qPrintable(error);
@@ -473,7 +492,7 @@ protected:
     }
 
     test::RecordingHost host;
-    std::unique_ptr<Runtime> runtime = std::make_unique<Runtime>(host);
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
     std::array<ControlRecord, 1> records;
     FormDescription layout;
     ObjRef<Form> form;
@@ -485,7 +504,7 @@ TEST_F(OleContainerInAForm, IsCreatedWithItsPicture)
     ASSERT_EQ(probe.Show(), status::ok);
     const Control *control = probe.findControl("OLE1");
     ASSERT_NE(control, nullptr);
-    const auto *container = qobject_cast<const OleContainer *>(control->widget());
+    const auto *container = qobject_cast<const builtin::OleContainer *>(control->widget());
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(container->picture().size(), QSize(300, 250));
 }

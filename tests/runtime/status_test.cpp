@@ -1,6 +1,6 @@
 // How statuses read in a report.
 
-#include "runtime/status.h"
+#include "runtime/core/status.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,6 +1,6 @@
 // Twips to pixels at the resolutions a screen reports.
 
-#include "runtime/twips.h"
+#include "runtime/core/twips.h"
 
 #include <gtest/gtest.h>
 

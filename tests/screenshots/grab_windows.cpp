@@ -3,8 +3,8 @@
 // main-start.png, showcase.png, main-after-close-form.png, main-after-close-box.png.
 
 #include "app/project_identity.h"
-#include "runtime/font_record.h"
-#include "runtime/runtime.h"
+#include "runtime/core/font_record.h"
+#include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 #include "windows/main/form1.h"
 #include "windows/program_state.h"
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     QDir().mkpath(dir.path());
 
     qv::test::RecordingHost host;
-    qv::Runtime runtime(host);
+    qv::StandardRuntime runtime(host);
     qv::ProgramState state;
     const qv::ProjectRecord project { qv::quorvaneIdentity, qv::form1Class(state), state.form1 };
     runtime.start(project);
@@ -67,7 +67,7 @@ int main(int argc, char **argv)
 
     // A fresh run for the close-box ending.
     qv::test::RecordingHost host2;
-    qv::Runtime runtime2(host2);
+    qv::StandardRuntime runtime2(host2);
     qv::ProgramState state2;
     const qv::ProjectRecord project2 { qv::quorvaneIdentity, qv::form1Class(state2), state2.form1 };
     runtime2.start(project2);

@@ -9,7 +9,7 @@ namespace qv::test
 {
 
 ProgramDriver::ProgramDriver(const QString &moduleDir)
-    : runtime_(std::make_unique<Runtime>(host_, moduleDir.isEmpty() ? builtModuleDir() : moduleDir))
+    : runtime_(std::make_unique<StandardRuntime>(host_, moduleDir.isEmpty() ? builtModuleDir() : moduleDir))
     , state_(std::make_unique<ProgramState>())
     , project_(std::make_unique<ProjectRecord>(
           ProjectRecord { quorvaneIdentity, form1Class(*state_), state_->form1 }))

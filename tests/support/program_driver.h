@@ -5,7 +5,7 @@
 #include "recording_host.h"
 
 #include "app/project_identity.h"
-#include "runtime/runtime.h"
+#include "runtime/start/standard_runtime.h"
 #include "windows/main/form1.h"
 #include "windows/program_state.h"
 #include "windows/showcase/form2.h"
@@ -52,7 +52,7 @@ public:
     static void settle();
 
     RecordingHost host_;
-    std::unique_ptr<Runtime> runtime_;
+    std::unique_ptr<StandardRuntime> runtime_;
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<ProjectRecord> project_;
     QTimer whileShownTimer_;

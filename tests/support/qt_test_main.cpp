@@ -1,6 +1,6 @@
 // Every test program runs its GoogleTest cases inside one QApplication, offscreen.
 
-#include "runtime/font_record.h"
+#include "runtime/core/font_record.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // A host that records error reports and the end of the run instead of showing a box or exiting.
 
-#include "runtime/host.h"
+#include "runtime/core/host.h"
 
 #include <QString>
 #include <optional>

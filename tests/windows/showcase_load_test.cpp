@@ -5,7 +5,7 @@
 #include "support/program_fixture.h"
 
 #include "manifest/manifest.h"
-#include "runtime/placement.h"
+#include "runtime/core/placement.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "form1.h"
 #include "form1_layout.h"
 
-#include "runtime/handler.h"
-#include "runtime/runtime.h"
+#include "runtime/core/handler.h"
+#include "runtime/core/runtime.h"
 
 namespace qv
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "runtime/form_description.h"
+#include "runtime/core/form_description.h"
 
 namespace qv
 {

@@ -1,0 +1,33 @@
+#include "runtime/builtin/builtin_classes.h"
+#include "runtime/builtin/class_table.h"
+
+#include <QWidget>
+
+namespace qv::builtin
+{
+
+Outcome<MadeObject> BuiltinClasses::make(const ControlRecord &record, const MakeSite &site)
+{
+    const ClassEntry &entry = entryOf(record.cls.builtin);
+    const QString name = storedText(record.name);
+    const QString className = storedText(entry.name);
+    const auto refused = [&](QString reason) {
+        return failure(status::cannotCreateObject,
+                       QStringLiteral("%1: %2 could not be created.").arg(name, className),
+                       CreationFailure { name, className, {}, {}, std::move(reason) });
+    };
+
+    Outcome<QObject *> made = entry.make(record, site);
+    if (!made)
+        return refused(made.failure().info.description);
+    QObject *object = made.value();
+    if ((qobject_cast<QWidget *>(object) != nullptr) != (entry.window == Window::Has)) {
+        delete object;
+        return refused(
+            QStringLiteral("its maker gave %1")
+                .arg(entry.window == Window::Has ? QStringLiteral("no window") : QStringLiteral("a window")));
+    }
+    return MadeObject { object, className };
+}
+
+} // namespace qv::builtin

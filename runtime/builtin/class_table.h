@@ -1,0 +1,68 @@
+#pragma once
+// The 20 classes built into the forms runtime: the one table that the maker, the listings and the control
+// manifest's own list of built-in classes all read.
+
+#include "runtime/builtin/makers.h"
+#include "runtime/core/builtin_class.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace qv::builtin
+{
+
+enum class Window { Has, None };
+
+struct ClassEntry {
+    BuiltinClass cls;
+    std::string_view name; // as reports and listings show it, e.g. "CommandButton"
+    Window window;
+    Maker make;
+};
+
+inline constexpr std::array<ClassEntry, 20> classTable { {
+    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox },
+    { BuiltinClass::Label, "Label", Window::Has, makeLabel },
+    { BuiltinClass::TextBox, "TextBox", Window::Has, makeTextBox },
+    { BuiltinClass::Frame, "Frame", Window::Has, makeFrame },
+    { BuiltinClass::CommandButton, "CommandButton", Window::Has, makeCommandButton },
+    { BuiltinClass::CheckBox, "CheckBox", Window::Has, makeCheckBox },
+    { BuiltinClass::OptionButton, "OptionButton", Window::Has, makeOptionButton },
+    { BuiltinClass::ComboBox, "ComboBox", Window::Has, makeComboBox },
+    { BuiltinClass::ListBox, "ListBox", Window::Has, makeListBox },
+    { BuiltinClass::HScrollBar, "HScrollBar", Window::Has, makeHScrollBar },
+    { BuiltinClass::VScrollBar, "VScrollBar", Window::Has, makeVScrollBar },
+    { BuiltinClass::Timer, "Timer", Window::None, makeTimer },
+    { BuiltinClass::DriveListBox, "DriveListBox", Window::Has, makeDriveListBox },
+    { BuiltinClass::DirListBox, "DirListBox", Window::Has, makeDirListBox },
+    { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox },
+    { BuiltinClass::Shape, "Shape", Window::Has, makeShape },
+    { BuiltinClass::Line, "Line", Window::Has, makeLine },
+    { BuiltinClass::Image, "Image", Window::Has, makeImage },
+    { BuiltinClass::Data, "Data", Window::Has, makeDataControl },
+    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer },
+} };
+
+// The table is in the enumeration's order, so a class's entry is found by its value.
+constexpr bool tableFollowsTheEnumeration()
+{
+    for (std::size_t i = 0; i < classTable.size(); ++i) {
+        if (classTable[i].cls != static_cast<BuiltinClass>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(tableFollowsTheEnumeration());
+
+constexpr const ClassEntry &entryOf(BuiltinClass cls)
+{
+    return classTable[static_cast<std::size_t>(cls)];
+}
+
+constexpr std::string_view classNameOf(BuiltinClass cls)
+{
+    return entryOf(cls).name;
+}
+
+} // namespace qv::builtin

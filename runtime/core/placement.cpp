@@ -1,0 +1,34 @@
+#include "runtime/core/placement.h"
+
+#include <QWidget>
+#include <algorithm>
+
+namespace qv
+{
+
+QRect lineBounds(const ControlRecord &record, const TwipsScale &scale)
+{
+    const QPoint from(scale.toPixelsX(record.left), scale.toPixelsY(record.top));
+    const QPoint to(scale.toPixelsX(record.x2), scale.toPixelsY(record.y2));
+    // Corners are inclusive: a horizontal or vertical line still gets 1 pixel across.
+    return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                 QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+}
+
+QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale)
+{
+    if (!record.cls.isActiveX() && record.cls.builtin == BuiltinClass::Line)
+        return lineBounds(record, scale);
+    const QRect stored = scale.toPixels(record.left, record.top, record.width, record.height);
+    switch (record.align) {
+    case EdgeAlign::Top:
+        return QRect(0, 0, container.width(), stored.height());
+    case EdgeAlign::Bottom:
+        return QRect(0, container.height() - stored.height(), container.width(), stored.height());
+    case EdgeAlign::None:
+        break;
+    }
+    return stored;
+}
+
+} // namespace qv

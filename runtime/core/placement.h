@@ -1,0 +1,21 @@
+#pragma once
+// Where a control's widget goes in its container, in pixels, from its stored record.
+
+#include "runtime/core/form_description.h"
+#include "runtime/core/twips.h"
+
+#include <QRect>
+
+class QWidget;
+
+namespace qv
+{
+
+// The stored position and size; a control aligned to an edge keeps to that edge at the container's full
+// width. A line's record has no size: its widget covers the line from (left, top) to (x2, y2).
+QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale);
+
+// The pixels a line covers, ends included.
+QRect lineBounds(const ControlRecord &record, const TwipsScale &scale);
+
+} // namespace qv

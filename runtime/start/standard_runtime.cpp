@@ -1,0 +1,26 @@
+#include "runtime/start/standard_runtime.h"
+
+namespace qv
+{
+
+StandardRuntime::StandardRuntime(Host &host, QString moduleDirectory)
+    : Runtime(host)
+    , modules_(std::move(moduleDirectory))
+    , activeX_(modules_)
+{
+}
+
+StandardRuntime::~StandardRuntime()
+{
+    // The forms' controls were made by the modules: they go while the modules are still known.
+    unloadForms();
+}
+
+Outcome<MadeObject> StandardRuntime::make(const ControlRecord &record, const MakeSite &site)
+{
+    if (record.cls.isActiveX())
+        return activeX_.make(record, site);
+    return builtin_.make(record, site);
+}
+
+} // namespace qv

@@ -1,0 +1,31 @@
+#pragma once
+// The forms runtime as programs use it: the object model, with the classes built into it and the classes of
+// the control library modules installed in one folder.
+
+#include "runtime/builtin/builtin_classes.h"
+#include "runtime/core/runtime.h"
+#include "runtime/modules/activex_classes.h"
+#include "runtime/modules/installed_modules.h"
+
+namespace qv
+{
+
+class StandardRuntime final : public Runtime, private ControlMaker
+{
+public:
+    // Control library modules are looked for in moduleDirectory; the program passes its own, beside it.
+    explicit StandardRuntime(Host &host, QString moduleDirectory = InstalledModules::besideProgram());
+    ~StandardRuntime() override;
+
+    ControlMaker &controlMaker() override { return *this; }
+    InstalledModules &modules() { return modules_; }
+
+private:
+    Outcome<MadeObject> make(const ControlRecord &record, const MakeSite &site) override;
+
+    InstalledModules modules_;
+    builtin::BuiltinClasses builtin_;
+    ActiveXClasses activeX_;
+};
+
+} // namespace qv

@@ -1,0 +1,31 @@
+#include "runtime/start/thun_rt_main.h"
+#include "runtime/core/font_record.h"
+#include "runtime/core/stored_text.h"
+#include "runtime/start/desktop_host.h"
+#include "runtime/start/standard_runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace qv
+{
+
+void ThunRTMain(const ProjectRecord &project, const char *programPath)
+{
+    // The program reads no argument: Qt sees only the program's own path.
+    int argc = 1;
+    char *argv[] = { const_cast<char *>(programPath), nullptr };
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(storedText(project.identity.title));
+    QApplication::setWindowIcon(QIcon(storedText(project.identity.iconResource)));
+    installFaceSubstitutions();
+
+    DesktopHost host;
+    StandardRuntime runtime(host);
+    runtime.start(project);
+    const int exitStatus = QApplication::exec();
+    host.endProcess(exitStatus);
+}
+
+} // namespace qv
