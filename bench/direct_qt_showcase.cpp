@@ -42,8 +42,8 @@ namespace
 QString qtClassOf(const ControlRecord &record)
 {
     using B = BuiltinClass;
-    if (!record.cls.isActiveX()) {
-        switch (record.cls.builtin) {
+    if (!isActiveX(record.cls)) {
+        switch (std::get<BuiltinClass>(record.cls)) {
         case B::Label:
         case B::Image:
         case B::OLE:
@@ -94,7 +94,7 @@ QString qtClassOf(const ControlRecord &record)
         { "ProgressBar", "QProgressBar" },  { "TabStrip", "QTabWidget" },
         { "SSTab", "QTabWidget" },
     };
-    const std::string_view progId = record.cls.progId;
+    const std::string_view progId = std::get<ProgId>(record.cls).text;
     const auto found = byClass.find(progId.substr(progId.find('.') + 1));
     return found == byClass.end() ? QString() : QLatin1String(found->second);
 }

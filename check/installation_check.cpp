@@ -22,10 +22,10 @@ QString versionOrNone(const std::optional<manifest::Version> &v)
 
 QString classNameOf(const ControlRecord &record)
 {
-    if (record.cls.isActiveX())
-        return storedText(record.cls.progId);
+    if (isActiveX(record.cls))
+        return storedText(std::get<ProgId>(record.cls).text);
     return storedText(manifest::runtimeObjectLibrary.name) + QLatin1Char('.')
-        + storedText(builtin::classNameOf(record.cls.builtin));
+        + storedText(builtin::classNameOf(std::get<BuiltinClass>(record.cls)));
 }
 
 ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &className)

@@ -8,7 +8,7 @@ namespace qv::builtin
 
 Outcome<MadeObject> BuiltinClasses::make(const ControlRecord &record, const MakeSite &site)
 {
-    const ClassEntry &entry = entryOf(record.cls.builtin);
+    const ClassEntry &entry = entryOf(std::get<BuiltinClass>(record.cls));
     const QString name = storedText(record.name);
     const QString className = storedText(entry.name);
     const auto refused = [&](QString reason) {

@@ -72,16 +72,10 @@ Status TextBox::Text(QStringView value)
 
 Control *makeControlObject(Form &form, const ControlRecord &record, QObject *object, QString className)
 {
-    if (!record.cls.isActiveX()) {
-        switch (record.cls.builtin) {
-        case BuiltinClass::TextBox:
-            return new TextBox(form, record, object, std::move(className));
-        case BuiltinClass::CommandButton:
-            return new CommandButton(form, record, object, std::move(className));
-        default:
-            break;
-        }
-    }
+    if (isBuiltin(record.cls, BuiltinClass::TextBox))
+        return new TextBox(form, record, object, std::move(className));
+    if (isBuiltin(record.cls, BuiltinClass::CommandButton))
+        return new CommandButton(form, record, object, std::move(className));
     return new Control(form, record, object, std::move(className));
 }
 

@@ -10,19 +10,29 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <variant>
 
 namespace qv
 {
 
-// A control's class: a built-in one, or an ActiveX class named by its programmatic identifier.
-struct ControlClass {
-    BuiltinClass builtin = BuiltinClass::Label;
-    std::string_view progId; // empty for a built-in class
-
-    static constexpr ControlClass of(BuiltinClass cls) { return { cls, {} }; }
-    static constexpr ControlClass activeX(std::string_view id) { return { BuiltinClass::Label, id }; }
-    constexpr bool isActiveX() const { return !progId.empty(); }
+// The programmatic identifier of an ActiveX class, as stored: "MSComctlLib.Toolbar".
+struct ProgId {
+    std::string_view text;
+    constexpr bool operator==(const ProgId &) const = default;
 };
+
+// A control's class: one built into the runtime, or an ActiveX class named by its programmatic identifier.
+using ControlClass = std::variant<BuiltinClass, ProgId>;
+
+constexpr bool isActiveX(const ControlClass &cls)
+{
+    return std::holds_alternative<ProgId>(cls);
+}
+constexpr bool isBuiltin(const ControlClass &cls, BuiltinClass which)
+{
+    const auto *builtin = std::get_if<BuiltinClass>(&cls);
+    return builtin && *builtin == which;
+}
 
 enum class Alignment { Left, Right, Center };
 
@@ -33,7 +43,7 @@ inline constexpr int noTabIndex = -1;
 
 struct ControlRecord {
     std::string_view name;
-    ControlClass cls;
+    ControlClass cls = BuiltinClass::Label;
     std::string_view container = {}; // empty: the window itself
     Twips left = 0;
     Twips top = 0;

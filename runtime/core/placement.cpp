@@ -17,7 +17,7 @@ QRect lineBounds(const ControlRecord &record, const TwipsScale &scale)
 
 QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale)
 {
-    if (!record.cls.isActiveX() && record.cls.builtin == BuiltinClass::Line)
+    if (isBuiltin(record.cls, BuiltinClass::Line))
         return lineBounds(record, scale);
     const QRect stored = scale.toPixels(record.left, record.top, record.width, record.height);
     switch (record.align) {

@@ -43,7 +43,9 @@ const ModuleInfo *findModule(InstalledModules &modules, const manifest::ClassRec
 
 Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const MakeSite &site)
 {
-    CreationFailure failure { storedText(record.name), storedText(record.cls.progId), {}, {}, {} };
+    CreationFailure failure {
+        storedText(record.name), storedText(std::get<ProgId>(record.cls).text), {}, {}, {}
+    };
     const auto fail = [&](QString reason) {
         failure.reason = std::move(reason);
         return qv::failure(
@@ -52,7 +54,7 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
             failure);
     };
 
-    const manifest::ClassRecord *cls = manifest::findClass(record.cls.progId);
+    const manifest::ClassRecord *cls = manifest::findClass(std::get<ProgId>(record.cls).text);
     if (!cls)
         return fail(QStringLiteral("the class is not in the control manifest"));
     failure.clsid = storedText(cls->clsid);

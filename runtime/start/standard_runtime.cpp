@@ -18,7 +18,7 @@ StandardRuntime::~StandardRuntime()
 
 Outcome<MadeObject> StandardRuntime::make(const ControlRecord &record, const MakeSite &site)
 {
-    if (record.cls.isActiveX())
+    if (isActiveX(record.cls))
         return activeX_.make(record, site);
     return builtin_.make(record, site);
 }

@@ -39,7 +39,7 @@ struct TestLayout {
     {
         blocks.push_back(std::move(block));
         records.push_back(ControlRecord { .name = name,
-                                          .cls = ControlClass::activeX(progId),
+                                          .cls = ProgId { progId },
                                           .left = left,
                                           .top = top,
                                           .width = width,
@@ -137,7 +137,7 @@ TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
         << qPrintable(runtime->takeErrorInfo().creation.value_or(CreationFailure {}).reason);
     ASSERT_EQ(probe.controls().size(), 34u);
     for (const auto &control : probe.controls()) {
-        const manifest::ClassRecord *c = manifest::findClass(control->record().cls.progId);
+        const manifest::ClassRecord *c = manifest::findClass(std::get<ProgId>(control->record().cls).text);
         if (c->visible) {
             ASSERT_NE(control->widget(), nullptr) << c->progId;
             const ControlRecord &r = control->record();

@@ -16,7 +16,7 @@ namespace
 
 constexpr std::array probeControls {
     ControlRecord { .name = "Label1",
-                    .cls = ControlClass::of(BuiltinClass::Label),
+                    .cls = BuiltinClass::Label,
                     .left = 0,
                     .top = 0,
                     .width = 1500,
@@ -24,7 +24,7 @@ constexpr std::array probeControls {
                     .tabIndex = 0,
                     .text = "Label1" },
     ControlRecord { .name = "Text1",
-                    .cls = ControlClass::of(BuiltinClass::TextBox),
+                    .cls = BuiltinClass::TextBox,
                     .left = 0,
                     .top = 300,
                     .width = 1500,
@@ -33,31 +33,18 @@ constexpr std::array probeControls {
                     .text = "Text1" },
 };
 constexpr std::array failingControls {
-    ControlRecord {
-        .name = "Label1", .cls = ControlClass::of(BuiltinClass::Label), .width = 1500, .height = 300 },
-    ControlRecord {
-        .name = "Text1", .cls = ControlClass::of(BuiltinClass::TextBox), .width = 1500, .height = 300 },
-    ControlRecord {
-        .name = "Missing1", .cls = ControlClass::activeX("Nowhere.Missing"), .width = 1500, .height = 300 },
-    ControlRecord { .name = "Command1",
-                    .cls = ControlClass::of(BuiltinClass::CommandButton),
-                    .width = 1500,
-                    .height = 300 },
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 1500, .height = 300 },
+    ControlRecord { .name = "Text1", .cls = BuiltinClass::TextBox, .width = 1500, .height = 300 },
+    ControlRecord { .name = "Missing1", .cls = ProgId { "Nowhere.Missing" }, .width = 1500, .height = 300 },
+    ControlRecord { .name = "Command1", .cls = BuiltinClass::CommandButton, .width = 1500, .height = 300 },
 };
 // A container that cannot be made, with a control inside it, and one after both.
 constexpr std::array orphanControls {
+    ControlRecord { .name = "Missing1", .cls = ProgId { "Nowhere.Missing" }, .width = 3000, .height = 900 },
     ControlRecord {
-        .name = "Missing1", .cls = ControlClass::activeX("Nowhere.Missing"), .width = 3000, .height = 900 },
-    ControlRecord { .name = "Label1",
-                    .cls = ControlClass::of(BuiltinClass::Label),
-                    .container = "Missing1",
-                    .width = 1500,
-                    .height = 300 },
-    ControlRecord { .name = "Command1",
-                    .cls = ControlClass::of(BuiltinClass::CommandButton),
-                    .top = 900,
-                    .width = 1500,
-                    .height = 300 },
+        .name = "Label1", .cls = BuiltinClass::Label, .container = "Missing1", .width = 1500, .height = 300 },
+    ControlRecord {
+        .name = "Command1", .cls = BuiltinClass::CommandButton, .top = 900, .width = 1500, .height = 300 },
 };
 constexpr FormDescription orphanLayout { .name = "Orphans",
                                          .caption = "Orphans",

@@ -361,7 +361,7 @@ TEST(OleObjectFuzz, NeverCrashesAndAlwaysExplains)
 ControlRecord oleRecord(std::span<const std::byte> object, std::string_view cls = "Paint.Picture")
 {
     return ControlRecord { .name = "OLE1",
-                           .cls = ControlClass::of(BuiltinClass::OLE),
+                           .cls = BuiltinClass::OLE,
                            .width = 1335,
                            .height = 555,
                            .oleClass = cls,
