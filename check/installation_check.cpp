@@ -39,6 +39,29 @@ ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &cl
     return nullptr;
 }
 
+void countInstance(CheckReport &report, const ControlRecord &record, const Outcome<> &outcome)
+{
+    const QString className = classNameOf(record);
+    ClassResult *result = findResult(report.libraries, className);
+    if (!result) {
+        report.loadFailure = QStringLiteral("the showcase window holds %1 of class %2, which the manifest "
+                                            "does not list")
+                                 .arg(storedText(record.name), className);
+        return;
+    }
+    const bool first = result->controls.isEmpty();
+    result->controls << storedText(record.name);
+    if (!outcome) {
+        result->created = false;
+        if (result->reason.isEmpty()) {
+            const ErrorInfo &why = outcome.failure().info;
+            result->reason = why.creation ? why.creation->reason : why.description;
+        }
+    } else if (first) {
+        result->created = true;
+    }
+}
+
 } // namespace
 
 std::vector<LibraryResult> expectedLibraries()
@@ -115,42 +138,28 @@ CheckReport checkInstallation(StandardRuntime &runtime)
     report.moduleProblems = compareWithManifest(runtime.modules());
     report.libraries = expectedLibraries();
 
-    // Each instance counts for its class; a class is created when all its instances were.
-    const ControlObserver observer = [&](const ControlRecord &record, Status status, const ErrorInfo &why) {
-        const QString className = classNameOf(record);
-        ClassResult *result = findResult(report.libraries, className);
-        if (!result) {
-            report.loadFailure
-                = QStringLiteral("the showcase window holds %1 of class %2, which the manifest "
-                                 "does not list")
-                      .arg(storedText(record.name), className);
-            return;
-        }
-        const bool first = result->controls.isEmpty();
-        result->controls << storedText(record.name);
-        if (failed(status)) {
-            result->created = false;
-            if (result->reason.isEmpty())
-                result->reason = why.creation ? why.creation->reason : why.description;
-        } else if (first) {
-            result->created = true;
-        }
-    };
-
     ProgramState state;
     try {
         vbaNew2(runtime, form2Class(state), state.form2);
         Form &showcase = *state.form2;
-        Status status = showcase.loadEach(observer);
+        const LoadResult load = showcase.load(CreationPolicy::GoOnPastFailures);
+        // Each instance counts for its class; a class is created when all its instances were.
+        for (const RecordOutcome &tried : load.records)
+            countInstance(report, *tried.record, tried.outcome);
+        Outcome<> outcome = load.outcome;
         // Shown once, offscreen, so that every control also lays itself out and paints.
-        if (!failed(status))
-            status = showcase.Show();
-        if (!failed(status)) {
+        if (outcome) {
+            if (const Status shown = showcase.Show(); failed(shown))
+                outcome = failure(shown, runtime.takeErrorObject().description);
+        }
+        if (outcome) {
             QCoreApplication::processEvents();
             showcase.unload();
         }
-        if (failed(status) && report.createdCount() == report.classCount())
-            report.loadFailure = runtime.takeErrorInfo().description;
+        if (!outcome && report.createdCount() == report.classCount())
+            report.loadFailure = outcome.failure().info.description.isEmpty()
+                ? describeStatus(outcome.status())
+                : outcome.failure().info.description;
     } catch (const ProcessEnded &) {
         report.loadFailure
             = QStringLiteral("the forms runtime ended the run while the showcase window loaded");

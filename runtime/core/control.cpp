@@ -14,12 +14,12 @@ Control::Control(Form &form, const ControlRecord &record, QObject *object, QStri
     , object_(object)
     , className_(std::move(className))
 {
-    runtime().noteControlCreated();
+    runtime().probe().controlCreated();
 }
 
 Control::~Control()
 {
-    runtime().noteControlDestroyed();
+    runtime().probe().controlDestroyed();
 }
 
 QString Control::interfaceName() const
@@ -28,46 +28,51 @@ QString Control::interfaceName() const
     return QLatin1Char('_') + name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
-Status Control::enter(std::string_view operation) const
+Outcome<> Control::enter(std::string_view operation) const
 {
-    if (const Status injected = runtime().injectedFault(*this, operation); failed(injected))
-        return injected;
+    if (std::optional<Failure> injected = runtime().probe().injectedFault(*this, operation))
+        return *injected;
     if (runtime().hasEnded())
-        return runtime().fail(status::programEnded, QStringLiteral("The program has ended."));
+        return failure(status::programEnded, QStringLiteral("The program has ended."));
     if (object_.isNull())
-        return runtime().fail(status::objectUnloaded,
-                              QStringLiteral("%1: the control's window was unloaded.").arg(objectName()));
-    return status::ok;
+        return failure(status::objectUnloaded,
+                       QStringLiteral("%1: the control's window was unloaded.").arg(objectName()));
+    return {};
+}
+
+Status Control::report(const Outcome<> &outcome)
+{
+    return runtime().statusOf(outcome);
 }
 
 Status Control::SetFocus()
 {
-    if (const Status s = enter("SetFocus"); failed(s))
-        return s;
+    if (Outcome<> entered = enter("SetFocus"); !entered)
+        return report(entered);
     QWidget *w = widget();
     if (!w || !w->isVisible() || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
-        return runtime().fail(
+        return report(failure(
             status::invalidProcedureCall,
-            QStringLiteral("%1 cannot take the focus: it is not visible or not enabled.").arg(objectName()));
+            QStringLiteral("%1 cannot take the focus: it is not visible or not enabled.").arg(objectName())));
     w->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
-    return status::ok;
+    return report({});
 }
 
-Status TextBox::Text(BStr &out) const
+Status TextBox::Text(BStr &out)
 {
-    if (const Status s = enter("Text"); failed(s))
-        return s;
+    if (Outcome<> entered = enter("Text"); !entered)
+        return report(entered);
     out = BStr(static_cast<QLineEdit *>(widget())->text());
-    return status::ok;
+    return report({});
 }
 
 Status TextBox::Text(QStringView value)
 {
-    if (const Status s = enter("Text"); failed(s))
-        return s;
+    if (Outcome<> entered = enter("Text"); !entered)
+        return report(entered);
     static_cast<QLineEdit *>(widget())->setText(value.toString());
-    return status::ok;
+    return report({});
 }
 
 Control *makeControlObject(Form &form, const ControlRecord &record, QObject *object, QString className)

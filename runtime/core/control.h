@@ -6,6 +6,7 @@
 #include "runtime/core/bstr.h"
 #include "runtime/core/com_object.h"
 #include "runtime/core/form_description.h"
+#include "runtime/core/outcome.h"
 #include "runtime/core/status.h"
 
 #include <QPointer>
@@ -29,11 +30,14 @@ public:
     QWidget *widget() const { return qobject_cast<QWidget *>(object_.data()); }
     QObject *object() const { return object_.data(); }
 
+    // The operations a program calls return their status; a failure leaves its explanation in the runtime's
+    // error object.
     Status SetFocus();
 
 protected:
-    // The status of an operation's common checks: not unloaded, no injected fault.
-    Status enter(std::string_view operation) const;
+    // An operation's common checks: no injected fault, the run not ended, the window not unloaded.
+    Outcome<> enter(std::string_view operation) const;
+    Status report(const Outcome<> &outcome);
 
 private:
     const ControlRecord &record_;
@@ -46,7 +50,7 @@ class TextBox final : public Control
 public:
     using Control::Control;
     // Reads the text into a new string that the caller owns.
-    Status Text(BStr &out) const;
+    Status Text(BStr &out);
     // Writes a copy of the text.
     Status Text(QStringView value);
 };

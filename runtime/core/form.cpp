@@ -1,6 +1,5 @@
 #include "runtime/core/form.h"
 #include "runtime/core/form_window.h"
-#include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
 #include "runtime/core/tab_order.h"
@@ -58,118 +57,73 @@ void Form::raise(std::string_view control, Event event)
     runtime().dispatchEvent(*this, control, event);
 }
 
-Status Form::enter(std::string_view operation) const
+Status Form::report(const Outcome<> &outcome)
 {
-    if (const Status injected = runtime().injectedFault(*this, operation); failed(injected))
-        return injected;
+    return runtime().statusOf(outcome);
+}
+
+Outcome<> Form::enter(std::string_view operation) const
+{
+    if (std::optional<Failure> injected = runtime().probe().injectedFault(*this, operation))
+        return *injected;
     if (runtime().hasEnded())
-        return runtime().fail(status::programEnded, QStringLiteral("The program has ended."));
-    return status::ok;
+        return failure(status::programEnded, QStringLiteral("The program has ended."));
+    return {};
 }
 
-Status Form::ensureLoaded()
+Outcome<> Form::ensureLoaded()
 {
-    return isLoaded() ? status::ok : load();
-}
-
-Status Form::load()
-{
-    return loadControls(nullptr);
-}
-
-Status Form::loadEach(const ControlObserver &observer)
-{
-    if (const Status s = enter("Load"); failed(s))
-        return s;
     if (isLoaded())
-        return runtime().fail(status::fail, QStringLiteral("%1 is loaded already.").arg(objectName()));
-    return loadControls(&observer);
+        return {};
+    return loadFromDescription(CreationPolicy::StopAtFirstFailure).outcome;
 }
 
-Status Form::loadControls(const ControlObserver *observer)
+LoadResult Form::load(CreationPolicy policy)
 {
-    auto window = std::unique_ptr<FormWindow, WindowDeleter>(new FormWindow(*this));
+    if (Outcome<> entered = enter("Load"); !entered)
+        return { entered, {} };
+    if (isLoaded())
+        return { failure(status::fail, QStringLiteral("%1 is loaded already.").arg(objectName())), {} };
+    return loadFromDescription(policy);
+}
+
+LoadResult Form::loadFromDescription(CreationPolicy policy)
+{
+    if (Outcome<> sound = checkDescription(description_); !sound)
+        return { sound, {} };
+    Window window = makeWindow();
+    CreatedControls created = createControls(*this, *window, policy);
+    // A load stops at the first control that cannot be created; what was made goes with it.
+    if (created.firstFailure)
+        return { *created.firstFailure, std::move(created.records) };
+    commit(std::move(window), std::move(created.made));
+    // A Load handler that failed has ended the run, and with it unloaded this form.
+    if (!isLoaded())
+        return { failure(status::programEnded,
+                         QStringLiteral("The program ended while %1 loaded.").arg(objectName())),
+                 std::move(created.records) };
+    return { {}, std::move(created.records) };
+}
+
+Form::Window Form::makeWindow()
+{
+    Window window(new FormWindow(*this));
     window->setObjectName(objectName());
     window->setWindowTitle(storedText(description_.caption));
     window->setFont(toQFont(description_.font.value_or(defaultFont)));
     const TwipsScale scale = runtime().scale();
     window->setFixedSize(scale.toPixelsX(description_.clientWidth),
                          scale.toPixelsY(description_.clientHeight));
+    return window;
+}
 
-    std::vector<ObjRef<Control>> made;
-    made.reserve(description_.controls.size());
-    Status firstFailure = status::ok;
-    for (const ControlRecord &record : description_.controls) {
-        QWidget *container = window.get();
-        if (!record.container.empty()) {
-            const auto it = std::find_if(made.begin(), made.end(),
-                                         [&](const auto &c) { return c->record().name == record.container; });
-            container = it != made.end() ? (*it)->widget() : nullptr;
-            // Going on past failures, a control whose container could not be made is still tried, in
-            // the window itself.
-            if (!container && observer && containerIsStored(record))
-                container = window.get();
-            if (!container)
-                return runtime().fail(
-                    status::fail,
-                    QStringLiteral("%1: container %2 of control %3 does not precede it.")
-                        .arg(objectName(), storedText(record.container), storedText(record.name)));
-        }
-        ObjRef<Control> control;
-        const Status s = createControl(record, *container, control);
-        if (observer)
-            (*observer)(record, s, failed(s) ? runtime().takeErrorInfo() : ErrorInfo {});
-        if (failed(s)) {
-            // A load stops at the first control that cannot be created; what was made goes with it.
-            if (!observer)
-                return s;
-            if (!failed(firstFailure))
-                firstFailure = s;
-            continue;
-        }
-        made.push_back(std::move(control));
-    }
-    if (failed(firstFailure))
-        return firstFailure;
-    applyTabOrder(made);
-
+void Form::commit(Window window, std::vector<ObjRef<Control>> controls)
+{
+    applyTabOrder(controls);
     window_ = std::move(window);
-    controls_ = std::move(made);
+    controls_ = std::move(controls);
     ++loadCount_;
     runtime().dispatchEvent(*this, "Form", Event::Load);
-    // A Load handler that failed has ended the run, and with it unloaded this form.
-    if (!isLoaded())
-        return runtime().fail(status::programEnded,
-                              QStringLiteral("The program ended while %1 loaded.").arg(objectName()));
-    return status::ok;
-}
-
-Status Form::createControl(const ControlRecord &record, QWidget &container, ObjRef<Control> &out)
-{
-    const MakeSite site { container, runtime().scale(), *this };
-    Outcome<MadeObject> made = runtime().controlMaker().make(record, site);
-    if (!made) {
-        const Failure &why = made.failure();
-        return runtime().fail(why.status, why.info.description, why.info.creation);
-    }
-    QObject *object = made.value().object;
-    object->setObjectName(storedText(record.name));
-    // A control without a window (the timer, an invisible library class) has neither a place nor a font.
-    if (auto *widget = qobject_cast<QWidget *>(object)) {
-        widget->setGeometry(placement(record, container, runtime().scale()));
-        if (record.font)
-            widget->setFont(toQFont(*record.font));
-    }
-    out = ObjRef<Control>(makeControlObject(*this, record, object, std::move(made.value().className)));
-    return status::ok;
-}
-
-bool Form::containerIsStored(const ControlRecord &record) const
-{
-    const auto &controls = description_.controls;
-    const auto self
-        = std::find_if(controls.begin(), controls.end(), [&](const auto &c) { return &c == &record; });
-    return std::any_of(controls.begin(), self, [&](const auto &c) { return c.name == record.container; });
 }
 
 void Form::unload()
@@ -186,40 +140,49 @@ void Form::closeBoxPressed()
 
 Status Form::Hide()
 {
-    if (const Status s = enter("Hide"); failed(s))
-        return s;
-    if (const Status s = ensureLoaded(); failed(s))
-        return s;
+    return report(hide());
+}
+
+Outcome<> Form::hide()
+{
+    if (Outcome<> entered = enter("Hide"); !entered)
+        return entered;
+    if (Outcome<> loaded = ensureLoaded(); !loaded)
+        return loaded;
     window_->hide();
     quitModal();
-    return status::ok;
+    return {};
 }
 
 Status Form::Show(Variant modal, Variant ownerForm)
 {
-    if (const Status s = enter("Show"); failed(s))
-        return s;
+    return report(show(modal, ownerForm));
+}
+
+Outcome<> Form::show(Variant modal, Variant ownerForm)
+{
+    if (Outcome<> entered = enter("Show"); !entered)
+        return entered;
     const bool isModal = modal.isLong() && modal.value() == 1;
     if (!modal.isMissing() && !(modal.isLong() && (modal.value() == 0 || modal.value() == 1)))
-        return runtime().fail(status::invalidProcedureCall,
-                              QStringLiteral("Show: Modal must be 0, 1 or omitted."));
+        return failure(status::invalidProcedureCall, QStringLiteral("Show: Modal must be 0, 1 or omitted."));
     if (!ownerForm.isMissing())
-        return runtime().fail(status::invalidProcedureCall,
-                              QStringLiteral("Show: OwnerForm is not supported."));
-    if (const Status s = ensureLoaded(); failed(s))
-        return s;
+        return failure(status::invalidProcedureCall, QStringLiteral("Show: OwnerForm is not supported."));
+    if (Outcome<> loaded = ensureLoaded(); !loaded)
+        return loaded;
     if (isModal && window_->isVisible())
-        return runtime().fail(status::alreadyShownModally);
+        return failure(status::alreadyShownModally);
     if (!isModal) {
         window_->show();
         window_->raise();
         window_->activateWindow();
-        return status::ok;
+        return {};
     }
-    return runModal();
+    runModal();
+    return {};
 }
 
-Status Form::runModal()
+void Form::runModal()
 {
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -235,7 +198,6 @@ Status Form::runModal()
         loop.exec(QEventLoop::DialogExec);
     if (window_)
         window_->setWindowModality(Qt::NonModal);
-    return status::ok;
 }
 
 void Form::quitModal()
@@ -246,40 +208,43 @@ void Form::quitModal()
 
 Status Form::SetFocus()
 {
-    if (const Status s = enter("SetFocus"); failed(s))
-        return s;
-    if (const Status s = ensureLoaded(); failed(s))
-        return s;
+    return report(setFocus());
+}
+
+Outcome<> Form::setFocus()
+{
+    if (Outcome<> entered = enter("SetFocus"); !entered)
+        return entered;
+    if (Outcome<> loaded = ensureLoaded(); !loaded)
+        return loaded;
     if (!window_->isVisible() || !window_->isEnabled())
-        return runtime().fail(
-            status::invalidProcedureCall,
-            QStringLiteral("%1 cannot take the focus: it is not visible.").arg(objectName()));
+        return failure(status::invalidProcedureCall,
+                       QStringLiteral("%1 cannot take the focus: it is not visible.").arg(objectName()));
     window_->raise();
     window_->activateWindow();
     if (!window_->focusWidget())
         window_->setFocus(Qt::OtherFocusReason);
-    return status::ok;
+    return {};
 }
 
-Status Form::findForAccessor(std::string_view name, ObjRef<Control> &out)
+Outcome<Control *> Form::findForAccessor(std::string_view name)
 {
-    if (const Status s = enter(name); failed(s))
-        return s;
-    if (const Status s = ensureLoaded(); failed(s))
-        return s;
+    if (Outcome<> entered = enter(name); !entered)
+        return entered.failure();
+    if (Outcome<> loaded = ensureLoaded(); !loaded)
+        return loaded.failure();
     Control *found = findControl(name);
     if (!found)
-        return runtime().fail(
-            status::fail, QStringLiteral("%1 has no control named %2.").arg(objectName(), storedText(name)));
-    out = ObjRef<Control>(found);
-    return status::ok;
+        return failure(status::fail,
+                       QStringLiteral("%1 has no control named %2.").arg(objectName(), storedText(name)));
+    return found;
 }
 
-Status Form::wrongControlClass(std::string_view name) const
+Failure Form::wrongControlClass(std::string_view name) const
 {
-    return runtime().fail(status::fail,
-                          QStringLiteral("%1.%2 is not of the class its accessor returns.")
-                              .arg(objectName(), storedText(name)));
+    return failure(status::fail,
+                   QStringLiteral("%1.%2 is not of the class its accessor returns.")
+                       .arg(objectName(), storedText(name)));
 }
 
 } // namespace qv

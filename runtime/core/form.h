@@ -5,12 +5,12 @@
 #include "runtime/core/com_object.h"
 #include "runtime/core/control.h"
 #include "runtime/core/event_sink.h"
-#include "runtime/core/failure.h"
 #include "runtime/core/form_description.h"
+#include "runtime/core/form_load.h"
+#include "runtime/core/outcome.h"
 #include "runtime/core/status.h"
 #include "runtime/core/variant.h"
 
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <span>
@@ -27,8 +27,11 @@ class FormWindow;
 // An event handler: runs with its form and returns 0 or the status of the run-time error that ended it.
 using Handler = std::function<Status()>;
 
-// Told the outcome of each control record as a load goes through them: its status and, on failure, why.
-using ControlObserver = std::function<void(const ControlRecord &record, Status status, const ErrorInfo &why)>;
+// The outcome of a load, and of each record it tried, in stored order.
+struct LoadResult {
+    Outcome<> outcome;
+    std::vector<RecordOutcome> records;
+};
 
 class Form : public ComObject, public EventSink
 {
@@ -39,6 +42,8 @@ public:
     QString interfaceName() const override;
     const FormDescription &description() const { return description_; }
 
+    // The operations a program calls. Each returns its status; a failure leaves its explanation in the
+    // runtime's error object.
     Status Hide();
     // Modal = 1 shows the form modally and returns once it is hidden or unloaded; omitted or 0 shows it
     // without waiting. OwnerForm must be omitted.
@@ -52,10 +57,9 @@ public:
     Control *findControl(std::string_view name) const;
     std::span<const ObjRef<Control>> controls() const { return controls_; }
 
-    // Loads the form as Show would, but goes on past a control that cannot be created and tells the observer
-    // the outcome of every record. The form is loaded only when every control was made; otherwise nothing
-    // is left behind and the status is the first failure's.
-    Status loadEach(const ControlObserver &observer);
+    // Loads the form as Show would, under the policy. The form is loaded only when every control was made;
+    // otherwise nothing is left behind and the outcome is the first failure's.
+    LoadResult load(CreationPolicy policy);
 
     // Unloads the form: its controls are released and its window goes away. No event is raised.
     void unload();
@@ -70,34 +74,38 @@ protected:
     // The accessor of a named control: loads the form if needed and takes a reference to the control.
     template<class T> Status control(std::string_view name, ObjRef<T> &out)
     {
-        ObjRef<Control> found;
-        if (const Status s = findForAccessor(name, found); failed(s))
-            return s;
-        auto *typed = dynamic_cast<T *>(found.get());
+        Outcome<Control *> found = findForAccessor(name);
+        if (!found)
+            return report(found.failure());
+        auto *typed = dynamic_cast<T *>(found.value());
         if (!typed)
-            return wrongControlClass(name);
+            return report(wrongControlClass(name));
         out = ObjRef<T>(typed);
-        return status::ok;
+        return report({});
     }
 
 private:
     struct WindowDeleter {
         void operator()(FormWindow *window) const;
     };
+    using Window = std::unique_ptr<FormWindow, WindowDeleter>;
 
-    Status enter(std::string_view operation) const;
-    Status ensureLoaded();
-    Status load();
-    Status loadControls(const ControlObserver *observer);
-    Status createControl(const ControlRecord &record, QWidget &container, ObjRef<Control> &out);
-    bool containerIsStored(const ControlRecord &record) const;
-    Status runModal();
+    Status report(const Outcome<> &outcome);
+    Outcome<> enter(std::string_view operation) const;
+    Outcome<> ensureLoaded();
+    LoadResult loadFromDescription(CreationPolicy policy);
+    Window makeWindow();
+    void commit(Window window, std::vector<ObjRef<Control>> controls);
+    Outcome<> hide();
+    Outcome<> show(Variant modal, Variant ownerForm);
+    Outcome<> setFocus();
+    void runModal();
     void quitModal();
-    Status findForAccessor(std::string_view name, ObjRef<Control> &out);
-    Status wrongControlClass(std::string_view name) const;
+    Outcome<Control *> findForAccessor(std::string_view name);
+    Failure wrongControlClass(std::string_view name) const;
 
     const FormDescription &description_;
-    std::unique_ptr<FormWindow, WindowDeleter> window_;
+    Window window_;
     std::vector<ObjRef<Control>> controls_;
     QEventLoop *modalLoop_ = nullptr;
     int loadCount_ = 0;

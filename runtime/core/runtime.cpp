@@ -56,24 +56,10 @@ ObjRef<Form> Runtime::adoptForm(Form *form)
     return forms_.back();
 }
 
-Status Runtime::fail(Status status, QString description, std::optional<CreationFailure> creation) const
+Status Runtime::statusOf(const Outcome<> &outcome)
 {
-    pendingInfo_ = ErrorInfo { std::move(description), std::move(creation) };
-    return status;
-}
-
-ErrorInfo Runtime::takeErrorInfo() const
-{
-    return std::exchange(pendingInfo_, ErrorInfo {});
-}
-
-Status Runtime::injectedFault(const ComObject &object, std::string_view operation) const
-{
-    if (!faultInjector_)
-        return status::ok;
-    const Status s = faultInjector_(object, operation);
-    return failed(s) ? fail(s, QStringLiteral("Injected failure of %1.").arg(QLatin1StringView(operation)))
-                     : status::ok;
+    errorObject_ = outcome ? ErrorInfo {} : outcome.failure().info;
+    return outcome.status();
 }
 
 void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
@@ -101,7 +87,7 @@ void Runtime::reportAndEnd(Form &form, std::string_view control, Status status)
     if (!lastError_ || lastError_->status() != status)
         lastError_ = RunTimeError(status, form.objectName(), form.interfaceName(),
                                   QStringLiteral("%1 event handler").arg(QLatin1StringView(control)),
-                                  takeErrorInfo());
+                                  takeErrorObject());
     host_.showErrorReport(title(), lastError_->reportText());
     endRun(1);
 }

@@ -9,6 +9,7 @@
 #include "runtime/core/host.h"
 #include "runtime/core/project_record.h"
 #include "runtime/core/runtime_error.h"
+#include "runtime/core/runtime_probe.h"
 #include "runtime/core/twips.h"
 
 #include <functional>
@@ -23,10 +24,6 @@ namespace qv
 struct ProcessEnded {
     int exitStatus;
 };
-
-// A test seam: consulted at the start of every form and control operation; a failing status is returned by
-// the operation as if it had failed itself.
-using FaultInjector = std::function<Status(const ComObject &object, std::string_view operation)>;
 
 class Runtime
 {
@@ -47,9 +44,11 @@ public:
     // Takes the first reference to a new form object; the runtime keeps it until the runtime goes away.
     ObjRef<Form> adoptForm(Form *form);
 
-    // Records what went wrong for the next run-time error and returns the status.
-    Status fail(Status status, QString description = {}, std::optional<CreationFailure> creation = {}) const;
-    ErrorInfo takeErrorInfo() const;
+    // What an operation a program calls (Show, Hide, a control accessor, Text) returns: its status. A
+    // failure's explanation becomes the error object, which the run-time error raised from that status reads.
+    Status statusOf(const Outcome<> &outcome);
+    // The error object left by the last operation a program called, read once.
+    ErrorInfo takeErrorObject() { return std::exchange(errorObject_, ErrorInfo {}); }
     void setLastError(const RunTimeError &error) { lastError_ = error; }
     const std::optional<RunTimeError> &lastError() const { return lastError_; }
 
@@ -63,17 +62,8 @@ public:
     bool hasEnded() const { return exitStatus_.has_value(); }
     std::optional<int> exitStatus() const { return exitStatus_; }
 
-    void setFaultInjector(FaultInjector injector) { faultInjector_ = std::move(injector); }
-    Status injectedFault(const ComObject &object, std::string_view operation) const;
-
-    int liveControls() const { return liveControls_; }
-    int controlsCreated() const { return controlsCreated_; } // over the whole run
-    void noteControlCreated()
-    {
-        ++liveControls_;
-        ++controlsCreated_;
-    }
-    void noteControlDestroyed() { --liveControls_; }
+    RuntimeProbe &probe() { return probe_; }
+    const RuntimeProbe &probe() const { return probe_; }
 
 protected:
     // Unloads every form; a runtime whose makers go before it calls this first.
@@ -87,12 +77,10 @@ private:
     Form *startupForm_ = nullptr;
     TwipsScale scale_;
     std::vector<ObjRef<Form>> forms_;
-    mutable ErrorInfo pendingInfo_;
+    ErrorInfo errorObject_;
     std::optional<RunTimeError> lastError_;
     std::optional<int> exitStatus_;
-    FaultInjector faultInjector_;
-    int liveControls_ = 0;
-    int controlsCreated_ = 0;
+    RuntimeProbe probe_;
 };
 
 // Ends the program at once with exit status 0.

@@ -41,7 +41,7 @@ void vbaHresultCheckObj(Status status, const ComObject &object, const QString &i
 {
     Runtime &runtime = object.runtime();
     RunTimeError error(status, object.objectName(), interfaceName, storedText(operation),
-                       runtime.takeErrorInfo());
+                       runtime.takeErrorObject());
     runtime.setLastError(error);
     throw error;
 }

@@ -28,7 +28,7 @@ TEST(InstallationCheck, FullInstallationCreatesEveryClassOfEveryLibrary)
         StandardRuntime runtime(host, builtModuleDir());
         report = checker::checkInstallation(runtime);
         ProgramDriver::settle();
-        EXPECT_EQ(runtime.liveControls(), 0) << "the showcase window is unloaded after the check";
+        EXPECT_EQ(runtime.probe().liveControls(), 0) << "the showcase window is unloaded after the check";
     }
     EXPECT_TRUE(host.reports.empty());
     EXPECT_TRUE(report.moduleProblems.empty());
@@ -75,7 +75,7 @@ TEST(InstallationCheck, GoesOnPastABrokenLibraryAndLeavesNothingBehind)
     StandardRuntime runtime(host, dir.path());
     const CheckReport report = checker::checkInstallation(runtime);
     ProgramDriver::settle();
-    EXPECT_EQ(runtime.liveControls(), 0);
+    EXPECT_EQ(runtime.probe().liveControls(), 0);
     EXPECT_FALSE(runtime.hasEnded());
 
     EXPECT_EQ(report.failedLibraries(), QStringList { "MSCOMCTL.OCX" });

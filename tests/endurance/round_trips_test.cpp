@@ -54,7 +54,7 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     settle();
     const int form1Refs = form1().refCount();
     const int strings = BStr::liveCount();
-    const int controls = runtime_->liveControls();
+    const int controls = runtime_->probe().liveControls();
 
     long residentAfter50 = 0;
     int trips = 0;
@@ -82,7 +82,7 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), 2) << "the runtime's and the slot's";
     EXPECT_EQ(BStr::liveCount(), strings);
-    EXPECT_EQ(runtime_->liveControls(), controls);
+    EXPECT_EQ(runtime_->probe().liveControls(), controls);
     EXPECT_EQ(form2().loadCount(), closeBoxTrips + 1);
     if (residentMemoryMeansSomething) {
         EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";

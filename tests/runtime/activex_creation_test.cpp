@@ -134,7 +134,7 @@ TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
     }
     Form &probe = makeForm(layout.description);
     ASSERT_EQ(probe.Show(), status::ok)
-        << qPrintable(runtime->takeErrorInfo().creation.value_or(CreationFailure {}).reason);
+        << qPrintable(runtime->takeErrorObject().creation.value_or(CreationFailure {}).reason);
     ASSERT_EQ(probe.controls().size(), 34u);
     for (const auto &control : probe.controls()) {
         const manifest::ClassRecord *c = manifest::findClass(std::get<ProgId>(control->record().cls).text);
@@ -195,9 +195,9 @@ TEST_P(CreationFailure, FailsWithItsReasonAndLeavesNothing)
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
     EXPECT_FALSE(probe.isLoaded());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->liveControls(), 0);
+    EXPECT_EQ(runtime->probe().liveControls(), 0);
 
-    const ErrorInfo info = runtime->takeErrorInfo();
+    const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());
     EXPECT_EQ(info.creation->controlName, QStringLiteral("Victim1"));
     EXPECT_EQ(info.creation->className, QLatin1String(GetParam().progId));

@@ -241,7 +241,7 @@ protected:
     {
         form = runtime->adoptForm(new Form(*runtime, builtinLayout));
         const Status shownStatus = form->Show();
-        EXPECT_EQ(shownStatus, status::ok) << runtime->takeErrorInfo().description.toStdString();
+        EXPECT_EQ(shownStatus, status::ok) << runtime->takeErrorObject().description.toStdString();
         return *form;
     }
 

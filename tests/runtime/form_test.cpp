@@ -153,23 +153,27 @@ TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
     EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::cannotCreateObject);
     EXPECT_FALSE(probe.isLoaded());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->liveControls(), 0);
-    const ErrorInfo info = runtime->takeErrorInfo();
+    EXPECT_EQ(runtime->probe().liveControls(), 0);
+    const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());
     EXPECT_EQ(info.creation->controlName, QStringLiteral("Missing1"));
     EXPECT_EQ(info.creation->className, QStringLiteral("Nowhere.Missing"));
     EXPECT_FALSE(info.creation->reason.isEmpty());
 }
 
-TEST_F(FormObject, LoadEachGoesOnPastFailuresAndTriesOrphansInTheWindow)
+TEST_F(FormObject, LoadGoingOnPastFailuresTriesOrphansInTheWindow)
 {
     ProbeForm &probe = make(orphanLayout);
     QStringList outcomes;
-    const Status s = probe.loadEach([&](const ControlRecord &record, Status status, const ErrorInfo &why) {
-        const QString name = QString::fromLatin1(record.name.data(), qsizetype(record.name.size()));
-        outcomes << (failed(status) ? name + QStringLiteral(": ") + why.creation->reason : name);
-    });
-    EXPECT_EQ(s, status::cannotCreateObject) << "the first failure's status";
+    const LoadResult load = probe.load(CreationPolicy::GoOnPastFailures);
+    for (const RecordOutcome &tried : load.records) {
+        const QString name
+            = QString::fromLatin1(tried.record->name.data(), qsizetype(tried.record->name.size()));
+        outcomes << (tried.outcome
+                         ? name
+                         : name + QStringLiteral(": ") + tried.outcome.failure().info.creation->reason);
+    }
+    EXPECT_EQ(load.outcome.status(), status::cannotCreateObject) << "the first failure's status";
     ASSERT_EQ(outcomes.size(), 3) << qPrintable(outcomes.join('\n'));
     EXPECT_TRUE(outcomes[0].startsWith(QStringLiteral("Missing1: the class is not in the control manifest")))
         << qPrintable(outcomes[0]);
@@ -178,12 +182,12 @@ TEST_F(FormObject, LoadEachGoesOnPastFailuresAndTriesOrphansInTheWindow)
 
     EXPECT_FALSE(probe.isLoaded()) << "a load with a failure leaves no window";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->liveControls(), 0);
+    EXPECT_EQ(runtime->probe().liveControls(), 0);
     EXPECT_EQ(host.reports.size(), 0u);
 
     // The plain load of the same window still stops at the first failure.
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
-    EXPECT_EQ(runtime->takeErrorInfo().creation->controlName, QStringLiteral("Missing1"));
+    EXPECT_EQ(runtime->takeErrorObject().creation->controlName, QStringLiteral("Missing1"));
 }
 
 TEST_F(FormObject, ControlOfAnUnloadedFormFailsSafely)
@@ -207,7 +211,7 @@ TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
     EXPECT_TRUE(probe.isLoaded());
     EXPECT_FALSE(probe.window()->isVisible()) << "loading does not show";
     EXPECT_EQ(probe.Nothing(text), status::fail);
-    EXPECT_TRUE(runtime->takeErrorInfo().description.contains(QStringLiteral("Nothing1")));
+    EXPECT_TRUE(runtime->takeErrorObject().description.contains(QStringLiteral("Nothing1")));
     EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
 }
 

@@ -515,7 +515,7 @@ TEST_F(OleContainerInAForm, DamagedObjectFailsTheLoadWithTheReason)
     Form &probe = load(damaged);
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
     EXPECT_FALSE(probe.isLoaded());
-    const ErrorInfo info = runtime->takeErrorInfo();
+    const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());
     EXPECT_EQ(info.creation->controlName, QStringLiteral("OLE1"));
     EXPECT_TRUE(info.creation->reason.contains(QStringLiteral("the compound document cannot be opened")))

@@ -47,7 +47,7 @@ TEST_P(EndOfRun, ClosesEveryWindowAndEndsWithStatusZero)
         EXPECT_FALSE(form2().isLoaded());
     }
     settle();
-    EXPECT_EQ(runtime_->liveControls(), 0);
+    EXPECT_EQ(runtime_->probe().liveControls(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, EndOfRun,

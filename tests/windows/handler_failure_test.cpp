@@ -31,8 +31,8 @@ protected:
     // Fails the n-th call (counting from 1) of the case's operation on the case's object.
     void injectAt(int nth = 1)
     {
-        runtime_->setFaultInjector([&c = GetParam(), nth, calls = 0](const ComObject &object,
-                                                                     std::string_view operation) mutable {
+        runtime_->probe().setFaultInjector([&c = GetParam(), nth, calls = 0](
+                                               const ComObject &object, std::string_view operation) mutable {
             if (object.objectName() == QLatin1String(c.object) && operation == c.operation && ++calls == nth)
                 return status::fail;
             return status::ok;
@@ -83,7 +83,7 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
         EXPECT_EQ(form1().refCount(), form1Refs);
     }
     settle();
-    EXPECT_EQ(runtime_->liveControls(), 0) << "the end of the run unloads every window";
+    EXPECT_EQ(runtime_->probe().liveControls(), 0) << "the end of the run unloads every window";
 }
 
 INSTANTIATE_TEST_SUITE_P(

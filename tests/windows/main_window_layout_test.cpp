@@ -97,7 +97,7 @@ TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
 {
     int clears = 0;
     bool visibleWhenCleared = true;
-    runtime_->setFaultInjector(
+    runtime_->probe().setFaultInjector(
         [this, &clears, &visibleWhenCleared](const ComObject &object, std::string_view operation) {
             if (object.objectName() == QLatin1String("Text1") && operation == "Text" && form1().window()) {
                 ++clears;

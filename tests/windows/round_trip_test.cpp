@@ -108,7 +108,7 @@ TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
 {
     clickTest([&] { closeShowcaseByCloseBox(); });
     settle();
-    const int controlsAfterUnload = runtime_->liveControls();
+    const int controlsAfterUnload = runtime_->probe().liveControls();
 
     bool loadedAgain = false;
     clickTest([&] {
@@ -118,7 +118,8 @@ TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
 
     EXPECT_TRUE(loadedAgain);
     EXPECT_EQ(form2().loadCount(), 2);
-    EXPECT_EQ(runtime_->liveControls(), controlsAfterUnload + static_cast<int>(form2().controls().size()));
+    EXPECT_EQ(runtime_->probe().liveControls(),
+              controlsAfterUnload + static_cast<int>(form2().controls().size()));
 }
 
 TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
@@ -128,7 +129,7 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     const int form1Refs = form1().refCount();
     const int form2Refs = form2().refCount();
     const int strings = BStr::liveCount();
-    const int controls = runtime_->liveControls();
+    const int controls = runtime_->probe().liveControls();
 
     int form1RefsDuringTest = 0;
     clickTest([&] {
@@ -142,7 +143,8 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), form2Refs);
     EXPECT_EQ(BStr::liveCount(), strings);
-    EXPECT_EQ(runtime_->liveControls(), controls - static_cast<int>(form2().description().controls.size()));
+    EXPECT_EQ(runtime_->probe().liveControls(),
+              controls - static_cast<int>(form2().description().controls.size()));
 }
 
 } // namespace
