@@ -1,52 +1,27 @@
 #include "runtime/modules/activex_classes.h"
-#include "runtime/core/stored_text.h"
-#include "runtime/modules/installation_inventory.h"
 #include "runtime/modules/installed_modules.h"
+#include "runtime/modules/module_resolution.h"
 
+#include "controls/interface/control_library.h"
 #include "manifest/manifest.h"
 
-#include <QFileInfo>
+#include <QWidget>
 
 namespace qv
 {
 
 namespace
 {
-
-// Finds the module for a class, or says why there is none that will do.
-const ModuleInfo *findModule(InstalledModules &modules, const manifest::ClassRecord &cls, QString &reason)
+QString text(std::string_view stored)
 {
-    const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
-    if (!library) {
-        reason = QStringLiteral("its library file %1 is not in the control manifest")
-                     .arg(storedText(cls.libraryFile));
-        return nullptr;
-    }
-    ModuleProblem problem;
-    const ModuleInfo *module = checkedModule(modules, *library, problem);
-    if (!module) {
-        reason = problem.missingClass == &cls
-            ? QStringLiteral("the installed module %1 does not provide the class").arg(problem.path)
-            : problem.reason;
-        return nullptr;
-    }
-    // Another module may declare the class too; the one found by the class's identity is the one loaded.
-    const ModuleInfo *declaring = modules.declaring(storedText(cls.clsid));
-    if (declaring != module) {
-        reason = QStringLiteral("the class is declared by %1 for library file %2, not %3")
-                     .arg(declaring->path, declaring->libraryFile, storedText(cls.libraryFile));
-        return nullptr;
-    }
-    return module;
+    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
 }
 } // namespace
 
 Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const MakeSite &site)
 {
-    CreationFailure failure {
-        storedText(record.name), storedText(std::get<ProgId>(record.cls).text), {}, {}, {}
-    };
-    const auto fail = [&](QString reason) {
+    CreationFailure failure { text(record.name), text(std::get<ProgId>(record.cls).text), {}, {}, {} };
+    const auto refused = [&](QString reason) {
         failure.reason = std::move(reason);
         return qv::failure(
             status::cannotCreateObject,
@@ -56,29 +31,26 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
 
     const manifest::ClassRecord *cls = manifest::findClass(std::get<ProgId>(record.cls).text);
     if (!cls)
-        return fail(QStringLiteral("the class is not in the control manifest"));
-    failure.clsid = storedText(cls->clsid);
-    failure.libraryFile = storedText(cls->libraryFile);
+        return refused(problems::classNotInManifest());
+    failure.clsid = text(cls->clsid);
+    failure.libraryFile = text(cls->libraryFile);
 
-    QString reason;
-    const ModuleInfo *module = findModule(modules_, *cls, reason);
-    if (!module)
-        return fail(reason);
-    ControlLibrary *library = modules_.load(*module, reason);
-    if (!library)
-        return fail(reason);
+    Resolution resolved = resolveClass(modules_, *cls);
+    if (const auto *problem = std::get_if<ModuleProblem>(&resolved))
+        return refused(problem->reason);
+    const ModuleInfo &module = *std::get<const ModuleInfo *>(resolved);
 
-    ControlLibrary::Creation made = library->create(failure.clsid, record.settings, site.container);
+    std::variant<ControlLibrary *, QString> loaded = modules_.load(module);
+    if (const auto *reason = std::get_if<QString>(&loaded))
+        return refused(*reason);
+    ControlLibrary::Creation made
+        = std::get<ControlLibrary *>(loaded)->create(failure.clsid, record.settings, site.container);
     if (!made.object)
-        return fail(QStringLiteral("the module %1 could not make an instance: %2")
-                        .arg(QFileInfo(module->path).fileName(), made.error));
-    auto *widget = qobject_cast<QWidget *>(made.object);
-    if (cls->visible != (widget != nullptr)) {
+        return refused(problems::noInstance(module.path, made.error));
+    const bool madeWindow = qobject_cast<QWidget *>(made.object) != nullptr;
+    if (cls->visible != madeWindow) {
         delete made.object;
-        return fail(QStringLiteral("the module %1 made %2 instance, the class is %3")
-                        .arg(QFileInfo(module->path).fileName(),
-                             widget ? QStringLiteral("a windowed") : QStringLiteral("a windowless"),
-                             cls->visible ? QStringLiteral("visible") : QStringLiteral("invisible")));
+        return refused(problems::wrongWindowKind(module.path, madeWindow, cls->visible));
     }
     return MadeObject { made.object, failure.className };
 }

@@ -1,11 +1,11 @@
 #include "runtime/modules/installed_modules.h"
-#include "runtime/modules/elf_file_check.h"
+#include "runtime/modules/module_problems.h"
+
+#include "controls/interface/control_library.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonObject>
 
 #ifndef QUORVANE_CONTROLS_RELATIVE_DIR
 #error "QUORVANE_CONTROLS_RELATIVE_DIR: the module directory relative to the program's own"
@@ -17,53 +17,7 @@ namespace qv
 namespace
 {
 const QString moduleSuffix = QStringLiteral(".so");
-
-// The module's own description, or a reason why it has none.
-bool readMetadata(const QString &path, ModuleInfo &out, QString &reason)
-{
-    if (std::optional<QString> damage = moduleFileDamage(path)) {
-        reason = *damage;
-        return false;
-    }
-    QPluginLoader loader(path);
-    const QJsonObject meta = loader.metaData();
-    if (meta.isEmpty()) {
-        reason = loader.errorString();
-        return false;
-    }
-    if (meta.value(QStringLiteral("IID")).toString() != QLatin1String(QuorvaneControlLibrary_iid)) {
-        reason = QStringLiteral("it is a plugin for %1, not a control library (%2)")
-                     .arg(meta.value(QStringLiteral("IID")).toString(),
-                          QLatin1String(QuorvaneControlLibrary_iid));
-        return false;
-    }
-    const QJsonObject data = meta.value(QStringLiteral("MetaData")).toObject();
-    out.path = path;
-    out.libraryFile = data.value(QStringLiteral("libraryFile")).toString();
-    out.typeLibrary = data.value(QStringLiteral("typeLibrary")).toString();
-    out.version = data.value(QStringLiteral("version")).toString();
-    if (out.libraryFile.isEmpty() || out.typeLibrary.isEmpty()) {
-        reason = QStringLiteral("its metadata names no library file or type library");
-        return false;
-    }
-    for (const QJsonValue &entry : data.value(QStringLiteral("classes")).toArray()) {
-        const QJsonObject c = entry.toObject();
-        out.classes.push_back({ c.value(QStringLiteral("progId")).toString(),
-                                c.value(QStringLiteral("clsid")).toString().toUpper(),
-                                c.value(QStringLiteral("visible")).toBool(true) });
-    }
-    return true;
-}
 } // namespace
-
-const ModuleClass *ModuleInfo::findClass(QStringView clsid) const
-{
-    for (const ModuleClass &c : classes) {
-        if (QStringView(c.clsid).compare(clsid, Qt::CaseInsensitive) == 0)
-            return &c;
-    }
-    return nullptr;
-}
 
 InstalledModules::InstalledModules(QString directory)
     : directory_(std::move(directory))
@@ -90,12 +44,11 @@ void InstalledModules::scan()
     const QDir dir(directory_);
     const QStringList files = dir.entryList({ QLatin1Char('*') + moduleSuffix }, QDir::Files, QDir::Name);
     for (const QString &file : files) {
-        ModuleInfo info;
-        QString reason;
-        if (readMetadata(dir.filePath(file), info, reason))
-            modules_.push_back(std::move(info));
+        std::variant<ModuleInfo, QString> read = readModuleMetadata(dir.filePath(file));
+        if (auto *info = std::get_if<ModuleInfo>(&read))
+            modules_.push_back(std::move(*info));
         else
-            unreadable_.push_back({ dir.filePath(file), reason });
+            unreadable_.push_back({ dir.filePath(file), std::get<QString>(read) });
     }
 }
 
@@ -138,20 +91,17 @@ const UnreadableModule *InstalledModules::unreadableFile(QStringView fileName)
     return nullptr;
 }
 
-ControlLibrary *InstalledModules::load(const ModuleInfo &module, QString &reason)
+std::variant<ControlLibrary *, QString> InstalledModules::load(const ModuleInfo &module)
 {
     auto &loader = loaded_[module.path];
     if (!loader)
         loader = std::make_unique<QPluginLoader>(module.path);
     QObject *instance = loader->instance();
-    if (!instance) {
-        reason = QStringLiteral("%1 could not be loaded: %2").arg(module.path, loader->errorString());
-        return nullptr;
-    }
+    if (!instance)
+        return problems::loadFailed(module.path, loader->errorString());
     auto *library = qobject_cast<ControlLibrary *>(instance);
     if (!library)
-        reason = QStringLiteral("%1 does not implement the control library interface %2")
-                     .arg(module.path, QLatin1String(QuorvaneControlLibrary_iid));
+        return problems::notAControlLibrary(module.path, QLatin1String(QuorvaneControlLibrary_iid));
     return library;
 }
 

@@ -1,36 +1,22 @@
 #pragma once
-// The installed control library modules: found in one directory, known first by their metadata alone, and
+// The installed control library modules: the files of one folder, known first by their metadata alone, and
 // loaded only when a class of theirs is created. A module loads once and stays loaded for the run.
 
-#include "controls/interface/control_library.h"
+#include "runtime/modules/module_metadata.h"
 
 #include <QPluginLoader>
 #include <QString>
 #include <map>
 #include <memory>
-#include <string_view>
+#include <variant>
 #include <vector>
 
 namespace qv
 {
 
-struct ModuleClass {
-    QString progId;
-    QString clsid;
-    bool visible = true;
-};
+class ControlLibrary;
 
-struct ModuleInfo {
-    QString path;
-    QString libraryFile;
-    QString typeLibrary;
-    QString version;
-    std::vector<ModuleClass> classes;
-
-    const ModuleClass *findClass(QStringView clsid) const;
-};
-
-// A file in the directory whose metadata could not be read, with the loader's reason.
+// A file in the folder whose metadata could not be read, with the reason.
 struct UnreadableModule {
     QString path;
     QString reason;
@@ -40,20 +26,22 @@ class InstalledModules
 {
 public:
     explicit InstalledModules(QString directory);
-    // The program's own module directory, relative to the executable; never the current directory.
+    // The program's own module folder, relative to the executable; never the current directory.
     static QString besideProgram();
-
-    const QString &directory() const { return directory_; }
-    const std::vector<ModuleInfo> &modules();
-    const std::vector<UnreadableModule> &unreadable();
-    const ModuleInfo *declaring(QStringView clsid);
-    const ModuleInfo *forLibrary(QStringView libraryFile);
-    const UnreadableModule *unreadableFile(QStringView fileName);
     // The file name a library's module has: "MSCOMCTL.OCX" is mscomctl.so.
     static QString moduleFileName(QStringView libraryFile);
 
-    // Loads the module (once) and returns its interface; null with the reason when it cannot.
-    ControlLibrary *load(const ModuleInfo &module, QString &reason);
+    const QString &directory() const { return directory_; }
+    // Every module whose metadata could be read, and every file whose metadata could not, by file name.
+    const std::vector<ModuleInfo> &modules();
+    const std::vector<UnreadableModule> &unreadable();
+    // The first module (by file name) that declares the class, or that names the library file; null if none.
+    const ModuleInfo *declaring(QStringView clsid);
+    const ModuleInfo *forLibrary(QStringView libraryFile);
+    const UnreadableModule *unreadableFile(QStringView fileName);
+
+    // Loads the module (once) and returns its interface, or the reason it cannot.
+    std::variant<ControlLibrary *, QString> load(const ModuleInfo &module);
 
 private:
     void scan();

@@ -1,0 +1,56 @@
+#include "runtime/modules/module_metadata.h"
+#include "runtime/modules/elf_file_check.h"
+#include "runtime/modules/module_problems.h"
+
+#include "controls/interface/control_library.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+
+namespace qv
+{
+
+const ModuleClass *ModuleInfo::findClass(QStringView clsid) const
+{
+    for (const ModuleClass &c : classes) {
+        if (QStringView(c.clsid).compare(clsid, Qt::CaseInsensitive) == 0)
+            return &c;
+    }
+    return nullptr;
+}
+
+std::variant<ModuleInfo, QString> readModuleMetadata(const QString &path)
+{
+    if (std::optional<QString> damage = moduleFileDamage(path))
+        return *damage;
+    QPluginLoader loader(path);
+    const QJsonObject meta = loader.metaData();
+    if (meta.isEmpty())
+        return loader.errorString();
+    const QString iid = meta.value(QStringLiteral("IID")).toString();
+    if (iid != QLatin1String(QuorvaneControlLibrary_iid))
+        return problems::pluginOfAnotherKind(iid, QLatin1String(QuorvaneControlLibrary_iid));
+    const QJsonObject data = meta.value(QStringLiteral("MetaData")).toObject();
+    ModuleInfo info;
+    info.path = path;
+    info.libraryFile = data.value(QStringLiteral("libraryFile")).toString();
+    info.typeLibrary = data.value(QStringLiteral("typeLibrary")).toString();
+    info.version = data.value(QStringLiteral("version")).toString();
+    if (info.libraryFile.isEmpty() || info.typeLibrary.isEmpty())
+        return problems::metadataIncomplete();
+    for (const QJsonValue &entry : data.value(QStringLiteral("classes")).toArray()) {
+        const QJsonObject c = entry.toObject();
+        info.classes.push_back({ c.value(QStringLiteral("progId")).toString(),
+                                 c.value(QStringLiteral("clsid")).toString().toUpper(),
+                                 c.value(QStringLiteral("visible")).toBool(true) });
+    }
+    return info;
+}
+
+QString versionText(const manifest::Version &v)
+{
+    return QStringLiteral("%1.%2").arg(v.major).arg(v.minor);
+}
+
+} // namespace qv

@@ -1,0 +1,173 @@
+#include "runtime/modules/module_problems.h"
+#include "runtime/modules/installed_modules.h"
+
+#include <QFileInfo>
+
+namespace qv
+{
+
+namespace
+{
+using Kind = ModuleProblem::Kind;
+
+QString text(std::string_view stored)
+{
+    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
+}
+
+ModuleProblem ofLibrary(Kind kind, const manifest::LibraryRecord &library, QString path, QString reason)
+{
+    return { kind, text(library.file), std::move(path), std::move(reason) };
+}
+
+QString visibility(bool visible)
+{
+    return visible ? QStringLiteral("visible") : QStringLiteral("invisible");
+}
+
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+} // namespace
+
+QString kindName(ModuleProblem::Kind kind)
+{
+    switch (kind) {
+    case Kind::Missing:
+        return QStringLiteral("missing");
+    case Kind::Unreadable:
+        return QStringLiteral("unreadable");
+    case Kind::WrongVersion:
+        return QStringLiteral("wrong version");
+    case Kind::WrongClasses:
+        return QStringLiteral("wrong classes");
+    case Kind::Extra:
+        return QStringLiteral("extra");
+    }
+    return {};
+}
+
+namespace problems
+{
+
+ModuleProblem missing(const manifest::LibraryRecord &library, const QString &directory)
+{
+    const QString expected = InstalledModules::moduleFileName(text(library.file));
+    return ofLibrary(
+        Kind::Missing, library, directory + QLatin1Char('/') + expected,
+        QStringLiteral("no installed module provides the library (not installed or not registered): "
+                       "%1 is missing from %2")
+            .arg(expected, directory));
+}
+
+ModuleProblem unreadable(const manifest::LibraryRecord &library, const UnreadableModule &file)
+{
+    return ofLibrary(
+        Kind::Unreadable, library, file.path,
+        QStringLiteral("the module %1 is not a loadable control library: %2").arg(file.path, file.reason));
+}
+
+ModuleProblem classLeftOut(const manifest::LibraryRecord &library, const ModuleInfo &module,
+                           const manifest::ClassRecord &cls, bool asked)
+{
+    return ofLibrary(
+        Kind::WrongClasses, library, module.path,
+        asked ? QStringLiteral("the installed module %1 does not provide the class").arg(module.path)
+              : QStringLiteral("the installed module %1 leaves out %2 %3, a class of its library")
+                    .arg(module.path, text(cls.progId), text(cls.clsid)));
+}
+
+ModuleProblem wrongVisibility(const manifest::LibraryRecord &library, const ModuleInfo &module,
+                              const manifest::ClassRecord &cls)
+{
+    return ofLibrary(
+        Kind::WrongClasses, library, module.path,
+        QStringLiteral("the module %1 declares the class %2 %3, the program needs it %4")
+            .arg(module.path, text(cls.progId), visibility(!cls.visible), visibility(cls.visible)));
+}
+
+ModuleProblem wrongVersion(const manifest::LibraryRecord &library, const ModuleInfo &module)
+{
+    return ofLibrary(Kind::WrongVersion, library, module.path,
+                     QStringLiteral("the module %1 has type library version %2, the program needs %3")
+                         .arg(module.path,
+                              module.version.isEmpty() ? QStringLiteral("(none)") : module.version,
+                              versionText(*library.version)));
+}
+
+ModuleProblem declaredElsewhere(const manifest::LibraryRecord &library, const ModuleInfo &declaring)
+{
+    return ofLibrary(Kind::WrongClasses, library, declaring.path,
+                     QStringLiteral("the class is declared by %1 for library file %2, not %3")
+                         .arg(declaring.path, declaring.libraryFile, text(library.file)));
+}
+
+ModuleProblem secondModule(const ModuleInfo &module)
+{
+    return { Kind::Extra, module.libraryFile, module.path,
+             QStringLiteral("the module %1 is a second module for %2; the program uses the first")
+                 .arg(module.path, module.libraryFile) };
+}
+
+ModuleProblem unknownLibrary(const ModuleInfo &module)
+{
+    return { Kind::Extra, module.libraryFile, module.path,
+             QStringLiteral("the module %1 declares %2, a library the program does not use")
+                 .arg(module.path, module.libraryFile) };
+}
+
+ModuleProblem strayFile(const UnreadableModule &file)
+{
+    return { Kind::Extra,
+             {},
+             file.path,
+             QStringLiteral("%1 is not a loadable control library, and not one the program uses: %2")
+                 .arg(file.path, file.reason) };
+}
+
+QString classNotInManifest()
+{
+    return QStringLiteral("the class is not in the control manifest");
+}
+
+QString libraryNotInManifest(std::string_view libraryFile)
+{
+    return QStringLiteral("its library file %1 is not in the control manifest").arg(text(libraryFile));
+}
+
+QString pluginOfAnotherKind(const QString &iid, const QString &expected)
+{
+    return QStringLiteral("it is a plugin for %1, not a control library (%2)").arg(iid, expected);
+}
+
+QString metadataIncomplete()
+{
+    return QStringLiteral("its metadata names no library file or type library");
+}
+
+QString loadFailed(const QString &path, const QString &loaderError)
+{
+    return QStringLiteral("%1 could not be loaded: %2").arg(path, loaderError);
+}
+
+QString notAControlLibrary(const QString &path, const QString &iid)
+{
+    return QStringLiteral("%1 does not implement the control library interface %2").arg(path, iid);
+}
+
+QString noInstance(const QString &path, const QString &moduleError)
+{
+    return QStringLiteral("the module %1 could not make an instance: %2").arg(fileName(path), moduleError);
+}
+
+QString wrongWindowKind(const QString &path, bool madeWindow, bool classVisible)
+{
+    return QStringLiteral("the module %1 made %2 instance, the class is %3")
+        .arg(fileName(path), madeWindow ? QStringLiteral("a windowed") : QStringLiteral("a windowless"),
+             visibility(classVisible));
+}
+
+} // namespace problems
+
+} // namespace qv

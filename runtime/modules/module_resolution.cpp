@@ -1,0 +1,65 @@
+#include "runtime/modules/module_resolution.h"
+#include "runtime/modules/installed_modules.h"
+
+namespace qv
+{
+
+namespace
+{
+QString text(std::string_view stored)
+{
+    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
+}
+
+// `asked`: the class being created, if any, so that a module leaving out that very class says so.
+Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord &library,
+                        const manifest::ClassRecord *asked)
+{
+    const QString libraryFile = text(library.file);
+    const ModuleInfo *module = modules.forLibrary(libraryFile);
+    if (!module) {
+        if (const UnreadableModule *bad
+            = modules.unreadableFile(InstalledModules::moduleFileName(libraryFile)))
+            return problems::unreadable(library, *bad);
+        return problems::missing(library, modules.directory());
+    }
+    // A module that leaves out any class of its library is a broken installation, whichever class is asked
+    // for first.
+    for (const manifest::ClassRecord *cls : manifest::classesOf(library.file)) {
+        const ModuleClass *declared = module->findClass(text(cls->clsid));
+        if (!declared)
+            return problems::classLeftOut(library, *module, *cls, cls == asked);
+        if (declared->visible != cls->visible)
+            return problems::wrongVisibility(library, *module, *cls);
+    }
+    if (library.version && module->version != versionText(*library.version))
+        return problems::wrongVersion(library, *module);
+    return module;
+}
+} // namespace
+
+Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library)
+{
+    return checkLibrary(modules, library, nullptr);
+}
+
+Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls)
+{
+    const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
+    if (!library)
+        return ModuleProblem { ModuleProblem::Kind::Missing,
+                               text(cls.libraryFile),
+                               {},
+                               problems::libraryNotInManifest(cls.libraryFile) };
+    Resolution resolved = checkLibrary(modules, *library, &cls);
+    const auto *module = std::get_if<const ModuleInfo *>(&resolved);
+    if (!module)
+        return resolved;
+    // Another module may declare the class too; the one found by the class's identity is the one loaded.
+    const ModuleInfo *declaring = modules.declaring(text(cls.clsid));
+    if (declaring != *module)
+        return problems::declaredElsewhere(*library, *declaring);
+    return resolved;
+}
+
+} // namespace qv

@@ -1,0 +1,27 @@
+#pragma once
+// Which installed module makes a library or a class of the control manifest, or what is wrong: the one
+// answer that both a form's load and quorvane-check's list of problems read. From metadata alone: nothing is
+// loaded.
+
+#include "runtime/modules/module_problems.h"
+
+#include "manifest/manifest.h"
+
+#include <variant>
+
+namespace qv
+{
+
+class InstalledModules;
+
+using Resolution = std::variant<const ModuleInfo *, ModuleProblem>;
+
+// The library's module, checked: present, readable, declaring every class of the library with its
+// visibility, of the manifest's version.
+Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library);
+
+// The module that makes the class: its library's module, provided that module is also the one the class's
+// identity is found in.
+Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls);
+
+} // namespace qv
