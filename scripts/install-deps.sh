@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libgsf-1-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libgsf-1-dev libelf-dev
     fonts-liberation # stands in for the classic dialog face the stored layouts were drawn for
 )
 test_packages=(

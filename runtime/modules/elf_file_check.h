@@ -1,7 +1,9 @@
 #pragma once
-// Looks at a module file before the loader maps it. The dynamic loader maps a file that was cut short as if
-// it were whole, and the first touch of a missing page then kills the process; the file's own headers say how
-// long it must be, so a short file is refused here, with the numbers.
+// Looks at a module file before the loader maps it. Qt's plugin loader refuses a file that is not ELF, or
+// whose program headers or loadable segments reach past its end, each in its own words. It does not look at
+// the section header table, nor does libelf complain of one that is missing; yet the dynamic loader maps a
+// file cut short there as if it were whole, and the first touch of a missing page then kills the process. So
+// that one fault is refused here, with the numbers.
 
 #include <QString>
 #include <optional>
@@ -9,7 +11,8 @@
 namespace qv
 {
 
-// Why the file cannot be a whole shared object, or nothing when its headers and its length agree.
+// Why the file cannot be a whole shared object, or nothing when its section table lies within it (or it is
+// not ELF at all, which the plugin loader says).
 std::optional<QString> moduleFileDamage(const QString &path);
 
 } // namespace qv
