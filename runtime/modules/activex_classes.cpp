@@ -1,4 +1,5 @@
 #include "runtime/modules/activex_classes.h"
+#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
 #include "runtime/modules/module_resolution.h"
 
@@ -10,17 +11,11 @@
 namespace qv
 {
 
-namespace
-{
-QString text(std::string_view stored)
-{
-    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
-}
-} // namespace
-
 Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const MakeSite &site)
 {
-    CreationFailure failure { text(record.name), text(std::get<ProgId>(record.cls).text), {}, {}, {} };
+    CreationFailure failure {
+        storedText(record.name), storedText(std::get<ProgId>(record.cls).text), {}, {}, {}
+    };
     const auto refused = [&](QString reason) {
         failure.reason = std::move(reason);
         return qv::failure(
@@ -32,8 +27,8 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
     const manifest::ClassRecord *cls = manifest::findClass(std::get<ProgId>(record.cls).text);
     if (!cls)
         return refused(problems::classNotInManifest());
-    failure.clsid = text(cls->clsid);
-    failure.libraryFile = text(cls->libraryFile);
+    failure.clsid = storedText(cls->clsid);
+    failure.libraryFile = storedText(cls->libraryFile);
 
     Resolution resolved = resolveClass(modules_, *cls);
     if (const auto *problem = std::get_if<ModuleProblem>(&resolved))

@@ -1,4 +1,5 @@
 #include "runtime/modules/module_problems.h"
+#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
 
 #include <QFileInfo>
@@ -10,14 +11,9 @@ namespace
 {
 using Kind = ModuleProblem::Kind;
 
-QString text(std::string_view stored)
-{
-    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
-}
-
 ModuleProblem ofLibrary(Kind kind, const manifest::LibraryRecord &library, QString path, QString reason)
 {
-    return { kind, text(library.file), std::move(path), std::move(reason) };
+    return { kind, storedText(library.file), std::move(path), std::move(reason) };
 }
 
 QString visibility(bool visible)
@@ -53,7 +49,7 @@ namespace problems
 
 ModuleProblem missing(const manifest::LibraryRecord &library, const QString &directory)
 {
-    const QString expected = InstalledModules::moduleFileName(text(library.file));
+    const QString expected = InstalledModules::moduleFileName(storedText(library.file));
     return ofLibrary(
         Kind::Missing, library, directory + QLatin1Char('/') + expected,
         QStringLiteral("no installed module provides the library (not installed or not registered): "
@@ -75,7 +71,7 @@ ModuleProblem classLeftOut(const manifest::LibraryRecord &library, const ModuleI
         Kind::WrongClasses, library, module.path,
         asked ? QStringLiteral("the installed module %1 does not provide the class").arg(module.path)
               : QStringLiteral("the installed module %1 leaves out %2 %3, a class of its library")
-                    .arg(module.path, text(cls.progId), text(cls.clsid)));
+                    .arg(module.path, storedText(cls.progId), storedText(cls.clsid)));
 }
 
 ModuleProblem wrongVisibility(const manifest::LibraryRecord &library, const ModuleInfo &module,
@@ -84,7 +80,7 @@ ModuleProblem wrongVisibility(const manifest::LibraryRecord &library, const Modu
     return ofLibrary(
         Kind::WrongClasses, library, module.path,
         QStringLiteral("the module %1 declares the class %2 %3, the program needs it %4")
-            .arg(module.path, text(cls.progId), visibility(!cls.visible), visibility(cls.visible)));
+            .arg(module.path, storedText(cls.progId), visibility(!cls.visible), visibility(cls.visible)));
 }
 
 ModuleProblem wrongVersion(const manifest::LibraryRecord &library, const ModuleInfo &module)
@@ -100,7 +96,7 @@ ModuleProblem declaredElsewhere(const manifest::LibraryRecord &library, const Mo
 {
     return ofLibrary(Kind::WrongClasses, library, declaring.path,
                      QStringLiteral("the class is declared by %1 for library file %2, not %3")
-                         .arg(declaring.path, declaring.libraryFile, text(library.file)));
+                         .arg(declaring.path, declaring.libraryFile, storedText(library.file)));
 }
 
 ModuleProblem secondModule(const ModuleInfo &module)
@@ -133,7 +129,7 @@ QString classNotInManifest()
 
 QString libraryNotInManifest(std::string_view libraryFile)
 {
-    return QStringLiteral("its library file %1 is not in the control manifest").arg(text(libraryFile));
+    return QStringLiteral("its library file %1 is not in the control manifest").arg(storedText(libraryFile));
 }
 
 QString pluginOfAnotherKind(const QString &iid, const QString &expected)

@@ -1,4 +1,5 @@
 #include "runtime/modules/module_resolution.h"
+#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
 
 namespace qv
@@ -6,16 +7,11 @@ namespace qv
 
 namespace
 {
-QString text(std::string_view stored)
-{
-    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
-}
-
 // `asked`: the class being created, if any, so that a module leaving out that very class says so.
 Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord &library,
                         const manifest::ClassRecord *asked)
 {
-    const QString libraryFile = text(library.file);
+    const QString libraryFile = storedText(library.file);
     const ModuleInfo *module = modules.forLibrary(libraryFile);
     if (!module) {
         if (const UnreadableModule *bad
@@ -26,7 +22,7 @@ Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord
     // A module that leaves out any class of its library is a broken installation, whichever class is asked
     // for first.
     for (const manifest::ClassRecord *cls : manifest::classesOf(library.file)) {
-        const ModuleClass *declared = module->findClass(text(cls->clsid));
+        const ModuleClass *declared = module->findClass(storedText(cls->clsid));
         if (!declared)
             return problems::classLeftOut(library, *module, *cls, cls == asked);
         if (declared->visible != cls->visible)
@@ -48,7 +44,7 @@ Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &
     const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
     if (!library)
         return ModuleProblem { ModuleProblem::Kind::Missing,
-                               text(cls.libraryFile),
+                               storedText(cls.libraryFile),
                                {},
                                problems::libraryNotInManifest(cls.libraryFile) };
     Resolution resolved = checkLibrary(modules, *library, &cls);
@@ -56,7 +52,7 @@ Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &
     if (!module)
         return resolved;
     // Another module may declare the class too; the one found by the class's identity is the one loaded.
-    const ModuleInfo *declaring = modules.declaring(text(cls.clsid));
+    const ModuleInfo *declaring = modules.declaring(storedText(cls.clsid));
     if (declaring != *module)
         return problems::declaredElsewhere(*library, *declaring);
     return resolved;
