@@ -215,5 +215,65 @@ TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
     EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
 }
 
+// Descriptions that no load may build from: each is refused before any control is made.
+constexpr std::array containerAfterChild {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .container = "Frame1", .width = 900 },
+    ControlRecord { .name = "Frame1", .cls = BuiltinClass::Frame, .width = 1500, .height = 900 },
+};
+constexpr std::array containerNowhere {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .container = "Frame9", .width = 900 },
+};
+constexpr std::array sameNameTwice {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900 },
+    ControlRecord { .name = "Text1", .cls = BuiltinClass::TextBox, .width = 900 },
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .top = 300, .width = 900 },
+};
+
+struct UnsoundDescription {
+    const char *name;
+    std::span<const ControlRecord> controls;
+    const char *fault;
+};
+void PrintTo(const UnsoundDescription &d, std::ostream *os)
+{
+    *os << d.name;
+}
+
+class Unsound : public FormObject, public ::testing::WithParamInterface<UnsoundDescription>
+{
+protected:
+    FormDescription layout {
+        .name = "Unsound", .caption = "Unsound", .clientWidth = 3000, .clientHeight = 1500
+    };
+};
+
+TEST_P(Unsound, IsRefusedBeforeAnyControlIsMade)
+{
+    layout.controls = GetParam().controls;
+    ProbeForm &probe = make(layout);
+    for (const CreationPolicy policy :
+         { CreationPolicy::StopAtFirstFailure, CreationPolicy::GoOnPastFailures }) {
+        const LoadResult load = probe.load(policy);
+        EXPECT_EQ(load.outcome.status(), status::fail);
+        EXPECT_TRUE(load.records.empty());
+        EXPECT_EQ(runtime->probe().controlsCreated(), 0);
+        ASSERT_FALSE(load.outcome);
+        EXPECT_EQ(load.outcome.failure().info.description, QString::fromUtf8(GetParam().fault));
+    }
+    EXPECT_EQ(probe.Show(), status::fail);
+    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_EQ(runtime->takeErrorObject().description, QString::fromUtf8(GetParam().fault));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, Unsound,
+    ::testing::Values(
+        UnsoundDescription { "ContainerAfterItsChild", containerAfterChild,
+                             "Unsound: container Frame1 of control Label1 does not precede it." },
+        UnsoundDescription { "ContainerNowhere", containerNowhere,
+                             "Unsound: container Frame9 of control Label1 does not precede it." },
+        UnsoundDescription { "SameNameTwice", sameNameTwice, "Unsound: two controls are named Label1." }),
+    [](const auto &row) { return std::string(row.param.name); });
+
 } // namespace
 } // namespace qv
