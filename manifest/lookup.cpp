@@ -1,27 +1,40 @@
-// Lookup and enumeration over the manifest's tables.
+// Enumeration over the manifest's tables, and the invariants the program relies on, checked when it is built.
 
 #include "manifest.h"
-
-#include <algorithm>
 
 namespace qv::manifest
 {
 
-const ClassRecord *findClass(std::string_view progId)
+namespace
 {
-    const auto all = classes();
-    const auto it
-        = std::find_if(all.begin(), all.end(), [&](const ClassRecord &c) { return c.progId == progId; });
-    return it != all.end() ? &*it : nullptr;
+constexpr bool classIdentitiesAreDistinct()
+{
+    for (auto a = classTable.begin(); a != classTable.end(); ++a) {
+        for (auto b = a + 1; b != classTable.end(); ++b) {
+            if (a->clsid == b->clsid || a->progId == b->progId)
+                return false;
+        }
+    }
+    return true;
 }
+static_assert(classIdentitiesAreDistinct(), "two classes share a CLSID or a programmatic identifier");
 
-const LibraryRecord *findLibrary(std::string_view file)
+// Every class names a library of the table, and every library supplies a class.
+constexpr bool everyClassHasItsLibraryAndEveryLibraryAClass()
 {
-    const auto all = libraries();
-    const auto it
-        = std::find_if(all.begin(), all.end(), [&](const LibraryRecord &l) { return l.file == file; });
-    return it != all.end() ? &*it : nullptr;
+    for (const ClassRecord &c : classTable) {
+        if (!findLibrary(c.libraryFile))
+            return false;
+    }
+    for (const LibraryRecord &l : libraryTable) {
+        if (std::none_of(classTable.begin(), classTable.end(),
+                         [&](const ClassRecord &c) { return c.libraryFile == l.file; }))
+            return false;
+    }
+    return true;
 }
+static_assert(everyClassHasItsLibraryAndEveryLibraryAClass());
+} // namespace
 
 std::vector<const ClassRecord *> classesOf(std::string_view libraryFile)
 {

@@ -3,6 +3,7 @@
 #include "cool_bar.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::comctl3
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{38911D92-E448-11D0-84A3-00DD01104159}", createCoolBar },
+    ClassFactory { library::clsid::CoolBar, createCoolBar },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class ComCtl3Library final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class ComCtl3Library final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"COMCT332.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

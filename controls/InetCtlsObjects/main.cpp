@@ -3,6 +3,7 @@
 #include "inet.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::inetctls
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{48E59293-9880-11CF-9754-00AA00C00908}", createInet },
+    ClassFactory { library::clsid::Inet, createInet },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class InetCtlsLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class InetCtlsLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSINET.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

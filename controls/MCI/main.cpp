@@ -3,6 +3,7 @@
 #include "mm_control.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::mci
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{C1A8AF25-1257-101B-8FB0-0020AF039CA3}", createMMControl },
+    ClassFactory { library::clsid::MMControl, createMMControl },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MCILibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MCILibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MCI32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "adodc.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::msadodc
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{67397AA3-7FB1-11D0-B148-00A0C922E820}", createAdodc },
+    ClassFactory { library::clsid::Adodc, createAdodc },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSAdodcLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSAdodcLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSADODC.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,13 +3,15 @@
 #include "mschart.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
 namespace qv::mschart20lib
 {
 
-constexpr std::array classes { ClassFactory { u"{3A2B370C-BA0A-11D1-B137-0000F8753F5D}", createMSChart } };
+constexpr std::array classes { ClassFactory { library::clsid::MSChart, createMSChart } };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSChart20Library final : public QObject, public ControlLibrary
 {
@@ -20,7 +22,7 @@ class MSChart20Library final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSCHRT20.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

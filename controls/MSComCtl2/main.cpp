@@ -8,6 +8,7 @@
 #include "up_down.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -15,12 +16,13 @@ namespace qv::mscomctl2
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}", createAnimation },
-    ClassFactory { u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}", createUpDown },
-    ClassFactory { u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}", createMonthView },
-    ClassFactory { u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}", createDTPicker },
-    ClassFactory { u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}", createFlatScrollBar },
+    ClassFactory { library::clsid::Animation, createAnimation },
+    ClassFactory { library::clsid::UpDown, createUpDown },
+    ClassFactory { library::clsid::MonthView, createMonthView },
+    ClassFactory { library::clsid::DTPicker, createDTPicker },
+    ClassFactory { library::clsid::FlatScrollBar, createFlatScrollBar },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSComCtl2Library final : public QObject, public ControlLibrary
 {
@@ -31,7 +33,7 @@ class MSComCtl2Library final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSCOMCT2.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

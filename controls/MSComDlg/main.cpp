@@ -3,6 +3,7 @@
 #include "commondialog.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::mscomdlg
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{F9043C85-F6F2-101A-A3C9-08002B2F49FB}", createCommonDialog },
+    ClassFactory { library::clsid::CommonDialog, createCommonDialog },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSComDlgLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSComDlgLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"COMDLG32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

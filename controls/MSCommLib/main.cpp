@@ -3,6 +3,7 @@
 #include "mscomm.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::mscommlib
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{648A5600-2C6E-101B-82B6-000000000014}", createMSComm },
+    ClassFactory { library::clsid::MSComm, createMSComm },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSCommLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSCommLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSCOMM32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "datagrid.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::msdatagrid
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{CDE57A43-8B86-11D0-B3C6-00A0C90AEA82}", createDataGrid },
+    ClassFactory { library::clsid::DataGrid, createDataGrid },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSDataGridLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSDataGridLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSDATGRD.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "datalist.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -11,9 +12,10 @@ namespace qv::msdatalist
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{F0D2F219-CCB0-11D0-A316-00AA00688B10}", createDataList },
-    ClassFactory { u"{F0D2F21C-CCB0-11D0-A316-00AA00688B10}", createDataCombo },
+    ClassFactory { library::clsid::DataList, createDataList },
+    ClassFactory { library::clsid::DataCombo, createDataCombo },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSDataListLibrary final : public QObject, public ControlLibrary
 {
@@ -24,7 +26,7 @@ class MSDataListLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSDATLST.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

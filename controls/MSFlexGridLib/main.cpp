@@ -2,6 +2,7 @@
 
 #include "controls/interface/class_table.h"
 #include "controls/kit/flex_grid.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -9,8 +10,9 @@ namespace qv::msflexgrid
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{6262D3A0-531B-11CF-91F6-C2863C385E30}", kit::createFlexGrid },
+    ClassFactory { library::clsid::MSFlexGrid, kit::createFlexGrid },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSFlexGridLibrary final : public QObject, public ControlLibrary
 {
@@ -21,7 +23,7 @@ class MSFlexGridLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSFLXGRD.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "controls/interface/class_table.h"
 #include "controls/kit/flex_grid.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -9,8 +10,9 @@ namespace qv::mshflexgrid
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{0ECD9B64-23AA-11D0-B351-00A0C9055D8E}", kit::createFlexGrid },
+    ClassFactory { library::clsid::MSHFlexGrid, kit::createFlexGrid },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSHierarchicalFlexGridLibrary final : public QObject, public ControlLibrary
 {
@@ -21,7 +23,7 @@ class MSHierarchicalFlexGridLibrary final : public QObject, public ControlLibrar
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSHFLXGD.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "mapisession.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -11,9 +12,10 @@ namespace qv::msmapi
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{20C62CA0-15DA-101B-B9A8-444553540000}", createMAPISession },
-    ClassFactory { u"{20C62CAB-15DA-101B-B9A8-444553540000}", createMAPIMessages },
+    ClassFactory { library::clsid::MAPISession, createMAPISession },
+    ClassFactory { library::clsid::MAPIMessages, createMAPIMessages },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSMAPILibrary final : public QObject, public ControlLibrary
 {
@@ -24,7 +26,7 @@ class MSMAPILibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSMAPI32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

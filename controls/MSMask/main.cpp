@@ -3,6 +3,7 @@
 #include "maskedbox.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::msmask
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{C932BA85-4374-101B-A56C-00AA003668DC}", createMaskEdBox },
+    ClassFactory { library::clsid::MaskEdBox, createMaskEdBox },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSMaskLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSMaskLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSMASK32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

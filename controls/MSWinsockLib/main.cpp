@@ -3,6 +3,7 @@
 #include "winsock.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::mswinsock
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{248DD896-BB45-11CF-9ABC-0080C7E7B78D}", createWinsock },
+    ClassFactory { library::clsid::Winsock, createWinsock },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSWinsockLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class MSWinsockLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"MSWINSCK.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

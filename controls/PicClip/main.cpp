@@ -3,6 +3,7 @@
 #include "pictureclip.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::picclip
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{27395F85-0C0C-101B-A3C9-08002B2F49FB}", createPictureClip },
+    ClassFactory { library::clsid::PictureClip, createPictureClip },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class PicClipLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class PicClipLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"PICCLP32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,14 +3,15 @@
 #include "richtextbox.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
 namespace qv::richtextlib
 {
 
-constexpr std::array classes { ClassFactory { u"{3B7C8860-D78F-101B-B9B5-04021C009402}",
-                                              createRichTextBox } };
+constexpr std::array classes { ClassFactory { library::clsid::RichTextBox, createRichTextBox } };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class RichTextLibrary final : public QObject, public ControlLibrary
 {
@@ -21,7 +22,7 @@ class RichTextLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"RICHTX32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "sysinfo.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::sysinfolib
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{6FBA474B-43AC-11CE-9A0E-00AA0062BB4C}", createSysInfo },
+    ClassFactory { library::clsid::SysInfo, createSysInfo },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class SysInfoLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class SysInfoLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"SYSINFO.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "sstab.h"
 
 #include "controls/interface/class_table.h"
+#include "library_classes.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace qv::tabdlg
 {
 
 constexpr std::array classes {
-    ClassFactory { u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}", createSSTab },
+    ClassFactory { library::clsid::SSTab, createSSTab },
 };
+static_assert(makesEachClassOnce(classes, library::classIds));
 
 class TabDlgLibrary final : public QObject, public ControlLibrary
 {
@@ -22,7 +24,7 @@ class TabDlgLibrary final : public QObject, public ControlLibrary
 public:
     Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
     {
-        return createFromTable(classes, u"TABCTL32.OCX", clsid, settings, container);
+        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -3,7 +3,8 @@
 // metadata names its library file, type library, version and classes; the runtime reads that metadata
 // before it loads the module, and only then asks the module for instances.
 //
-// Metadata (the plugin's JSON file):
+// Metadata (the plugin's JSON file; the program's own modules have theirs generated from the manifest's data,
+// manifest/control_libraries.json):
 //   { "libraryFile": "MSCOMCTL.OCX", "typeLibrary": "MSComctlLib", "version": "2.1",
 //     "classes": [ { "progId": "MSComctlLib.Toolbar", "clsid": "{66833FE6-...}", "visible": true }, ... ] }
 

@@ -12,7 +12,7 @@ namespace
 
 using settings::makeNamedSettings;
 
-constexpr QStringView coolBar = u"{38911D92-E448-11D0-84A3-00DD01104159}";
+constexpr auto coolBar = manifestClassId("ComCtl3.CoolBar");
 
 // The named settings of a bar 281 x 54 pixels whose bands are 120, 90 and 150 pixels wide.
 constexpr auto barSettings(std::int32_t newRow1, std::int32_t newRow2, std::int32_t newRow3)

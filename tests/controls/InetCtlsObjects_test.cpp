@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView inet = u"{48E59293-9880-11CF-9754-00AA00C00908}";
+constexpr auto inet = manifestClassId("InetCtlsObjects.Inet");
 constexpr auto blockOf = iconBlock(1005);
 
 std::vector<InvisibleObject> madeObjects()

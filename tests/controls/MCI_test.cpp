@@ -12,7 +12,7 @@ namespace
 
 using settings::makeBlock;
 
-constexpr QStringView mmControl = u"{C1A8AF25-1257-101B-8FB0-0020AF039CA3}";
+constexpr auto mmControl = manifestClassId("MCI.MMControl");
 
 constexpr auto defaults = makeBlock<96>(7514, 1111, noState);
 constexpr auto recordAndEjectHidden = makeBlock<96>(

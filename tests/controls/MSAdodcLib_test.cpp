@@ -12,7 +12,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView adodc = u"{67397AA3-7FB1-11D0-B148-00A0C922E820}";
+constexpr auto adodc = manifestClassId("MSAdodcLib.Adodc");
 constexpr BlockBuilder<172> adodcBlock { settings::twipsToHimetric(4215), settings::twipsToHimetric(330) };
 
 const Bytes adodc1 = adodcBlock(std::array { Property::string("Caption", "Adodc1") });

@@ -12,7 +12,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView msChart = u"{3A2B370C-BA0A-11D1-B137-0000F8753F5D}";
+constexpr auto msChart = manifestClassId("MSChart20Lib.MSChart");
 constexpr std::int32_t extentX = settings::twipsToHimetric(2175);
 constexpr std::int32_t extentY = settings::twipsToHimetric(1575);
 constexpr BlockBuilder<256> blockOf { extentX, extentY };

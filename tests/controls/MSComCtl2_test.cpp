@@ -15,11 +15,11 @@ namespace
 
 using settings::makeBlock;
 
-constexpr QStringView animation = u"{B09DE715-87C1-11D1-8BE3-0000F8754DA1}";
-constexpr QStringView upDown = u"{603C7E80-87C2-11D1-8BE3-0000F8754DA1}";
-constexpr QStringView monthView = u"{232E456A-87C3-11D1-8BE3-0000F8754DA1}";
-constexpr QStringView dtPicker = u"{20DD1B9E-87C4-11D1-8BE3-0000F8754DA1}";
-constexpr QStringView flatScrollBar = u"{FE38753A-44A3-11D1-B5B7-0000C09000C4}";
+constexpr auto animation = manifestClassId("MSComCtl2.Animation");
+constexpr auto upDown = manifestClassId("MSComCtl2.UpDown");
+constexpr auto monthView = manifestClassId("MSComCtl2.MonthView");
+constexpr auto dtPicker = manifestClassId("MSComCtl2.DTPicker");
+constexpr auto flatScrollBar = manifestClassId("MSComCtl2.FlatScrollBar");
 
 // --- Each class from its own block -------------------------------------------------------------------
 
@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(EachFault, MSComCtl2Refusal, ::testing::ValuesIn(malfor
 
 TEST(MSComCtl2Module, RefusesAClassOfAnotherLibrary)
 {
-    constexpr QStringView tabbedDialog = u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}";
+    constexpr auto tabbedDialog = manifestClassId("TabDlg.SSTab");
     QWidget container;
     EXPECT_TRUE(isRefused(create("mscomct2", tabbedDialog, defaultUpDown, container), container,
                           "MSCOMCT2.OCX has no class"));

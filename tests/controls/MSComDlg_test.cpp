@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView commonDialog = u"{F9043C85-F6F2-101A-A3C9-08002B2F49FB}";
+constexpr auto commonDialog = manifestClassId("MSComDlg.CommonDialog");
 constexpr auto blockOf = iconBlock(847);
 
 std::vector<InvisibleObject> madeObjects()

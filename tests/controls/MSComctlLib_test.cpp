@@ -17,15 +17,15 @@ namespace
 
 using settings::twipsToHimetric;
 
-constexpr QStringView tabStrip = u"{1EFB6596-857C-11D1-B16A-00C0F0283628}";
-constexpr QStringView toolbar = u"{66833FE6-8583-11D1-B16A-00C0F0283628}";
-constexpr QStringView statusBar = u"{8E3867A3-8586-11D1-B16A-00C0F0283628}";
-constexpr QStringView progressBar = u"{35053A22-8589-11D1-B16A-00C0F0283628}";
-constexpr QStringView treeView = u"{C74190B6-8589-11D1-B16A-00C0F0283628}";
-constexpr QStringView listView = u"{BDD1F04B-858B-11D1-B16A-00C0F0283628}";
-constexpr QStringView imageList = u"{2C247F23-8591-11D1-B16A-00C0F0283628}";
-constexpr QStringView slider = u"{F08DF954-8592-11D1-B16A-00C0F0283628}";
-constexpr QStringView imageCombo = u"{DD9DA666-8594-11D1-B16A-00C0F0283628}";
+constexpr auto tabStrip = manifestClassId("MSComctlLib.TabStrip");
+constexpr auto toolbar = manifestClassId("MSComctlLib.Toolbar");
+constexpr auto statusBar = manifestClassId("MSComctlLib.StatusBar");
+constexpr auto progressBar = manifestClassId("MSComctlLib.ProgressBar");
+constexpr auto treeView = manifestClassId("MSComctlLib.TreeView");
+constexpr auto listView = manifestClassId("MSComctlLib.ListView");
+constexpr auto imageList = manifestClassId("MSComctlLib.ImageList");
+constexpr auto slider = manifestClassId("MSComctlLib.Slider");
+constexpr auto imageCombo = manifestClassId("MSComctlLib.ImageCombo");
 
 // Blocks of the sizes the showcase window stores, with the saved state each class reads.
 constexpr auto tabStripBlock = settings::makeBlock<106>(
@@ -267,10 +267,11 @@ TEST(MSComctlLibModule, NamesItsLibraryAndItsNineClasses)
 
 TEST(MSComctlLibModule, RefusesAClassItDoesNotHave)
 {
-    constexpr QStringView tabbedDialog = u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}";
+    constexpr auto tabbedDialog = manifestClassId("TabDlg.SSTab");
     QWidget container;
-    EXPECT_TRUE(isRefused(create("mscomctl", tabbedDialog, imageComboBlock, container), container,
-                          "{BDC217C5-ED16-11CD-956C-0000C04E4C0A}"));
+    const std::string named(manifest::findClass("TabDlg.SSTab")->clsid);
+    EXPECT_TRUE(
+        isRefused(create("mscomctl", tabbedDialog, imageComboBlock, container), container, named.c_str()));
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView msComm = u"{648A5600-2C6E-101B-82B6-000000000014}";
+constexpr auto msComm = manifestClassId("MSCommLib.MSComm");
 constexpr auto blockOf = iconBlock(1005);
 
 std::vector<InvisibleObject> madeObjects()

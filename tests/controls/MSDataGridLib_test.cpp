@@ -11,7 +11,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView dataGrid = u"{CDE57A43-8B86-11D0-B3C6-00A0C90AEA82}";
+constexpr auto dataGrid = manifestClassId("MSDataGridLib.DataGrid");
 constexpr BlockBuilder<404> gridBlock { settings::twipsToHimetric(3735), settings::twipsToHimetric(1095) };
 
 const Bytes defaultGrid = gridBlock(std::array { Property::integer("Columns", 2) });

@@ -10,8 +10,8 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView dataList = u"{F0D2F219-CCB0-11D0-A316-00AA00688B10}";
-constexpr QStringView dataCombo = u"{F0D2F21C-CCB0-11D0-A316-00AA00688B10}";
+constexpr auto dataList = manifestClassId("MSDataListLib.DataList");
+constexpr auto dataCombo = manifestClassId("MSDataListLib.DataCombo");
 constexpr BlockBuilder<130> comboBlock { settings::twipsToHimetric(2055), settings::twipsToHimetric(315) };
 constexpr auto listBlock
     = settings::makeBlock<108>(settings::twipsToHimetric(2055), settings::twipsToHimetric(1425), noState);

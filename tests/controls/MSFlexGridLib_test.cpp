@@ -7,7 +7,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView msFlexGrid = u"{6262D3A0-531B-11CF-91F6-C2863C385E30}";
+constexpr auto msFlexGrid = manifestClassId("MSFlexGridLib.MSFlexGrid");
 constexpr BlockBuilder<212> gridBlock { settings::twipsToHimetric(3735), settings::twipsToHimetric(1215) };
 
 using MSFlexGridLibShapes = GridShapeTest;

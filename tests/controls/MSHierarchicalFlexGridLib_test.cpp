@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView msHFlexGrid = u"{0ECD9B64-23AA-11D0-B351-00A0C9055D8E}";
+constexpr auto msHFlexGrid = manifestClassId("MSHierarchicalFlexGridLib.MSHFlexGrid");
 constexpr BlockBuilder<334> gridBlock { settings::twipsToHimetric(2655), settings::twipsToHimetric(2355) };
 
 using MSHierarchicalFlexGridLibShapes = GridShapeTest;

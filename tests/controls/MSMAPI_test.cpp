@@ -8,8 +8,8 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView session = u"{20C62CA0-15DA-101B-B9A8-444553540000}";
-constexpr QStringView messages = u"{20C62CAB-15DA-101B-B9A8-444553540000}";
+constexpr auto session = manifestClassId("MSMAPI.MAPISession");
+constexpr auto messages = manifestClassId("MSMAPI.MAPIMessages");
 constexpr auto blockOf = iconBlock(1005);
 
 std::vector<InvisibleObject> madeObjects()

@@ -11,7 +11,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView maskEdBox = u"{C932BA85-4374-101B-A56C-00AA003668DC}";
+constexpr auto maskEdBox = manifestClassId("MSMask.MaskEdBox");
 constexpr BlockBuilder<128> maskBlock { settings::twipsToHimetric(2055), settings::twipsToHimetric(315) };
 
 const Bytes phoneNumber = maskBlock(std::array { Property::string("Mask", "(###) ###-####") });

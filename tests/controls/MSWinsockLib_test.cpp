@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView winsock = u"{248DD896-BB45-11CF-9ABC-0080C7E7B78D}";
+constexpr auto winsock = manifestClassId("MSWinsockLib.Winsock");
 constexpr auto blockOf = iconBlock(741);
 
 std::vector<InvisibleObject> madeObjects()

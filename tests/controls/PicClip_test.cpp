@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView pictureClip = u"{27395F85-0C0C-101B-A3C9-08002B2F49FB}";
+constexpr auto pictureClip = manifestClassId("PicClip.PictureClip");
 constexpr auto blockOf = iconBlock(1508);
 
 std::vector<InvisibleObject> madeObjects()

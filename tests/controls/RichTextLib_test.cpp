@@ -12,7 +12,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView richTextBox = u"{3B7C8860-D78F-101B-B9B5-04021C009402}";
+constexpr auto richTextBox = manifestClassId("RichTextLib.RichTextBox");
 constexpr std::int32_t extentX = settings::twipsToHimetric(3135);
 constexpr std::int32_t extentY = settings::twipsToHimetric(1275);
 

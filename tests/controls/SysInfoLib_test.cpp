@@ -8,7 +8,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView sysInfo = u"{6FBA474B-43AC-11CE-9A0E-00AA0062BB4C}";
+constexpr auto sysInfo = manifestClassId("SysInfoLib.SysInfo");
 constexpr auto blockOf = iconBlock(1005);
 
 std::vector<InvisibleObject> madeObjects()

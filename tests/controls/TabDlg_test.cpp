@@ -9,7 +9,7 @@ namespace qv::test
 namespace
 {
 
-constexpr QStringView ssTab = u"{BDC217C5-ED16-11CD-956C-0000C04E4C0A}";
+constexpr auto ssTab = manifestClassId("TabDlg.SSTab");
 
 TEST(TabDlgModule, NamesTabsFromTheSavedState)
 {

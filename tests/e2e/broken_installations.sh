@@ -6,43 +6,55 @@
 # the showcase never shows and the program ends with status 1. The report box of each run is kept as a
 # screenshot.
 #
-#   broken_installations.sh INSTALLED_PROGRAM WITHOUT_A_CLASS_DIR ARTEFACT_DIR [MODULE...]
+#   broken_installations.sh INSTALLED_PROGRAM WITHOUT_A_CLASS_DIR CONTROL_LIBRARIES_JSON SHOWCASE_RECORDS
+#       ARTEFACT_DIR [MODULE...]
+#
+# CONTROL_LIBRARIES_JSON is the manifest's data; SHOWCASE_RECORDS prints the showcase window's ActiveX records
+# in stored order.
 set -euo pipefail
 
 installed_program=$1
 without_a_class=$2
-artefacts=$3
-shift 3
+control_libraries=$3
+showcase_records=$4
+artefacts=$5
+shift 5
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artefacts"
 
 test_name=broken_installations
 source "$here/x_session.sh"
-under_xvfb "$0" "$installed_program" "$without_a_class" "$artefacts" "$@"
+under_xvfb "$0" "$installed_program" "$without_a_class" "$control_libraries" "$showcase_records" "$artefacts" "$@"
 
-# module, library file, first record in stored order whose class comes from it, that class's CLSID
-libraries=(
-    "mshflxgd MSHFLXGD.OCX MSHFlexGrid1 {0ECD9B64-23AA-11D0-B351-00A0C9055D8E}"
-    "msadodc MSADODC.OCX Adodc1 {67397AA3-7FB1-11D0-B148-00A0C922E820}"
-    "comct332 COMCT332.OCX CoolBar1 {38911D92-E448-11D0-84A3-00DD01104159}"
-    "msdatlst MSDATLST.OCX DataCombo1 {F0D2F21C-CCB0-11D0-A316-00AA00688B10}"
-    "msdatgrd MSDATGRD.OCX DataGrid1 {CDE57A43-8B86-11D0-B3C6-00A0C90AEA82}"
-    "msmask32 MSMASK32.OCX MaskEdBox1 {C932BA85-4374-101B-A56C-00AA003668DC}"
-    "mscomm32 MSCOMM32.OCX MSComm1 {648A5600-2C6E-101B-82B6-000000000014}"
-    "sysinfo SYSINFO.OCX SysInfo1 {6FBA474B-43AC-11CE-9A0E-00AA0062BB4C}"
-    "picclp32 PICCLP32.OCX PictureClip1 {27395F85-0C0C-101B-A3C9-08002B2F49FB}"
-    "mci32 MCI32.OCX MMControl1 {C1A8AF25-1257-101B-8FB0-0020AF039CA3}"
-    "msmapi32 MSMAPI32.OCX MAPIMessages1 {20C62CAB-15DA-101B-B9A8-444553540000}"
-    "mswinsck MSWINSCK.OCX Winsock1 {248DD896-BB45-11CF-9ABC-0080C7E7B78D}"
-    "mschrt20 MSCHRT20.OCX MSChart1 {3A2B370C-BA0A-11D1-B137-0000F8753F5D}"
-    "richtx32 RICHTX32.OCX RichTextBox1 {3B7C8860-D78F-101B-B9B5-04021C009402}"
-    "msinet MSINET.OCX Inet1 {48E59293-9880-11CF-9754-00AA00C00908}"
-    "mscomct2 MSCOMCT2.OCX FlatScrollBar1 {FE38753A-44A3-11D1-B5B7-0000C09000C4}"
-    "mscomctl MSCOMCTL.OCX ImageCombo1 {DD9DA666-8594-11D1-B16A-00C0F0283628}"
-    "comdlg32 COMDLG32.OCX CommonDialog1 {F9043C85-F6F2-101A-A3C9-08002B2F49FB}"
-    "msflxgrd MSFLXGRD.OCX MSFlexGrid1 {6262D3A0-531B-11CF-91F6-C2863C385E30}"
-    "tabctl32 TABCTL32.OCX SSTab1 {BDC217C5-ED16-11CD-956C-0000C04E4C0A}"
-)
+# module, library file, first record in stored order whose class comes from it, that class's CLSID: the
+# libraries and their classes from the manifest's data, each library's module as the installed quorvane-check
+# names it, the records in the order the showcase window stores them.
+records=$(QT_QPA_PLATFORM=offscreen "$showcase_records") || fail "$showcase_records failed"
+listed=$("$(dirname "$installed_program")/quorvane-check" --list-libraries --json) ||
+    fail "quorvane-check --list-libraries failed"
+table=$(python3 - "$control_libraries" "$records" "$listed" <<'PY'
+import json
+import sys
+
+data = json.load(open(sys.argv[1]))
+order = [line.split() for line in sys.argv[2].splitlines()]
+modules = {entry["file"]: entry["module"] for entry in json.loads(sys.argv[3])["libraries"] if entry["module"]}
+if set(modules) != {library["file"] for library in data["libraries"]}:
+    sys.exit(f"quorvane-check lists the modules of {sorted(modules)}, the manifest's data other libraries")
+rows = []
+for library in data["libraries"]:
+    clsids = {library["typeLibrary"] + "." + cls["name"]: cls["clsid"] for cls in library["classes"]}
+    first = next((i for i, (_, prog_id) in enumerate(order) if prog_id in clsids), None)
+    if first is None:
+        sys.exit(f"the showcase window holds no class of {library['file']}")
+    record, prog_id = order[first]
+    rows.append((first, modules[library["file"]].removesuffix(".so"), library["file"], record, clsids[prog_id]))
+for row in sorted(rows):
+    print(*row[1:])
+PY
+) || fail "could not work out the table of libraries"
+mapfile -t libraries <<<"$table"
+[[ ${#libraries[@]} -eq 20 ]] || fail "${#libraries[@]} libraries, not 20: $table"
 
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT

@@ -1,9 +1,11 @@
 #pragma once
 // The stored-settings blocks of the showcase window's ActiveX controls, each of its stored length: a head
 // with the control's extent (its size, or the design-time icon of one without a window), then the saved
-// state its module reads, zero-filled.
+// state its module reads, zero-filled. A control with a window is stored with the size written here once,
+// which its record in the layout and its block's head both take.
 
 #include "controls/interface/settings_block.h"
+#include "runtime/core/twips.h"
 
 namespace qv::showcase
 {
@@ -20,11 +22,33 @@ inline constexpr std::int32_t iconExtent = 1005;
 inline constexpr std::int32_t winsockIconExtent = 741;
 inline constexpr std::int32_t commonDialogIconExtent = 847;
 
+// A control with a window: its stored size and its block.
+template<std::size_t N> struct SizedBlock {
+    Twips width;
+    Twips height;
+    std::array<std::byte, N> bytes;
+};
+
 // The block of a control with a window: its extent is its stored size.
 template<std::size_t N, std::size_t P>
-constexpr auto visibleBlock(int widthTwips, int heightTwips, const std::array<Property, P> &state)
+constexpr SizedBlock<N> visibleBlock(Twips width, Twips height, const std::array<Property, P> &state)
 {
-    return makeBlock<N>(twipsToHimetric(widthTwips), twipsToHimetric(heightTwips), state);
+    return { width, height, makeBlock<N>(twipsToHimetric(width), twipsToHimetric(height), state) };
+}
+
+// The cool bar keeps its size among its named settings, in both units, beside its three bands.
+constexpr SizedBlock<464> coolBarBlock(Twips width, Twips height)
+{
+    return { width, height,
+             makeNamedSettings<464>(
+                 std::array { Property::integer("_extentx", twipsToHimetric(width)),
+                              Property::integer("_extenty", twipsToHimetric(height)),
+                              Property::integer("_cbwidth", width), Property::integer("_cbheight", height),
+                              Property::integer("_version", 393216), Property::integer("minheight1", 360),
+                              Property::integer("width1", 1395), Property::integer("newrow1", 0),
+                              Property::integer("minheight2", 360), Property::integer("width2", 1395),
+                              Property::integer("newrow2", 0), Property::integer("minheight3", 360),
+                              Property::integer("width3", 1395), Property::integer("newrow3", 0) }) };
 }
 
 inline constexpr auto mshFlexGrid1
@@ -33,13 +57,7 @@ inline constexpr auto mshFlexGrid1
                                      Property::integer("FixedRows", 1), Property::integer("FixedCols", 1) });
 inline constexpr auto adodc1
     = visibleBlock<172>(4215, 330, std::array { Property::string("Caption", "Adodc1") });
-inline constexpr auto coolBar1 = makeNamedSettings<464>(std::array {
-    Property::integer("_extentx", twipsToHimetric(4215)), Property::integer("_extenty", twipsToHimetric(810)),
-    Property::integer("_cbwidth", 4215), Property::integer("_cbheight", 810),
-    Property::integer("_version", 393216), Property::integer("minheight1", 360),
-    Property::integer("width1", 1395), Property::integer("newrow1", 0), Property::integer("minheight2", 360),
-    Property::integer("width2", 1395), Property::integer("newrow2", 0), Property::integer("minheight3", 360),
-    Property::integer("width3", 1395), Property::integer("newrow3", 0) });
+inline constexpr auto coolBar1 = coolBarBlock(4215, 810);
 inline constexpr auto dataCombo1
     = visibleBlock<130>(2055, 315, std::array { Property::string("Text", "DataCombo1") });
 inline constexpr auto dataList1 = visibleBlock<108>(2055, 1425, nothingSaved);
