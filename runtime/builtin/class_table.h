@@ -5,6 +5,8 @@
 #include "runtime/builtin/makers.h"
 #include "runtime/core/builtin_class.h"
 
+#include "manifest/manifest.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -54,6 +56,20 @@ constexpr bool tableFollowsTheEnumeration()
     return true;
 }
 static_assert(tableFollowsTheEnumeration());
+
+// The control manifest lists the classes built into the runtime too: the same names, in the same order.
+constexpr bool manifestListsTheseClasses()
+{
+    const auto listed = manifest::builtinClasses();
+    if (listed.size() != classTable.size())
+        return false;
+    for (std::size_t i = 0; i < classTable.size(); ++i) {
+        if (listed[i] != classTable[i].name)
+            return false;
+    }
+    return true;
+}
+static_assert(manifestListsTheseClasses());
 
 constexpr const ClassEntry &entryOf(BuiltinClass cls)
 {
