@@ -7,7 +7,7 @@
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
 #include "runtime/core/stored_text.h"
-#include "runtime/ole/paint_picture_object.h"
+#include "windows/showcase/embedded_picture/paint_picture_document.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <QDir>
@@ -69,6 +69,6 @@ int main(int argc, char **argv)
                 ok &= write(out.filePath(u"rich_text"_qs), name, rtf->toLatin1());
         }
     }
-    ok &= write(out.filePath(u"embedded_object"_qs), u"OLE1"_qs, viewOf(qv::paintPictureObject()));
+    ok &= write(out.filePath(u"embedded_object"_qs), u"OLE1"_qs, viewOf(qv::showcase::paintPictureDocument));
     return ok ? 0 : 1;
 }
