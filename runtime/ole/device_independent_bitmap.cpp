@@ -29,7 +29,7 @@ bool checkPixelFormat(std::span<const std::byte> infoHeader, QString &error)
         error = QStringLiteral("the bitmap's info header is cut short");
         return false;
     }
-    // Hand-written: Qt's handler decodes 1, 4, 8, 16 and 32 bits a pixel as well.
+    // Hand-written: Qt's handler decodes 1 to 32 bits a pixel as well, and refuses more planes unexplained.
     if (planes != 1 || bits != bitsPerPixel) {
         error = QStringLiteral("the bitmap has %1 plane(s) of %2 bits a pixel, not one of 24")
                     .arg(planes)
