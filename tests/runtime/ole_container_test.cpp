@@ -30,7 +30,7 @@ std::span<const std::byte> stored()
     return showcase::paintPictureDocument;
 }
 
-// The container control.
+// The container's record, as a window's layout stores it.
 ControlRecord oleRecord(std::span<const std::byte> object, std::string_view cls = "Paint.Picture")
 {
     return ControlRecord { .name = "OLE1",
