@@ -1,6 +1,6 @@
 // The embedded object's reader: the compound document through libgsf, its four streams and their headers.
 
-#include "runtime/ole/paint_picture_object.h"
+#include "runtime/ole/embedded_object.h"
 
 #include <cstddef>
 #include <cstdint>

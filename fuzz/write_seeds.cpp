@@ -7,7 +7,7 @@
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
 #include "runtime/core/stored_text.h"
-#include "runtime/ole/paint_picture_object.h"
+#include "windows/showcase/embedded_picture/paint_picture_document.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <QDir>
@@ -53,11 +53,11 @@ int main(int argc, char **argv)
             continue;
         const QString name = qv::storedText(record.name);
         const QByteArrayView block = viewOf(record.settings);
-        const bool named = std::get<ProgId>(record.cls).text == "ComCtl3.CoolBar";
+        const bool named = std::get<qv::ProgId>(record.cls).text == "ComCtl3.CoolBar";
         ok &= write(out.filePath(named ? u"named_settings"_qs : u"settings_block"_qs), name, block);
 
         const auto cls = std::find_if(classes.begin(), classes.end(), [&](const auto &c) {
-            return c.progId == std::get<ProgId>(record.cls).text;
+            return c.progId == std::get<qv::ProgId>(record.cls).text;
         });
         QByteArray selected(1, char(cls - classes.begin()));
         ok &= write(out.filePath(u"module_state"_qs), name, selected + block.toByteArray());
@@ -69,6 +69,6 @@ int main(int argc, char **argv)
                 ok &= write(out.filePath(u"rich_text"_qs), name, rtf->toLatin1());
         }
     }
-    ok &= write(out.filePath(u"embedded_object"_qs), u"OLE1"_qs, viewOf(qv::paintPictureObject()));
+    ok &= write(out.filePath(u"embedded_object"_qs), u"OLE1"_qs, viewOf(qv::showcase::paintPictureDocument));
     return ok ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 // opens a window that stands in for the object's server. The program itself never activates it.
 
 #include "runtime/builtin/makers.h"
-#include "runtime/ole/paint_picture_object.h"
+#include "runtime/ole/embedded_object.h"
 
 #include <QFrame>
 #include <QPointer>

@@ -6,8 +6,6 @@
 // keyword of that name.
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 
 #include <mutex>
@@ -57,12 +55,6 @@ QString takeMessage(GError *error, const char *fallback)
         g_error_free(error);
     return text;
 }
-
-QString outputFault(GsfOutput *output)
-{
-    const GError *error = gsf_output_error(output);
-    return error ? QString::fromUtf8(error->message) : QStringLiteral("libgsf gives no reason");
-}
 } // namespace
 
 QString classIdText(const ClassId &id)
@@ -93,52 +85,6 @@ QString printableStreamName(std::string_view name)
             text += QLatin1Char(c);
     }
     return text;
-}
-
-bool writeCompoundDocument(const ClassId &rootClass, std::span<const NamedStream> streams,
-                           std::vector<std::byte> &out, QString &error)
-{
-    initialiseGsf();
-    GsfPtr<GsfOutput> sink(gsf_output_memory_new());
-    GsfPtr<GsfOutfile> document(gsf_outfile_msole_new_full(sink.get(), 512, 64));
-    if (!document) {
-        error = QStringLiteral("libgsf cannot start a compound document with 512-byte sectors");
-        return false;
-    }
-    if (!gsf_outfile_msole_set_class_id(as<GsfOutfileMSOle>(document.get()), asGuint8(rootClass.data()))) {
-        error = QStringLiteral("libgsf does not take the root class %1").arg(classIdText(rootClass));
-        return false;
-    }
-    for (const NamedStream &stream : streams) {
-        const std::string name(stream.name);
-        GsfPtr<GsfOutput> child(gsf_outfile_new_child(document.get(), name.c_str(), FALSE));
-        if (!child) {
-            error = QStringLiteral("libgsf cannot add the stream %1").arg(printableStreamName(stream.name));
-            return false;
-        }
-        const bool written
-            = gsf_output_write(child.get(), stream.bytes.size(), asGuint8(stream.bytes.data()));
-        if (!gsf_output_close(child.get()) || !written) {
-            error = QStringLiteral("the stream %1 cannot be written: %2")
-                        .arg(printableStreamName(stream.name), outputFault(child.get()));
-            return false;
-        }
-    }
-    // Closing the document writes its directory and allocation tables, and closes the sink as well.
-    if (!gsf_output_close(as<GsfOutput>(document.get()))) {
-        error = QStringLiteral("the compound document cannot be finished: %1")
-                    .arg(outputFault(as<GsfOutput>(document.get())));
-        return false;
-    }
-    const gsf_off_t size = gsf_output_size(sink.get());
-    const guint8 *bytes = gsf_output_memory_get_bytes(as<GsfOutputMemory>(sink.get()));
-    if (size < 0 || (size > 0 && !bytes)) {
-        error = QStringLiteral("libgsf gives no bytes for the finished compound document");
-        return false;
-    }
-    const auto *first = reinterpret_cast<const std::byte *>(bytes);
-    out.assign(first, first + size);
-    return true;
 }
 
 struct CompoundDocumentReader::Handles {

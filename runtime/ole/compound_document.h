@@ -1,6 +1,6 @@
 #pragma once
-// Compound documents (OLE structured storage) through libgsf: a root storage with a class identity and flat
-// streams, written into memory and read back from memory.
+// Compound documents (OLE structured storage) read from memory through libgsf: a root storage with a class
+// identity and flat streams.
 
 #include <QString>
 
@@ -22,16 +22,6 @@ QString classIdText(const ClassId &id);
 
 // A stream's name for a message: a leading control character shown as "\1" or "\2".
 QString printableStreamName(std::string_view name);
-
-struct NamedStream {
-    std::string_view name;
-    std::span<const std::byte> bytes;
-};
-
-// 512-byte sectors and 64-byte mini sectors, the classic layout every OLE reader accepts. Streams are stored
-// in the order given. False, with the reason, when libgsf refuses.
-bool writeCompoundDocument(const ClassId &rootClass, std::span<const NamedStream> streams,
-                           std::vector<std::byte> &out, QString &error);
 
 // Reads one compound document held in memory; the bytes must outlive the reader.
 class CompoundDocumentReader

@@ -1,6 +1,5 @@
 #include "object_streams.h"
 
-#include "byte_writer.h"
 #include "controls/interface/byte_reader.h"
 #include "device_independent_bitmap.h"
 
@@ -13,32 +12,6 @@ namespace qv::ole
 namespace
 {
 using settings::ByteReader;
-
-constexpr std::uint32_t oleVersion = 0x02000001;
-constexpr std::uint32_t linkedObjectFlag = 0x00000001;
-
-constexpr std::uint32_t compObjMarker = 0xFFFE0001; // the header's first word, as OLE writes it
-constexpr std::uint32_t compObjVersion = 0x00000A03;
-// After the program id: this value announces Unicode copies of the strings; any other says none follow.
-constexpr std::uint32_t unicodeMarker = 0x71B239F4;
-constexpr std::uint32_t noUnicodeStrings = 0;
-
-constexpr std::uint32_t standardFormat = 0xFFFFFFFF; // a clipboard format given by number, not by name
-constexpr std::uint32_t standardFormatAlternative = 0xFFFFFFFE;
-constexpr std::uint32_t clipboardDib = 8; // CF_DIB
-constexpr std::uint32_t noTargetDevice = 4; // the size field alone: drawn for the screen
-constexpr std::uint32_t contentAspect = 1; // DVASPECT_CONTENT: the object itself, not its icon
-constexpr std::uint32_t wholeObject = 0xFFFFFFFF; // lindex -1
-constexpr std::uint32_t noAdviseFlags = 0; // the cache follows every change of the object
-constexpr std::size_t maxAnsiString = 0x201; // the longest name a clipboard format may have, with its null
-
-void writeAnsiString(ByteWriter &w, const QString &text)
-{
-    const QByteArray latin1 = text.toLatin1();
-    w.u32(static_cast<std::uint32_t>(latin1.size() + 1));
-    w.text(std::string_view(latin1.constData(), static_cast<std::size_t>(latin1.size())));
-    w.u8(0);
-}
 
 // The characters of a string whose length (with the terminating null) was just read; zero is an empty string.
 bool readAnsiChars(ByteReader &r, std::uint32_t length, const char *what, QString &out, QString &error)
@@ -90,18 +63,6 @@ int pixelsToHimetric(int pixels)
     return (pixels * 2540 + 48) / 96;
 }
 
-std::vector<std::byte> writeOleStream()
-{
-    std::vector<std::byte> out;
-    ByteWriter w(out);
-    w.u32(oleVersion);
-    w.u32(0); // flags: an embedded object, not a linked one
-    w.u32(0); // link update option: meaningless for an embedded object
-    w.u32(0); // reserved
-    w.u32(0); // the moniker's size: an embedded object has none
-    return out;
-}
-
 bool checkOleStream(std::span<const std::byte> bytes, QString &error)
 {
     ByteReader r(bytes);
@@ -123,21 +84,6 @@ bool checkOleStream(std::span<const std::byte> bytes, QString &error)
         return false;
     }
     return true;
-}
-
-std::vector<std::byte> writeCompObjStream(const ClassId &cls, const CompObjContents &contents)
-{
-    std::vector<std::byte> out;
-    ByteWriter w(out);
-    w.u32(compObjMarker);
-    w.u32(compObjVersion);
-    w.u32(0xFFFFFFFF);
-    w.bytes(cls);
-    writeAnsiString(w, contents.userType);
-    writeAnsiString(w, contents.clipboardFormat); // a registered format, by name
-    writeAnsiString(w, contents.programId);
-    w.u32(noUnicodeStrings);
-    return out;
 }
 
 bool readCompObjStream(std::span<const std::byte> bytes, const ClassId &expectedClass, CompObjContents &out,
@@ -190,25 +136,6 @@ bool readCompObjStream(std::span<const std::byte> bytes, const ClassId &expected
     return true;
 }
 
-std::vector<std::byte> writePresentationStream(const QImage &picture, std::span<const QRgb> palette)
-{
-    const std::vector<std::byte> dib = encodePackedDib(picture, palette);
-    std::vector<std::byte> out;
-    ByteWriter w(out);
-    w.u32(standardFormat);
-    w.u32(clipboardDib);
-    w.u32(noTargetDevice);
-    w.u32(contentAspect);
-    w.u32(wholeObject);
-    w.u32(noAdviseFlags);
-    w.u32(0); // reserved
-    w.i32(pixelsToHimetric(picture.width()));
-    w.i32(pixelsToHimetric(picture.height()));
-    w.u32(static_cast<std::uint32_t>(dib.size()));
-    w.bytes(dib);
-    return out;
-}
-
 bool readPresentationStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error)
 {
     ByteReader r(bytes);
@@ -257,16 +184,6 @@ bool readPresentationStream(std::span<const std::byte> bytes, QSize expected, QI
         return false;
     }
     return decodePackedDib(bytes.subspan(r.offset()), expected, out, error);
-}
-
-std::vector<std::byte> writeNativeStream(std::span<const std::byte> bitmapFile)
-{
-    std::vector<std::byte> out;
-    ByteWriter w(out);
-    w.u32(static_cast<std::uint32_t>(bitmapFile.size()));
-    w.bytes(bitmapFile);
-    w.zeros((4 - out.size() % 4) % 4);
-    return out;
 }
 
 bool readNativeStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error)

@@ -1,18 +1,17 @@
 #pragma once
-// The four streams of an embedded OLE1 picture object converted to OLE 2 storage: what each holds, how it is
-// written, and a reader for each that checks every field it reads.
+// The four streams of an embedded OLE1 picture object converted to OLE 2 storage: what each holds, and a
+// reader for each that checks every field it reads.
 
 #include "compound_document.h"
 
 #include <QImage>
-#include <QRgb>
 #include <QSize>
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
-#include <vector>
 
 namespace qv::ole
 {
@@ -26,16 +25,23 @@ inline constexpr std::string_view nativeStreamName = "\x01Ole10Native";
 
 // "\1Ole": version, flags, link update option, a reserved word and the (empty) moniker's size.
 inline constexpr std::size_t oleStreamSize = 20;
-std::vector<std::byte> writeOleStream();
+inline constexpr std::uint32_t oleVersion = 0x02000001;
+inline constexpr std::uint32_t linkedObjectFlag = 0x00000001;
 bool checkOleStream(std::span<const std::byte> bytes, QString &error);
 
 // "\1CompObj": its header (with the object's class), user type, clipboard format and program id.
+inline constexpr std::uint32_t compObjMarker = 0xFFFE0001; // the header's first word, as OLE writes it
+inline constexpr std::uint32_t compObjVersion = 0x00000A03;
+// After the program id: this value announces Unicode copies of the strings; any other says none follow.
+inline constexpr std::uint32_t unicodeMarker = 0x71B239F4;
+inline constexpr std::uint32_t noUnicodeStrings = 0;
+// The longest name a clipboard format may have, with its null.
+inline constexpr std::size_t maxAnsiString = 0x201;
 struct CompObjContents {
     QString userType;
     QString clipboardFormat;
     QString programId;
 };
-std::vector<std::byte> writeCompObjStream(const ClassId &cls, const CompObjContents &contents);
 bool readCompObjStream(std::span<const std::byte> bytes, const ClassId &expectedClass, CompObjContents &out,
                        QString &error);
 
@@ -43,14 +49,19 @@ bool readCompObjStream(std::span<const std::byte> bytes, const ClassId &expected
 // (clipboard format CF_DIB, no target device, the content aspect, the extent in hundredths of a millimetre)
 // and a packed DIB.
 inline constexpr std::size_t presentationHeaderSize = 40;
-std::vector<std::byte> writePresentationStream(const QImage &picture, std::span<const QRgb> palette);
+inline constexpr std::uint32_t standardFormat = 0xFFFFFFFF; // a clipboard format given by number, not by name
+inline constexpr std::uint32_t standardFormatAlternative = 0xFFFFFFFE;
+inline constexpr std::uint32_t clipboardDib = 8; // CF_DIB
+inline constexpr std::uint32_t noTargetDevice = 4; // the size field alone: drawn for the screen
+inline constexpr std::uint32_t contentAspect = 1; // DVASPECT_CONTENT: the object itself, not its icon
+inline constexpr std::uint32_t wholeObject = 0xFFFFFFFF; // lindex -1
+inline constexpr std::uint32_t noAdviseFlags = 0; // the cache follows every change of the object
 bool readPresentationStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error);
 // The extent the header records: pixels at 96 dots an inch in hundredths of a millimetre, halves rounded up.
 int pixelsToHimetric(int pixels);
 
 // "\1Ole10Native": the OLE1 object's own data, a length and then the bitmap file, padded with zeros to whole
 // 32-bit words.
-std::vector<std::byte> writeNativeStream(std::span<const std::byte> bitmapFile);
 bool readNativeStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error);
 
 } // namespace qv::ole

@@ -1,7 +1,7 @@
 #include "form2_layout.h"
 #include "settings_blocks.h"
 
-#include "runtime/ole/paint_picture_object.h"
+#include "windows/showcase/embedded_picture/paint_picture_document.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ constexpr FontRecord closeFormFont { "MS Sans Serif", 9.75, 700 };
 constexpr FontRecord bannerFont { "MS Sans Serif", 12.0, 700, false, true };
 
 // In stored order, the order of creation: "Close Form" first, the banner last.
-std::array<ControlRecord, 55> makeControls()
+constexpr std::array<ControlRecord, 55> makeControls()
 {
     return {
 
@@ -395,7 +395,7 @@ std::array<ControlRecord, 55> makeControls()
                         .height = 555,
                         .tabIndex = 14,
                         .oleClass = "Paint.Picture",
-                        .oleObject = paintPictureObject() },
+                        .oleObject = showcase::paintPictureDocument },
         ControlRecord {
             .name = "Image1", .cls = B::Image, .left = 11760, .top = 3300, .width = 1335, .height = 375 },
         ControlRecord { .name = "Line1", .cls = B::Line, .left = 0, .top = 1560, .x2 = 12960, .y2 = 1560 },
@@ -416,11 +416,11 @@ std::array<ControlRecord, 55> makeControls()
 }
 } // namespace
 
-// Built on first use, once the application runs: the embedded object is drawn with Qt.
+// Fixed data, as the main window's: the embedded object is the document the build wrote.
 const FormDescription &form2Layout()
 {
-    static const std::array<ControlRecord, 55> controls = makeControls();
-    static const FormDescription layout {
+    static constexpr std::array<ControlRecord, 55> controls = makeControls();
+    static constexpr FormDescription layout {
         .name = "Form2",
         .caption = "All VB6 Pro Controls",
         .clientLeft = 60,

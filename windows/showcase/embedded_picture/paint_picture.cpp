@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace qv::ole
+namespace qv::showcase
 {
 
 namespace
@@ -270,4 +270,4 @@ QImage drawPaintPicture()
     return picture;
 }
 
-} // namespace qv::ole
+} // namespace qv::showcase

@@ -7,8 +7,9 @@
 #include <QSize>
 
 #include <array>
+#include <cstddef>
 
-namespace qv::ole
+namespace qv::showcase
 {
 
 inline constexpr QSize paintPictureSize { 300, 250 };
@@ -17,7 +18,8 @@ inline constexpr QSize paintPictureSize { 300, 250 };
 inline constexpr std::size_t paintPictureKeyColourCount = 26;
 const std::array<QRgb, paintPictureKeyColourCount> &paintPictureKeyColours();
 
-// Drawn without text or fonts, so the same on every machine.
+// Drawn without text or fonts, so the same on every machine; on a plain image, so with no application or
+// display either.
 QImage drawPaintPicture();
 
-} // namespace qv::ole
+} // namespace qv::showcase

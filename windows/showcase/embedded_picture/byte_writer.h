@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace qv::ole
+namespace qv::showcase
 {
 
 class ByteWriter
@@ -44,4 +44,4 @@ private:
     std::vector<std::byte> &out_;
 };
 
-} // namespace qv::ole
+} // namespace qv::showcase

@@ -1,0 +1,199 @@
+// The OLE container control: shows its embedded object's picture, opens the server's stand-in on a double
+// click, and refuses a record whose object is missing, damaged or of another class, alone and in a form.
+
+#include "runtime/builtin/ole_container.h"
+#include "runtime/core/form.h"
+#include "runtime/start/standard_runtime.h"
+#include "support/recording_host.h"
+#include "windows/showcase/embedded_picture/paint_picture_document.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace qv
+{
+namespace
+{
+
+using Bytes = std::vector<std::byte>;
+
+// The showcase's stored object.
+std::span<const std::byte> stored()
+{
+    return showcase::paintPictureDocument;
+}
+
+// The container's record, as a window's layout stores it.
+ControlRecord oleRecord(std::span<const std::byte> object, std::string_view cls = "Paint.Picture")
+{
+    return ControlRecord { .name = "OLE1",
+                           .cls = BuiltinClass::OLE,
+                           .width = 1335,
+                           .height = 555,
+                           .oleClass = cls,
+                           .oleObject = object };
+}
+
+// The container's maker, as the form load calls it, inside `window`.
+Outcome<QObject *> makeContainer(const ControlRecord &record, QWidget &window)
+{
+    struct NoEvents final : EventSink {
+        void raise(std::string_view, Event) override { }
+    };
+    static NoEvents events;
+    const TwipsScale scale;
+    return builtin::makeOleContainer(record, MakeSite { window, scale, events });
+}
+
+QString reasonOf(const Outcome<QObject *> &made)
+{
+    return made ? QString() : made.failure().info.description;
+}
+
+TEST(OleContainerControl, ShowsTheCachedPictureInASunkenFrame)
+{
+    QWidget window;
+    const ControlRecord record = oleRecord(stored());
+    const Outcome<QObject *> made = makeContainer(record, window);
+    ASSERT_TRUE(made) << qPrintable(reasonOf(made));
+    auto *widget = qobject_cast<QWidget *>(made.value());
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget(), &window);
+    auto *container = qobject_cast<builtin::OleContainer *>(widget);
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->picture().size(), QSize(300, 250));
+    EXPECT_EQ(container->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(container->serverWindow(), nullptr) << "nothing activates the object by itself";
+
+    widget->setGeometry(0, 0, 89, 37);
+    const QImage shown = widget->grab().toImage();
+    EXPECT_NE(shown.pixelColor(shown.width() / 2, 3), widget->palette().color(QPalette::Base))
+        << "the picture fills the frame's height";
+}
+
+TEST(OleContainerControl, DoubleClickOpensTheServerStandInAtThePicturesSize)
+{
+    QWidget window;
+    const ControlRecord record = oleRecord(stored());
+    const Outcome<QObject *> made = makeContainer(record, window);
+    ASSERT_TRUE(made) << qPrintable(reasonOf(made));
+    auto *container = qobject_cast<builtin::OleContainer *>(made.value());
+    ASSERT_NE(container, nullptr);
+    container->setGeometry(0, 0, 89, 37);
+    window.show();
+    QTest::mouseDClick(container, Qt::LeftButton);
+    QWidget *server = container->serverWindow();
+    ASSERT_NE(server, nullptr);
+    EXPECT_TRUE(server->isWindow());
+    EXPECT_TRUE(server->isVisible());
+    EXPECT_EQ(server->windowTitle(), QStringLiteral("Paint.Picture - Picture in OLE1"));
+    EXPECT_EQ(server->size(), QSize(300, 250));
+
+    QTest::mouseDClick(container, Qt::LeftButton);
+    EXPECT_EQ(container->serverWindow(), server) << "a second activation raises the same window";
+}
+
+struct BadRecord {
+    const char *name;
+    std::function<Bytes()> object;
+    const char *cls;
+    const char *fault;
+};
+void PrintTo(const BadRecord &r, std::ostream *os)
+{
+    *os << r.name;
+}
+
+class OleContainerRefusal : public ::testing::TestWithParam<BadRecord>
+{
+};
+
+TEST_P(OleContainerRefusal, GivesNoWidgetAndAMessage)
+{
+    QWidget window;
+    const Bytes object = GetParam().object();
+    const ControlRecord record = oleRecord(object, GetParam().cls);
+    const Outcome<QObject *> made = makeContainer(record, window);
+    EXPECT_FALSE(made);
+    const QString error = reasonOf(made);
+    EXPECT_TRUE(window.children().isEmpty());
+    EXPECT_TRUE(error.startsWith(QStringLiteral("OLE1: the OLE container cannot be created: ")))
+        << qPrintable(error);
+    EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().fault))) << qPrintable(error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, OleContainerRefusal,
+    ::testing::Values(BadRecord { "NoObject", [] { return Bytes {}; }, "Paint.Picture",
+                                  "its record holds no embedded object" },
+                      BadRecord { "DamagedObject",
+                                  [] { return Bytes(stored().begin(), stored().begin() + 100'000); },
+                                  "Paint.Picture", "reading the embedded Paint.Picture object failed" },
+                      BadRecord { "OtherClass", [] { return Bytes(stored().begin(), stored().end()); },
+                                  "Word.Document",
+                                  "its record names the class Word.Document, but the embedded "
+                                  "object is a Paint.Picture" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// Through a form: the runtime's built-in classes make the container, or fail the load with the reason.
+class OleContainerInAForm : public ::testing::Test
+{
+protected:
+    ~OleContainerInAForm() override
+    {
+        form.reset();
+        runtime.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Form &load(std::span<const std::byte> object)
+    {
+        records[0] = oleRecord(object);
+        layout = FormDescription { .name = "Probe",
+                                   .caption = "Probe",
+                                   .clientWidth = 3000,
+                                   .clientHeight = 1500,
+                                   .controls = records };
+        form = runtime->adoptForm(new Form(*runtime, layout));
+        return *form;
+    }
+
+    test::RecordingHost host;
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
+    std::array<ControlRecord, 1> records;
+    FormDescription layout;
+    ObjRef<Form> form;
+};
+
+TEST_F(OleContainerInAForm, IsCreatedWithItsPicture)
+{
+    Form &probe = load(stored());
+    ASSERT_EQ(probe.Show(), status::ok);
+    const Control *control = probe.findControl("OLE1");
+    ASSERT_NE(control, nullptr);
+    const auto *container = qobject_cast<const builtin::OleContainer *>(control->widget());
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->picture().size(), QSize(300, 250));
+}
+
+TEST_F(OleContainerInAForm, DamagedObjectFailsTheLoadWithTheReason)
+{
+    const Bytes damaged(stored().begin(), stored().begin() + 4096);
+    Form &probe = load(damaged);
+    EXPECT_EQ(probe.Show(), status::cannotCreateObject);
+    EXPECT_FALSE(probe.isLoaded());
+    const ErrorInfo info = runtime->takeErrorObject();
+    ASSERT_TRUE(info.creation.has_value());
+    EXPECT_EQ(info.creation->controlName, QStringLiteral("OLE1"));
+    EXPECT_TRUE(info.creation->reason.contains(QStringLiteral("the compound document cannot be opened")))
+        << qPrintable(info.creation->reason);
+}
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,63 @@
+#include "paint_picture_object.h"
+
+#include "compound_document_writer.h"
+#include "paint_picture.h"
+#include "stream_writers.h"
+
+#include "runtime/ole/embedded_object.h"
+
+#include <QLatin1StringView>
+
+#include <array>
+#include <string_view>
+
+namespace qv::showcase
+{
+
+namespace
+{
+using namespace ole;
+
+// Drawn at the size, and with as many key colours as the colour table, that the reader takes.
+static_assert(showcase::paintPictureSize == ole::paintPictureSize);
+static_assert(paintPictureKeyColourCount == paintPicturePaletteSize);
+
+QString latin1(std::string_view text)
+{
+    return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+bool writePaintPictureObject(std::vector<std::byte> &out, QString &error)
+{
+    const QImage picture = drawPaintPicture();
+    const std::vector<std::byte> ole = writeOleStream();
+    const std::vector<std::byte> compObj = writeCompObjStream(
+        paintPictureClass,
+        { latin1(paintPictureUserType), latin1(paintPictureOle1Class), latin1(paintPictureOle1Class) });
+    // The presentation's colour table is the picture's key colours.
+    const std::vector<std::byte> presentation = writePresentationStream(picture, paintPictureKeyColours());
+    const std::vector<std::byte> native = writeNativeStream(encodeBitmapFile(picture));
+
+    // libgsf lays the document out as: header, the two large streams' sectors in the order written, the mini
+    // stream holding the two small ones, its allocation table, the directory (five entries, two sectors) and
+    // the seven sectors of the allocation table: 892 sectors of 512 bytes, 456,704 bytes.
+    const std::array<NamedStream, 4> streams { { { oleStreamName, ole },
+                                                 { compObjStreamName, compObj },
+                                                 { presentationStreamName, presentation },
+                                                 { nativeStreamName, native } } };
+    const std::array<std::size_t, 4> sizes { oleStreamSize, compObjStreamSize, presentationStreamSize,
+                                             nativeStreamSize };
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+        if (streams[i].bytes.size() != sizes[i]) {
+            error = QStringLiteral("the stream %1 comes out at %2 bytes, not %3")
+                        .arg(printableStreamName(streams[i].name))
+                        .arg(streams[i].bytes.size())
+                        .arg(sizes[i]);
+            return false;
+        }
+    }
+    return writeCompoundDocument(paintPictureClass, streams, out, error);
+}
+
+} // namespace qv::showcase
