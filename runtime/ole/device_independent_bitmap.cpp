@@ -44,6 +44,38 @@ bool checkPixelFormat(std::span<const std::byte> infoHeader, QString &error)
     return true;
 }
 
+// The colour table's length, from the info header at `infoAt`; none when the header is cut short (the pixel
+// format's check says so).
+std::size_t colourTableBytes(std::span<const std::byte> bytes, std::size_t infoAt)
+{
+    std::uint32_t colours = 0;
+    if (bytes.size() < infoAt + bitmapInfoHeaderSize
+        || !ByteReader(bytes.subspan(infoAt + 32, 4)).u32(colours))
+        return 0;
+    return std::size_t { colours } * 4;
+}
+
+// Hand-written: Qt's handler reads the pixels from wherever the header puts them and leaves the rows it
+// cannot fill blank. The pixels must start right after the colour table and fill the rest exactly.
+bool checkPixelsFillTheRest(std::span<const std::byte> bytes, std::size_t infoAt, std::size_t pixelsAt,
+                            QSize expected, QString &error)
+{
+    const std::size_t tableEnd = infoAt + bitmapInfoHeaderSize + colourTableBytes(bytes, infoAt);
+    if (pixelsAt != tableEnd) {
+        error = QStringLiteral("the bitmap's pixels are put at offset %1, not %2 after its colour table")
+                    .arg(pixelsAt)
+                    .arg(tableEnd);
+        return false;
+    }
+    if (bytes.size() < tableEnd || bytes.size() - tableEnd != pixelBytes(expected)) {
+        error = QStringLiteral("the bitmap holds %1 bytes of pixels, not %2")
+                    .arg(bytes.size() >= tableEnd ? bytes.size() - tableEnd : 0)
+                    .arg(pixelBytes(expected));
+        return false;
+    }
+    return true;
+}
+
 // Qt's BMP handler reads the headers and the pixels: "bmp" a bitmap file, "dib" a packed DIB. The size is
 // checked from the header, before any pixel is decoded.
 bool decode(QImageReader &reader, QSize expected, QImage &out, QString &error)
@@ -103,7 +135,10 @@ bool decodeBitmapFile(std::span<const std::byte> bytes, QSize expected, QImage &
                     .arg(bytes.size());
         return false;
     }
+    std::uint32_t pixelsAt = 0;
+    ByteReader(bytes.subspan(10, 4)).u32(pixelsAt); // the four bytes are there
     return checkPixelFormat(bytes.subspan(bitmapFileHeaderSize), error)
+        && checkPixelsFillTheRest(bytes, bitmapFileHeaderSize, pixelsAt, expected, error)
         && decode(reader, expected, out, error);
 }
 
@@ -113,7 +148,10 @@ bool decodePackedDib(std::span<const std::byte> bytes, QSize expected, QImage &o
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "dib");
-    return checkPixelFormat(bytes, error) && decode(reader, expected, out, error);
+    // A packed DIB has no offset of its own: its pixels follow the colour table.
+    const std::size_t pixelsAt = bitmapInfoHeaderSize + colourTableBytes(bytes, 0);
+    return checkPixelFormat(bytes, error) && checkPixelsFillTheRest(bytes, 0, pixelsAt, expected, error)
+        && decode(reader, expected, out, error);
 }
 
 } // namespace qv::ole
