@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The arrows between the program's folders, as its includes draw them: every quoted include of a source file
+# must name a folder that the file's folder may use. The target links enforce the same arrows for code; this
+# catches a header-only reach across them, which links cannot see.
+#
+#   include_arrows.sh SOURCE_DIR
+set -euo pipefail
+cd "$1"
+
+# folder: the folders its files may include from (besides their own folder). The most specific folder wins.
+rules=(
+    "manifest: manifest"
+    "controls/interface: controls/interface"
+    "controls/kit: controls/interface"
+    "controls: controls/interface controls/kit"
+    "runtime/core: "
+    "runtime/ole: controls/interface/byte_reader.h"
+    "runtime/builtin: runtime/core runtime/ole manifest"
+    "runtime/modules: runtime/core manifest controls/interface"
+    "runtime/start: runtime/core runtime/builtin runtime/modules"
+    "windows/showcase/embedded_picture: runtime/ole"
+    "windows: runtime/core controls/interface windows"
+    "app: runtime/core runtime/start windows app"
+    "check: runtime manifest windows check"
+)
+
+rule_for() {
+    local file=$1 best="" allowed=""
+    for rule in "${rules[@]}"; do
+        local folder=${rule%%:*}
+        if [[ $file == "$folder"/* && ${#folder} -gt ${#best} ]]; then
+            best=$folder
+            allowed=${rule#*:}
+        fi
+    done
+    echo "$best|$allowed"
+}
+
+faults=0
+while IFS= read -r file; do
+    IFS='|' read -r folder allowed <<<"$(rule_for "$file")"
+    [[ -n $folder ]] || continue
+    own=$(dirname "$file")
+    while IFS= read -r included; do
+        [[ $included == */* ]] || continue # the file's own folder, or a file generated for it
+        ok=false
+        for prefix in "$own" "$folder" $allowed; do
+            [[ $included == "$prefix"/* || $included == "$prefix" ]] && ok=true
+        done
+        if ! $ok; then
+            echo "$file includes $included: $folder may use only ${allowed:-its own folder}" >&2
+            faults=$((faults + 1))
+        fi
+    done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+done < <(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find . \( -name '*.cpp' -o -name '*.h' \) -printf '%P\n')
+
+if ((faults > 0)); then
+    echo "$faults include(s) against the arrows" >&2
+    exit 1
+fi
+echo "every include follows the arrows"
