@@ -1,4 +1,4 @@
-#include "compound_document.h"
+#include "runtime/ole/compound_document.h"
 
 #include <QLoggingCategory>
 

@@ -1,4 +1,4 @@
-#include "device_independent_bitmap.h"
+#include "runtime/ole/device_independent_bitmap.h"
 
 #include "controls/interface/byte_reader.h"
 

@@ -1,4 +1,4 @@
-#include "embedded_object.h"
+#include "runtime/ole/embedded_object.h"
 
 #include <QLatin1StringView>
 

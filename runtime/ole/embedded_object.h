@@ -2,9 +2,9 @@
 // An OLE container's embedded object: a Paint.Picture (the OLE1 Paintbrush class) saved as a compound
 // document, as an OLE container stores it. Read back and checked whenever a container shows it.
 
-#include "compound_document.h"
-#include "device_independent_bitmap.h"
-#include "object_streams.h"
+#include "runtime/ole/compound_document.h"
+#include "runtime/ole/device_independent_bitmap.h"
+#include "runtime/ole/object_streams.h"
 
 #include <QImage>
 #include <QSize>

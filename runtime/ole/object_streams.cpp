@@ -1,7 +1,7 @@
-#include "object_streams.h"
+#include "runtime/ole/object_streams.h"
 
 #include "controls/interface/byte_reader.h"
-#include "device_independent_bitmap.h"
+#include "runtime/ole/device_independent_bitmap.h"
 
 #include <algorithm>
 #include <cstdint>

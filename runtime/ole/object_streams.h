@@ -2,7 +2,7 @@
 // The four streams of an embedded OLE1 picture object converted to OLE 2 storage: what each holds, and a
 // reader for each that checks every field it reads.
 
-#include "compound_document.h"
+#include "runtime/ole/compound_document.h"
 
 #include <QImage>
 #include <QSize>

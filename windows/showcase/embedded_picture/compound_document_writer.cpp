@@ -1,4 +1,4 @@
-#include "compound_document_writer.h"
+#include "windows/showcase/embedded_picture/compound_document_writer.h"
 
 // The individual headers, not <gsf/gsf.h>: that one brings in GIO, whose "signals" members collide with Qt's
 // keyword of that name.

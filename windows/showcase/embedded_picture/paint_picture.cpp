@@ -1,4 +1,4 @@
-#include "paint_picture.h"
+#include "windows/showcase/embedded_picture/paint_picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "paint_picture_object.h"
+#include "windows/showcase/embedded_picture/paint_picture_object.h"
 
-#include "compound_document_writer.h"
-#include "paint_picture.h"
-#include "stream_writers.h"
+#include "windows/showcase/embedded_picture/compound_document_writer.h"
+#include "windows/showcase/embedded_picture/paint_picture.h"
+#include "windows/showcase/embedded_picture/stream_writers.h"
 
 #include "runtime/ole/embedded_object.h"
 

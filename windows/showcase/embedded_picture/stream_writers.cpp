@@ -1,6 +1,6 @@
-#include "stream_writers.h"
+#include "windows/showcase/embedded_picture/stream_writers.h"
 
-#include "byte_writer.h"
+#include "windows/showcase/embedded_picture/byte_writer.h"
 
 #include "runtime/ole/device_independent_bitmap.h"
 

@@ -3,8 +3,8 @@
 //
 //   write_paint_picture_document OUTPUT.cpp
 
-#include "paint_picture_document.h"
-#include "paint_picture_object.h"
+#include "windows/showcase/embedded_picture/paint_picture_document.h"
+#include "windows/showcase/embedded_picture/paint_picture_object.h"
 
 #include <QByteArray>
 #include <QSaveFile>
