@@ -2,6 +2,7 @@
 // picks one of the manifest's classes, the rest is that class's stored-settings block. A module must refuse
 // what it cannot read (nothing made, a message) or make one instance of the right kind.
 
+#include "controls/interface/control_library.h"
 #include "manifest/manifest.h"
 #include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
