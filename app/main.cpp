@@ -1,7 +1,7 @@
 // The entry point hands the project record to the runtime, which never returns.
 
 #include "app/project_identity.h"
-#include "runtime/start/thun_rt_main.h"
+#include <quorvane/program.h>
 #include "windows/program_state.h"
 
 int main(int, char **argv)

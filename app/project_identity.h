@@ -1,7 +1,7 @@
 #pragma once
 // The program's identity: the project record's fixed facts, also written into the version block.
 
-#include "runtime/core/project_record.h"
+#include <quorvane/project_record.h>
 
 namespace qv
 {

@@ -3,7 +3,7 @@
 // standard class, at the same places, made two ways a Qt developer would use instead of a forms runtime:
 // directly in code (the floor), and by QUiLoader from an equivalent .ui description.
 
-#include "runtime/core/form_description.h"
+#include <quorvane/form_description.h>
 
 #include <QByteArray>
 #include <QWidget>

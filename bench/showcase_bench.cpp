@@ -75,7 +75,7 @@ void BM_ShowcaseWarmLoad(benchmark::State &state)
             state.SkipWithError("the showcase window did not load");
         letItAppear();
         state.PauseTiming();
-        showcase.unload();
+        unloadForm(showcase);
         clearAway();
         state.ResumeTiming();
     }
@@ -124,9 +124,9 @@ void BM_RoundTrip(benchmark::State &state)
     for (auto _ : state) {
         driver.clickTest([&] { driver.clickCloseForm(); });
         state.PauseTiming();
-        if (!driver.form1().window()->isVisible() || driver.text1().isEmpty())
+        if (!windowOf(driver.form1())->isVisible() || driver.text1().isEmpty())
             state.SkipWithError("the round trip did not come back to the main window with its message");
-        driver.form2().unload();
+        unloadForm(driver.form2());
         clearAway();
         state.ResumeTiming();
     }

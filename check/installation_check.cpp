@@ -1,13 +1,5 @@
-#include "installation_check.h"
+#include "check/installation_check.h"
 
-#include "runtime/builtin/class_table.h"
-#include "runtime/core/stored_text.h"
-#include "runtime/start/standard_runtime.h"
-#include "windows/program_state.h"
-
-#include "manifest/manifest.h"
-
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace qv::checker
@@ -15,19 +7,6 @@ namespace qv::checker
 
 namespace
 {
-QString versionOrNone(const std::optional<manifest::Version> &v)
-{
-    return v ? versionText(*v) : QString();
-}
-
-QString classNameOf(const ControlRecord &record)
-{
-    if (isActiveX(record.cls))
-        return storedText(std::get<ProgId>(record.cls).text);
-    return storedText(manifest::runtimeObjectLibrary.name) + QLatin1Char('.')
-        + storedText(builtin::classNameOf(std::get<BuiltinClass>(record.cls)));
-}
-
 ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &className)
 {
     for (LibraryResult &library : libraries) {
@@ -39,51 +18,35 @@ ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &cl
     return nullptr;
 }
 
-void countInstance(CheckReport &report, const ControlRecord &record, const Outcome<> &outcome)
+// Each instance counts for its class; a class is created when all its instances were.
+void countInstance(CheckReport &report, const installation::ControlOutcome &outcome)
 {
-    const QString className = classNameOf(record);
-    ClassResult *result = findResult(report.libraries, className);
+    ClassResult *result = findResult(report.libraries, outcome.className);
     if (!result) {
         report.loadFailure = QStringLiteral("the showcase window holds %1 of class %2, which the manifest "
                                             "does not list")
-                                 .arg(storedText(record.name), className);
+                                 .arg(outcome.control, outcome.className);
         return;
     }
     const bool first = result->controls.isEmpty();
-    result->controls << storedText(record.name);
-    if (!outcome) {
+    result->controls << outcome.control;
+    if (!outcome.created) {
         result->created = false;
-        if (result->reason.isEmpty()) {
-            const ErrorInfo &why = outcome.failure().info;
-            result->reason = why.creation ? why.creation->reason : why.description;
-        }
+        if (result->reason.isEmpty())
+            result->reason = outcome.reason;
     } else if (first) {
         result->created = true;
     }
 }
-
 } // namespace
 
 std::vector<LibraryResult> expectedLibraries()
 {
     std::vector<LibraryResult> libraries;
-    const manifest::ObjectLibrary &vb = manifest::runtimeObjectLibrary;
-    LibraryResult forms {
-        storedText(manifest::formsRuntimeFile), storedText(vb.name), versionText(vb.version), {}, {}
-    };
-    for (std::string_view name : manifest::builtinClasses())
-        forms.classes.push_back({ storedText(vb.name) + QLatin1Char('.') + storedText(name), {}, false, {} });
-    libraries.push_back(std::move(forms));
-
-    for (const manifest::LibraryRecord &library : manifest::libraries()) {
-        const QString file = storedText(library.file);
-        LibraryResult result { file,
-                               storedText(library.typeLibrary),
-                               versionOrNone(library.version),
-                               InstalledModules::moduleFileName(file),
-                               {} };
-        for (const manifest::ClassRecord *cls : manifest::classesOf(library.file))
-            result.classes.push_back({ storedText(cls->progId), {}, false, {} });
+    for (const installation::LibraryEntry &library : installation::libraries()) {
+        LibraryResult result { library.file, library.typeLibrary, library.version, library.moduleFile, {} };
+        for (const installation::ClassEntry &cls : library.classes)
+            result.classes.push_back({ cls.className, {}, false, {} });
         libraries.push_back(std::move(result));
     }
     return libraries;
@@ -131,39 +94,19 @@ bool CheckReport::allCreated() const
     return loadFailure.isEmpty() && createdCount() == classCount();
 }
 
-CheckReport checkInstallation(StandardRuntime &runtime)
+CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory)
 {
     CheckReport report;
-    report.moduleDirectory = runtime.modules().directory();
-    report.moduleProblems = compareWithManifest(runtime.modules());
+    report.runtime = installation::runtimeLibrary();
+    report.moduleDirectory = moduleDirectory;
+    report.moduleProblems = installation::moduleProblems(moduleDirectory);
     report.libraries = expectedLibraries();
 
-    ProgramState state;
-    try {
-        vbaNew2(runtime, form2Class(state), state.form2);
-        Form &showcase = *state.form2;
-        const LoadResult load = showcase.load(CreationPolicy::GoOnPastFailures);
-        // Each instance counts for its class; a class is created when all its instances were.
-        for (const RecordOutcome &tried : load.records)
-            countInstance(report, *tried.record, tried.outcome);
-        Outcome<> outcome = load.outcome;
-        // Shown once, offscreen, so that every control also lays itself out and paints.
-        if (outcome) {
-            if (const Status shown = showcase.Show(); failed(shown))
-                outcome = failure(shown, runtime.takeErrorObject().description);
-        }
-        if (outcome) {
-            QCoreApplication::processEvents();
-            showcase.unload();
-        }
-        if (!outcome && report.createdCount() == report.classCount())
-            report.loadFailure = outcome.failure().info.description.isEmpty()
-                ? describeStatus(outcome.status())
-                : outcome.failure().info.description;
-    } catch (const ProcessEnded &) {
-        report.loadFailure
-            = QStringLiteral("the forms runtime ended the run while the showcase window loaded");
-    }
+    const installation::FormCheck loaded = installation::checkForm(showcase, moduleDirectory);
+    for (const installation::ControlOutcome &outcome : loaded.controls)
+        countInstance(report, outcome);
+    if (!loaded.failure.isEmpty())
+        report.loadFailure = loaded.failure;
     for (LibraryResult &library : report.libraries) {
         for (ClassResult &cls : library.classes) {
             if (cls.controls.isEmpty())

@@ -1,18 +1,14 @@
 #pragma once
 // The check itself: the installed modules against the manifest, then the showcase window's load through
 // the forms runtime, going on past every control that cannot be created so that one run names every broken
-// library.
+// library. Written against the runtime's public installation API, as any other checker would be.
 
-#include "runtime/modules/installation_inventory.h"
+#include <quorvane/default_instance.h>
+#include <quorvane/installation.h>
 
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-namespace qv
-{
-class StandardRuntime;
-}
 
 namespace qv::checker
 {
@@ -36,8 +32,9 @@ struct LibraryResult {
 };
 
 struct CheckReport {
+    installation::RuntimeLibrary runtime;
     QString moduleDirectory;
-    std::vector<ModuleProblem> moduleProblems;
+    std::vector<installation::ModuleProblem> moduleProblems;
     std::vector<LibraryResult> libraries; // the forms runtime, then the manifest's libraries in table order
     QString loadFailure; // set when the window failed for a reason no single control explains
 
@@ -51,7 +48,7 @@ struct CheckReport {
 // with its built-in classes, then each control library with its classes.
 std::vector<LibraryResult> expectedLibraries();
 
-// Runs the check with the runtime's module directory. The runtime must be fresh: nothing loaded yet.
-CheckReport checkInstallation(StandardRuntime &runtime);
+// Runs the check with the modules of `moduleDirectory`, loading one instance of the showcase window's class.
+CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory);
 
 } // namespace qv::checker

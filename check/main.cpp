@@ -5,8 +5,9 @@
 #include "installation_check.h"
 #include "report_output.h"
 
-#include "runtime/core/host.h"
-#include "runtime/start/standard_runtime.h"
+#include "windows/program_state.h"
+
+#include <quorvane/installation.h>
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,18 +16,6 @@
 
 namespace
 {
-// Nothing in a check ends the run or shows a report box; should the runtime try, its text goes to standard
-// error and the check's own report says what failed.
-class CheckHost final : public qv::Host
-{
-public:
-    void showErrorReport(const QString &, const QString &text) override
-    {
-        QTextStream(stderr) << text << Qt::endl;
-    }
-    void endProcess(int) override { }
-};
-
 // Running offscreen, Qt says that it has no display to raise a window on and no session runtime folder: true
 // and harmless here, and noise in output an administrator pipes on. Everything else still reaches stderr.
 void dropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -75,9 +64,9 @@ int main(int argc, char *argv[])
         break;
     }
 
-    CheckHost host;
-    qv::StandardRuntime runtime(host);
-    const qv::checker::CheckReport report = qv::checker::checkInstallation(runtime);
+    qv::ProgramState state;
+    const qv::checker::CheckReport report
+        = qv::checker::checkInstallation(qv::form2Class(state), qv::installation::moduleDirectory());
     if (options.json)
         out << qv::checker::reportJson(report);
     else

@@ -30,9 +30,9 @@ QJsonObject classEntry(const ClassResult &cls)
              { QStringLiteral("reason"), orNull(cls.reason) } };
 }
 
-QJsonObject problemEntry(const ModuleProblem &problem)
+QJsonObject problemEntry(const installation::ModuleProblem &problem)
 {
-    return { { QStringLiteral("kind"), kindName(problem.kind) },
+    return { { QStringLiteral("kind"), problem.kind },
              { QStringLiteral("library"), orNull(problem.libraryFile) },
              { QStringLiteral("path"), problem.path },
              { QStringLiteral("reason"), problem.reason } };
@@ -42,7 +42,7 @@ QJsonObject problemEntry(const ModuleProblem &problem)
 QByteArray reportJson(const CheckReport &report)
 {
     QJsonArray problems;
-    for (const ModuleProblem &problem : report.moduleProblems)
+    for (const installation::ModuleProblem &problem : report.moduleProblems)
         problems.append(problemEntry(problem));
 
     QJsonArray libraries;
@@ -65,6 +65,9 @@ QByteArray reportJson(const CheckReport &report)
 
     const QJsonObject document { { QStringLiteral("program"), QStringLiteral("quorvane-check") },
                                  { QStringLiteral("version"), QStringLiteral(QUORVANE_VERSION) },
+                                 { QStringLiteral("runtime"),
+                                   QJsonObject { { QStringLiteral("path"), report.runtime.path },
+                                                 { QStringLiteral("version"), report.runtime.version } } },
                                  { QStringLiteral("moduleDirectory"), report.moduleDirectory },
                                  { QStringLiteral("moduleProblems"), problems },
                                  { QStringLiteral("libraries"), libraries },

@@ -43,9 +43,9 @@ QString moduleSection(const CheckReport &report)
         + (report.moduleProblems.size() == 1
                ? QStringLiteral("1 problem\n")
                : QStringLiteral("%1 problems\n").arg(report.moduleProblems.size()));
-    for (const ModuleProblem &problem : report.moduleProblems) {
+    for (const installation::ModuleProblem &problem : report.moduleProblems) {
         const QString subject = problem.libraryFile.isEmpty() ? problem.path : problem.libraryFile;
-        text += QStringLiteral("  %1 %2: %3\n").arg(kindName(problem.kind), subject, problem.reason);
+        text += QStringLiteral("  %1 %2: %3\n").arg(problem.kind, subject, problem.reason);
     }
     return text;
 }
@@ -74,6 +74,9 @@ QString reportText(const CheckReport &report)
     QString text = QStringLiteral("quorvane-check %1: the forms runtime and %2 control libraries\n\n")
                        .arg(QStringLiteral(QUORVANE_VERSION))
                        .arg(report.libraries.size() - 1);
+    text += QStringLiteral("Runtime library %1, version %2\n")
+                .arg(report.runtime.path.isEmpty() ? QStringLiteral("(not found)") : report.runtime.path,
+                     report.runtime.version);
     text += moduleSection(report) + QLatin1Char('\n');
     for (const LibraryResult &library : report.libraries) {
         text += libraryHeading(library);

@@ -2,7 +2,7 @@
 // The program-wide state: the default-instance slots of the two windows, empty at start.
 // Destroy it before the runtime that filled it.
 
-#include "runtime/core/default_instance.h"
+#include <quorvane/default_instance.h>
 
 namespace qv
 {

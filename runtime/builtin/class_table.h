@@ -3,7 +3,7 @@
 // manifest's own list of built-in classes all read.
 
 #include "runtime/builtin/makers.h"
-#include "runtime/core/builtin_class.h"
+#include <quorvane/builtin_class.h>
 
 #include "manifest/manifest.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/core/com_object.h"
+#include <quorvane/com_object.h>
 
 namespace qv
 {
@@ -10,6 +10,16 @@ ComObject::ComObject(Runtime &runtime, QString name)
 }
 
 ComObject::~ComObject() = default;
+
+void ComObject::addRef() noexcept
+{
+    ++refCount_;
+}
+
+int ComObject::refCount() const noexcept
+{
+    return refCount_;
+}
 
 void ComObject::release() noexcept
 {

@@ -1,18 +1,36 @@
-#include "runtime/core/control.h"
-#include "runtime/core/form.h"
+#include "runtime/core/control_private.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
+#include <quorvane/form.h>
 
 #include <QLineEdit>
 
 namespace qv
 {
 
-Control::Control(Form &form, const ControlRecord &record, QObject *object, QString className)
-    : ComObject(form.runtime(), storedText(record.name))
+ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object, QString className)
+    : runtime_(runtime)
     , record_(record)
     , object_(object)
     , className_(std::move(className))
+{
+}
+
+Outcome<> ControlPrivate::enter(const Control &control, std::string_view operation) const
+{
+    if (std::optional<Failure> injected = runtime_.probe().injectedFault(control, operation))
+        return *injected;
+    if (runtime_.hasEnded())
+        return failure(status::programEnded, QStringLiteral("The program has ended."));
+    if (object_.isNull())
+        return failure(status::objectUnloaded,
+                       QStringLiteral("%1: the control's window was unloaded.").arg(control.objectName()));
+    return {};
+}
+
+Control::Control(std::unique_ptr<ControlPrivate> d)
+    : ComObject(d->runtime(), storedText(d->record().name))
+    , d_(std::move(d))
 {
     runtime().probe().controlCreated();
 }
@@ -22,66 +40,71 @@ Control::~Control()
     runtime().probe().controlDestroyed();
 }
 
+QString Control::className() const
+{
+    return d_->className();
+}
+
 QString Control::interfaceName() const
 {
-    QString name = className();
+    const QString &name = d_->className();
     return QLatin1Char('_') + name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
-}
-
-Outcome<> Control::enter(std::string_view operation) const
-{
-    if (std::optional<Failure> injected = runtime().probe().injectedFault(*this, operation))
-        return *injected;
-    if (runtime().hasEnded())
-        return failure(status::programEnded, QStringLiteral("The program has ended."));
-    if (object_.isNull())
-        return failure(status::objectUnloaded,
-                       QStringLiteral("%1: the control's window was unloaded.").arg(objectName()));
-    return {};
-}
-
-Status Control::report(const Outcome<> &outcome)
-{
-    return runtime().statusOf(outcome);
 }
 
 Status Control::SetFocus()
 {
-    if (Outcome<> entered = enter("SetFocus"); !entered)
-        return report(entered);
-    QWidget *w = widget();
+    if (Outcome<> entered = d_->enter(*this, "SetFocus"); !entered)
+        return runtime().statusOf(entered);
+    QWidget *w = d_->widget();
     if (!w || !w->isVisible() || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
-        return report(failure(
+        return runtime().statusOf(failure(
             status::invalidProcedureCall,
             QStringLiteral("%1 cannot take the focus: it is not visible or not enabled.").arg(objectName())));
     w->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
-    return report({});
+    return runtime().statusOf({});
 }
+
+TextBox::TextBox(std::unique_ptr<ControlPrivate> d)
+    : Control(std::move(d))
+{
+}
+
+TextBox::~TextBox() = default;
 
 Status TextBox::Text(BStr &out)
 {
-    if (Outcome<> entered = enter("Text"); !entered)
-        return report(entered);
-    out = BStr(static_cast<QLineEdit *>(widget())->text());
-    return report({});
+    const ControlPrivate &d = ControlPrivate::of(*this);
+    if (Outcome<> entered = d.enter(*this, "Text"); !entered)
+        return runtime().statusOf(entered);
+    out = BStr(static_cast<QLineEdit *>(d.widget())->text());
+    return runtime().statusOf({});
 }
 
 Status TextBox::Text(QStringView value)
 {
-    if (Outcome<> entered = enter("Text"); !entered)
-        return report(entered);
-    static_cast<QLineEdit *>(widget())->setText(value.toString());
-    return report({});
+    const ControlPrivate &d = ControlPrivate::of(*this);
+    if (Outcome<> entered = d.enter(*this, "Text"); !entered)
+        return runtime().statusOf(entered);
+    static_cast<QLineEdit *>(d.widget())->setText(value.toString());
+    return runtime().statusOf({});
 }
+
+CommandButton::CommandButton(std::unique_ptr<ControlPrivate> d)
+    : Control(std::move(d))
+{
+}
+
+CommandButton::~CommandButton() = default;
 
 Control *makeControlObject(Form &form, const ControlRecord &record, QObject *object, QString className)
 {
+    auto d = std::make_unique<ControlPrivate>(form.runtime(), record, object, std::move(className));
     if (isBuiltin(record.cls, BuiltinClass::TextBox))
-        return new TextBox(form, record, object, std::move(className));
+        return new TextBox(std::move(d));
     if (isBuiltin(record.cls, BuiltinClass::CommandButton))
-        return new CommandButton(form, record, object, std::move(className));
-    return new Control(form, record, object, std::move(className));
+        return new CommandButton(std::move(d));
+    return new Control(std::move(d));
 }
 
 } // namespace qv

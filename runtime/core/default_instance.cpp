@@ -1,4 +1,4 @@
-#include "runtime/core/default_instance.h"
+#include <quorvane/default_instance.h>
 #include "runtime/core/runtime.h"
 
 namespace qv

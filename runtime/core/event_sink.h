@@ -2,12 +2,12 @@
 // Where a control sends the events it raises: its form, which hands them to the handler bound to them. The
 // built-in classes know the runtime only through this.
 
+#include <quorvane/form.h>
+
 #include <string_view>
 
 namespace qv
 {
-
-enum class Event { Load, Click };
 
 class EventSink
 {

@@ -1,4 +1,6 @@
-#include "runtime/core/form.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
@@ -12,13 +14,13 @@ namespace qv
 
 Form::Form(Runtime &runtime, const FormDescription &description)
     : ComObject(runtime, storedText(description.name))
-    , description_(description)
+    , d_(std::make_unique<FormPrivate>(*this, description))
 {
 }
 
 Form::~Form()
 {
-    unload();
+    d_->unload();
 }
 
 QString Form::interfaceName() const
@@ -26,25 +28,9 @@ QString Form::interfaceName() const
     return QLatin1Char('_') + objectName();
 }
 
-QWidget *Form::window() const
+const FormDescription &Form::description() const
 {
-    return window_.get();
-}
-
-void Form::WindowDeleter::operator()(FormWindow *window) const
-{
-    // The window may be in the middle of one of its own events (the close box): delete it afterwards.
-    window->hide();
-    window->deleteLater();
-}
-
-Control *Form::findControl(std::string_view name) const
-{
-    for (const auto &control : controls_) {
-        if (control->record().name == name)
-            return control.get();
-    }
-    return nullptr;
+    return d_->description();
 }
 
 Handler Form::handlerFor(std::string_view, Event)
@@ -52,47 +38,100 @@ Handler Form::handlerFor(std::string_view, Event)
     return {};
 }
 
-void Form::raise(std::string_view control, Event event)
+Status Form::Hide()
 {
-    runtime().dispatchEvent(*this, control, event);
+    return runtime().statusOf(d_->hide());
 }
 
-Status Form::report(const Outcome<> &outcome)
+Status Form::Show(Variant modal, Variant ownerForm)
 {
-    return runtime().statusOf(outcome);
+    return runtime().statusOf(d_->show(modal, ownerForm));
 }
 
-Outcome<> Form::enter(std::string_view operation) const
+Status Form::SetFocus()
 {
-    if (std::optional<Failure> injected = runtime().probe().injectedFault(*this, operation))
+    return runtime().statusOf(d_->setFocus());
+}
+
+Status Form::accessControl(std::string_view name, Control *&out)
+{
+    Outcome<Control *> found = d_->findForAccessor(name);
+    if (found)
+        out = found.value();
+    return runtime().statusOf(found ? Outcome<> {} : Outcome<> { found.failure() });
+}
+
+Status Form::wrongControlClass(std::string_view name)
+{
+    return runtime().statusOf(failure(status::fail, QStringLiteral("%1.%2 is not of the class its accessor returns.")
+                                                        .arg(objectName(), storedText(name))));
+}
+
+FormPrivate::FormPrivate(Form &form, const FormDescription &description)
+    : form_(form)
+    , description_(description)
+{
+}
+
+FormPrivate::~FormPrivate() = default;
+
+QWidget *FormPrivate::window() const
+{
+    return window_.get();
+}
+
+void FormPrivate::WindowDeleter::operator()(FormWindow *window) const
+{
+    // The window may be in the middle of one of its own events (the close box): delete it afterwards.
+    window->hide();
+    window->deleteLater();
+}
+
+Control *FormPrivate::findControl(std::string_view name) const
+{
+    for (const auto &control : controls_) {
+        if (recordOf(*control).name == name)
+            return control.get();
+    }
+    return nullptr;
+}
+
+void FormPrivate::raise(std::string_view control, Event event)
+{
+    form_.runtime().dispatchEvent(form_, control, event);
+}
+
+Outcome<> FormPrivate::enter(std::string_view operation) const
+{
+    if (std::optional<Failure> injected = form_.runtime().probe().injectedFault(form_, operation))
         return *injected;
-    if (runtime().hasEnded())
+    if (form_.runtime().hasEnded())
         return failure(status::programEnded, QStringLiteral("The program has ended."));
     return {};
 }
 
-Outcome<> Form::ensureLoaded()
+Outcome<> FormPrivate::ensureLoaded()
 {
     if (isLoaded())
         return {};
     return loadFromDescription(CreationPolicy::StopAtFirstFailure).outcome;
 }
 
-LoadResult Form::load(CreationPolicy policy)
+LoadResult FormPrivate::load(CreationPolicy policy)
 {
     if (Outcome<> entered = enter("Load"); !entered)
         return { entered, {} };
     if (isLoaded())
-        return { failure(status::fail, QStringLiteral("%1 is loaded already.").arg(objectName())), {} };
+        return { failure(status::fail, QStringLiteral("%1 is loaded already.").arg(form_.objectName())), {} };
     return loadFromDescription(policy);
 }
 
-LoadResult Form::loadFromDescription(CreationPolicy policy)
+LoadResult FormPrivate::loadFromDescription(CreationPolicy policy)
 {
     if (Outcome<> sound = checkDescription(description_); !sound)
         return { sound, {} };
     Window window = makeWindow();
-    CreatedControls created = createControls(*this, *window, policy);
+    CreatedControls created = createControls(form_, *window, policy);
     // A load stops at the first control that cannot be created; what was made goes with it.
     if (created.firstFailure)
         return { *created.firstFailure, std::move(created.records) };
@@ -100,50 +139,46 @@ LoadResult Form::loadFromDescription(CreationPolicy policy)
     // A Load handler that failed has ended the run, and with it unloaded this form.
     if (!isLoaded())
         return { failure(status::programEnded,
-                         QStringLiteral("The program ended while %1 loaded.").arg(objectName())),
+                         QStringLiteral("The program ended while %1 loaded.").arg(form_.objectName())),
                  std::move(created.records) };
     return { {}, std::move(created.records) };
 }
 
-Form::Window Form::makeWindow()
+FormPrivate::Window FormPrivate::makeWindow()
 {
-    Window window(new FormWindow(*this));
-    window->setObjectName(objectName());
+    Window window(new FormWindow(form_));
+    window->setObjectName(form_.objectName());
     window->setWindowTitle(storedText(description_.caption));
     window->setFont(toQFont(description_.font.value_or(defaultFont)));
-    const TwipsScale scale = runtime().scale();
+    const TwipsScale scale = form_.runtime().scale();
     window->setFixedSize(scale.toPixelsX(description_.clientWidth),
                          scale.toPixelsY(description_.clientHeight));
     return window;
 }
 
-void Form::commit(Window window, std::vector<ObjRef<Control>> controls)
+void FormPrivate::commit(Window window, std::vector<ObjRef<Control>> controls)
 {
     applyTabOrder(controls);
     window_ = std::move(window);
     controls_ = std::move(controls);
     ++loadCount_;
-    runtime().dispatchEvent(*this, "Form", Event::Load);
+    form_.runtime().dispatchEvent(form_, "Form", Event::Load);
 }
 
-void Form::unload()
+void FormPrivate::unload()
 {
     quitModal();
     controls_.clear();
     window_.reset();
 }
 
-void Form::closeBoxPressed()
+void FormPrivate::closeBoxPressed()
 {
-    runtime().closeBoxPressed(*this);
+    form_.runtime().closeBoxPressed(form_);
 }
 
-Status Form::Hide()
-{
-    return report(hide());
-}
 
-Outcome<> Form::hide()
+Outcome<> FormPrivate::hide()
 {
     if (Outcome<> entered = enter("Hide"); !entered)
         return entered;
@@ -154,12 +189,8 @@ Outcome<> Form::hide()
     return {};
 }
 
-Status Form::Show(Variant modal, Variant ownerForm)
-{
-    return report(show(modal, ownerForm));
-}
 
-Outcome<> Form::show(Variant modal, Variant ownerForm)
+Outcome<> FormPrivate::show(Variant modal, Variant ownerForm)
 {
     if (Outcome<> entered = enter("Show"); !entered)
         return entered;
@@ -182,7 +213,7 @@ Outcome<> Form::show(Variant modal, Variant ownerForm)
     return {};
 }
 
-void Form::runModal()
+void FormPrivate::runModal()
 {
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -200,18 +231,14 @@ void Form::runModal()
         window_->setWindowModality(Qt::NonModal);
 }
 
-void Form::quitModal()
+void FormPrivate::quitModal()
 {
     if (modalLoop_)
         modalLoop_->quit();
 }
 
-Status Form::SetFocus()
-{
-    return report(setFocus());
-}
 
-Outcome<> Form::setFocus()
+Outcome<> FormPrivate::setFocus()
 {
     if (Outcome<> entered = enter("SetFocus"); !entered)
         return entered;
@@ -219,7 +246,7 @@ Outcome<> Form::setFocus()
         return loaded;
     if (!window_->isVisible() || !window_->isEnabled())
         return failure(status::invalidProcedureCall,
-                       QStringLiteral("%1 cannot take the focus: it is not visible.").arg(objectName()));
+                       QStringLiteral("%1 cannot take the focus: it is not visible.").arg(form_.objectName()));
     window_->raise();
     window_->activateWindow();
     if (!window_->focusWidget())
@@ -227,7 +254,7 @@ Outcome<> Form::setFocus()
     return {};
 }
 
-Outcome<Control *> Form::findForAccessor(std::string_view name)
+Outcome<Control *> FormPrivate::findForAccessor(std::string_view name)
 {
     if (Outcome<> entered = enter(name); !entered)
         return entered.failure();
@@ -236,15 +263,8 @@ Outcome<Control *> Form::findForAccessor(std::string_view name)
     Control *found = findControl(name);
     if (!found)
         return failure(status::fail,
-                       QStringLiteral("%1 has no control named %2.").arg(objectName(), storedText(name)));
+                       QStringLiteral("%1 has no control named %2.").arg(form_.objectName(), storedText(name)));
     return found;
-}
-
-Failure Form::wrongControlClass(std::string_view name) const
-{
-    return failure(status::fail,
-                   QStringLiteral("%1.%2 is not of the class its accessor returns.")
-                       .arg(objectName(), storedText(name)));
 }
 
 } // namespace qv

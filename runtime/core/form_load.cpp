@@ -1,5 +1,7 @@
+#include "runtime/core/fonts.h"
+#include "runtime/core/control_private.h"
 #include "runtime/core/form_load.h"
-#include "runtime/core/form.h"
+#include "runtime/core/form_private.h"
 #include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
@@ -18,8 +20,8 @@ QWidget *containerOf(const ControlRecord &record, const std::vector<ObjRef<Contr
     if (record.container.empty())
         return &window;
     const auto it = std::find_if(made.begin(), made.end(),
-                                 [&](const auto &c) { return c->record().name == record.container; });
-    return it != made.end() ? (*it)->widget() : nullptr;
+                                 [&](const auto &c) { return recordOf(*c).name == record.container; });
+    return it != made.end() ? widgetOf(**it) : nullptr;
 }
 
 // Makes one record's control, named, placed and counted; nothing is left behind on failure.
@@ -27,7 +29,7 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
 {
     Runtime &runtime = form.runtime();
     Outcome<MadeObject> made
-        = runtime.controlMaker().make(record, MakeSite { container, runtime.scale(), form });
+        = runtime.controlMaker().make(record, MakeSite { container, runtime.scale(), FormPrivate::of(form) });
     if (!made)
         return made.failure();
     QObject *object = made.value().object;

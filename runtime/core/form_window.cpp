@@ -1,5 +1,6 @@
 #include "runtime/core/form_window.h"
-#include "runtime/core/form.h"
+#include "runtime/core/form_private.h"
+#include <quorvane/form.h>
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -16,7 +17,7 @@ void FormWindow::closeEvent(QCloseEvent *event)
 {
     // The form decides; the window itself never goes away under the runtime's feet.
     event->ignore();
-    form_.closeBoxPressed();
+    FormPrivate::of(form_).closeBoxPressed();
 }
 
 void FormWindow::hideEvent(QHideEvent *event)

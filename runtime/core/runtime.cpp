@@ -1,5 +1,5 @@
 #include "runtime/core/runtime.h"
-#include "runtime/core/form.h"
+#include "runtime/core/form_private.h"
 #include "runtime/core/stored_text.h"
 
 #include <QCoreApplication>
@@ -21,7 +21,7 @@ Runtime::~Runtime()
 void Runtime::unloadForms()
 {
     for (auto &form : forms_)
-        form->unload();
+        FormPrivate::of(*form).unload();
 }
 
 QString Runtime::title() const
@@ -101,7 +101,7 @@ void Runtime::closeBoxPressed(Form &form)
         // window must never keep alive a process that the user can no longer see or end.
         if (&form == startupForm_)
             endRun(0);
-        form.unload();
+        FormPrivate::of(form).unload();
     } catch (const ProcessEnded &) {
     }
 }
@@ -111,7 +111,7 @@ void Runtime::endRun(int exitStatus)
     if (!hasEnded()) {
         exitStatus_ = exitStatus;
         for (auto &form : forms_)
-            form->unload();
+            FormPrivate::of(*form).unload();
         host_.endProcess(exitStatus);
     }
     throw ProcessEnded { exitStatus };

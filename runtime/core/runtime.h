@@ -2,13 +2,14 @@
 // The forms runtime: owns every form and control, dispatches events to handlers, reports run-time errors and
 // ends the run. One per process; tests make one per case with a recording host.
 
-#include "runtime/core/com_object.h"
+#include <quorvane/com_object.h>
 #include "runtime/core/control_maker.h"
 #include "runtime/core/failure.h"
-#include "runtime/core/form.h"
+#include <quorvane/form.h>
+#include <quorvane/program.h>
 #include "runtime/core/host.h"
-#include "runtime/core/project_record.h"
-#include "runtime/core/runtime_error.h"
+#include <quorvane/project_record.h>
+#include <quorvane/runtime_error.h>
 #include "runtime/core/runtime_probe.h"
 #include "runtime/core/twips.h"
 
@@ -83,7 +84,5 @@ private:
     RuntimeProbe probe_;
 };
 
-// Ends the program at once with exit status 0.
-[[noreturn]] void vbaEnd(Runtime &runtime);
 
 } // namespace qv

@@ -1,4 +1,4 @@
-#include "runtime/core/runtime_error.h"
+#include <quorvane/runtime_error.h>
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/core/status.h"
+#include <quorvane/status.h>
 
 namespace qv
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The tab order of a loaded form, applied once every control exists.
 
-#include "runtime/core/com_object.h"
-#include "runtime/core/control.h"
+#include <quorvane/com_object.h>
+#include <quorvane/control.h>
 
 #include <vector>
 

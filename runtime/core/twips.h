@@ -1,13 +1,12 @@
 #pragma once
 // Twips (1/1440 inch) to pixels, from the screen's logical resolution: 15 twips a pixel at 96 dpi.
 
+#include <quorvane/form_description.h>
+
 #include <QRect>
-#include <cstdint>
 
 namespace qv
 {
-
-using Twips = std::int16_t;
 
 class TwipsScale
 {

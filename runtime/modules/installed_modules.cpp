@@ -1,14 +1,15 @@
 #include "runtime/modules/installed_modules.h"
 #include "runtime/modules/module_problems.h"
+#include "runtime/modules/write_access.h"
 
 #include "controls/interface/control_library.h"
 
-#include <QCoreApplication>
+#include <dlfcn.h>
 #include <QDir>
 #include <QFileInfo>
 
-#ifndef QUORVANE_CONTROLS_RELATIVE_DIR
-#error "QUORVANE_CONTROLS_RELATIVE_DIR: the module directory relative to the program's own"
+#ifndef QUORVANE_CONTROLS_BESIDE_RUNTIME
+#error "QUORVANE_CONTROLS_BESIDE_RUNTIME: the module folder relative to the runtime library's own folder"
 #endif
 
 namespace qv
@@ -24,10 +25,14 @@ InstalledModules::InstalledModules(QString directory)
 {
 }
 
-QString InstalledModules::besideProgram()
+QString InstalledModules::besideRuntime()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                           + QStringLiteral(QUORVANE_CONTROLS_RELATIVE_DIR));
+    // The runtime's own file, found from one of its functions: the program may live anywhere.
+    Dl_info info {};
+    if (dladdr(reinterpret_cast<const void *>(&InstalledModules::besideRuntime), &info) == 0 || !info.dli_fname)
+        return {};
+    const QFileInfo runtime(QString::fromLocal8Bit(info.dli_fname));
+    return QDir::cleanPath(runtime.canonicalPath() + QLatin1Char('/') + QStringLiteral(QUORVANE_CONTROLS_BESIDE_RUNTIME));
 }
 
 QString InstalledModules::moduleFileName(QStringView libraryFile)
@@ -43,7 +48,14 @@ void InstalledModules::scan()
     scanned_ = true;
     const QDir dir(directory_);
     const QStringList files = dir.entryList({ QLatin1Char('*') + moduleSuffix }, QDir::Files, QDir::Name);
+    // A folder that others can write to is refused whole: each of its files is named with the reason.
+    const std::optional<QString> unsafeFolder = writableByOthers(directory_);
     for (const QString &file : files) {
+        std::optional<QString> unsafe = unsafeFolder ? unsafeFolder : writableByOthers(dir.filePath(file));
+        if (unsafe) {
+            unreadable_.push_back({ dir.filePath(file), *unsafe });
+            continue;
+        }
         std::variant<ModuleInfo, QString> read = readModuleMetadata(dir.filePath(file));
         if (auto *info = std::get_if<ModuleInfo>(&read))
             modules_.push_back(std::move(*info));

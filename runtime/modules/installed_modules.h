@@ -26,8 +26,9 @@ class InstalledModules
 {
 public:
     explicit InstalledModules(QString directory);
-    // The program's own module folder, relative to the executable; never the current directory.
-    static QString besideProgram();
+    // The installed module folder, at a fixed place beside the runtime library's own file (wherever the
+    // program lives); never the current directory, never the environment.
+    static QString besideRuntime();
     // The file name a library's module has: "MSCOMCTL.OCX" is mscomctl.so.
     static QString moduleFileName(QStringView libraryFile);
 

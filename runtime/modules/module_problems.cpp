@@ -142,6 +142,14 @@ QString metadataIncomplete()
     return QStringLiteral("its metadata names no library file or type library");
 }
 
+QString writableByOthers(const QString &path, unsigned mode, bool isFolder)
+{
+    return QStringLiteral("the module %1 %2 can be written by others than its owner (mode %3): every program on "
+                          "the machine loads code from there")
+        .arg(isFolder ? QStringLiteral("folder") : QStringLiteral("file"), path)
+        .arg(mode, 4, 8, QLatin1Char('0'));
+}
+
 QString loadFailed(const QString &path, const QString &loaderError)
 {
     return QStringLiteral("%1 could not be loaded: %2").arg(path, loaderError);

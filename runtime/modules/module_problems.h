@@ -59,6 +59,9 @@ QString libraryNotInManifest(std::string_view libraryFile);
 QString pluginOfAnotherKind(const QString &iid, const QString &expected);
 QString metadataIncomplete();
 
+// A module file or the module folder that others than its owner may write to.
+QString writableByOthers(const QString &path, unsigned mode, bool isFolder);
+
 // Loading a module and making an instance.
 QString loadFailed(const QString &path, const QString &loaderError);
 QString notAControlLibrary(const QString &path, const QString &iid);

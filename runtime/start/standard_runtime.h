@@ -14,7 +14,7 @@ class StandardRuntime final : public Runtime, private ControlMaker
 {
 public:
     // Control library modules are looked for in moduleDirectory; the program passes its own, beside it.
-    explicit StandardRuntime(Host &host, QString moduleDirectory = InstalledModules::besideProgram());
+    explicit StandardRuntime(Host &host, QString moduleDirectory = InstalledModules::besideRuntime());
     ~StandardRuntime() override;
 
     ControlMaker &controlMaker() override { return *this; }

@@ -1,5 +1,6 @@
-#include "runtime/start/thun_rt_main.h"
-#include "runtime/core/font_record.h"
+#include "runtime/core/fonts.h"
+#include <quorvane/program.h>
+#include <quorvane/font_record.h>
 #include "runtime/core/stored_text.h"
 #include "runtime/start/desktop_host.h"
 #include "runtime/start/standard_runtime.h"

@@ -77,7 +77,8 @@ Facts factsFromJson(const QJsonObject &document)
 class CheckProgram : public ::testing::Test
 {
 protected:
-    // A copy of the installed tree: the program in bin/, its modules where it looks for them.
+    // A copy of the installed tree: the program in bin/, the runtime library it links, and the modules where
+    // the library looks for them.
     void SetUp() override
     {
         ASSERT_TRUE(root.isValid());
@@ -87,6 +88,9 @@ protected:
         ASSERT_TRUE(QFile::copy(
             installed.filePath(QStringLiteral(QUORVANE_TEST_BIN_SUBDIR "/quorvane-check")), program))
             << "quorvane-check is not installed in " << qPrintable(installed.path());
+        const QString library = QStringLiteral(QUORVANE_TEST_LIB_SUBDIR "/" QUORVANE_TEST_RUNTIME_SONAME);
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral(QUORVANE_TEST_LIB_SUBDIR)));
+        ASSERT_TRUE(QFile::copy(installed.filePath(library), root.filePath(library))) << qPrintable(library);
         modules = QDir(root.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR)));
         copyModules(installed.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR)), modules);
     }

@@ -2,13 +2,11 @@
 // installation can differ from the manifest found from the modules' metadata alone.
 #include "check/installation_check.h"
 #include "manifest/manifest.h"
-#include "runtime/modules/installation_inventory.h"
-#include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/program_driver.h"
-#include "support/recording_host.h"
+#include "windows/program_state.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <functional>
 #include <ostream>
@@ -22,15 +20,11 @@ using checker::CheckReport;
 
 TEST(InstallationCheck, FullInstallationCreatesEveryClassOfEveryLibrary)
 {
-    RecordingHost host;
-    CheckReport report;
-    {
-        StandardRuntime runtime(host, builtModuleDir());
-        report = checker::checkInstallation(runtime);
-        ProgramDriver::settle();
-        EXPECT_EQ(runtime.probe().liveControls(), 0) << "the showcase window is unloaded after the check";
-    }
-    EXPECT_TRUE(host.reports.empty());
+    ProgramState state;
+    const CheckReport report = checker::checkInstallation(form2Class(state), builtModuleDir());
+    ProgramDriver::settle();
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "the showcase window is gone after the check";
+    EXPECT_TRUE(state.form2.empty()) << "the program's own slot is left alone";
     EXPECT_TRUE(report.moduleProblems.empty());
     EXPECT_TRUE(report.allCreated()) << qPrintable(report.loadFailure);
     EXPECT_EQ(report.classCount(), 54);
@@ -71,12 +65,10 @@ TEST(InstallationCheck, GoesOnPastABrokenLibraryAndLeavesNothingBehind)
     copyModules(builtModuleDir(), dir);
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("mscomctl.so"))));
 
-    RecordingHost host;
-    StandardRuntime runtime(host, dir.path());
-    const CheckReport report = checker::checkInstallation(runtime);
+    ProgramState state;
+    const CheckReport report = checker::checkInstallation(form2Class(state), dir.path());
     ProgramDriver::settle();
-    EXPECT_EQ(runtime.probe().liveControls(), 0);
-    EXPECT_FALSE(runtime.hasEnded());
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "nothing made is left behind";
 
     EXPECT_EQ(report.failedLibraries(), QStringList { "MSCOMCTL.OCX" });
     EXPECT_EQ(report.createdCount(), 54 - 9);
@@ -95,7 +87,7 @@ TEST(InstallationCheck, GoesOnPastABrokenLibraryAndLeavesNothingBehind)
 struct Difference {
     const char *name;
     std::function<void(const QDir &)> breakInstallation;
-    ModuleProblem::Kind kind;
+    const char *kind;
     const char *library; // as reported; empty for a file that names no library
     const char *file; // the module file the problem names
     const char *reason;
@@ -116,42 +108,40 @@ TEST_P(ModulesAgainstManifest, ReportsExactlyThatDifference)
     copyModules(builtModuleDir(), dir);
     GetParam().breakInstallation(dir);
 
-    InstalledModules modules(dir.path());
-    const std::vector<ModuleProblem> problems = compareWithManifest(modules);
+    const std::vector<installation::ModuleProblem> problems = installation::moduleProblems(dir.path());
     ASSERT_EQ(problems.size(), 1u);
-    const ModuleProblem &p = problems.front();
-    EXPECT_EQ(kindName(p.kind), kindName(GetParam().kind));
+    const installation::ModuleProblem &p = problems.front();
+    EXPECT_EQ(p.kind, QLatin1String(GetParam().kind));
     EXPECT_EQ(p.libraryFile, QLatin1String(GetParam().library));
     EXPECT_EQ(p.path, dir.filePath(QLatin1String(GetParam().file)));
     EXPECT_TRUE(p.reason.contains(QLatin1String(GetParam().reason))) << qPrintable(p.reason);
 }
 
-using Kind = ModuleProblem::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Ways, ModulesAgainstManifest,
     ::testing::Values(
         Difference { "Removed",
                      [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("mscomctl.so"))); },
-                     Kind::Missing, "MSCOMCTL.OCX", "mscomctl.so", "mscomctl.so is missing from" },
+                     "missing", "MSCOMCTL.OCX", "mscomctl.so", "mscomctl.so is missing from" },
         Difference { "Garbage", [](const QDir &d) { writeBytes(d, "mschrt20.so", QByteArray(4096, '\x5a')); },
-                     Kind::Unreadable, "MSCHRT20.OCX", "mschrt20.so", "not a loadable control library" },
+                     "unreadable", "MSCHRT20.OCX", "mschrt20.so", "not a loadable control library" },
         Difference { "CutShort",
                      [](const QDir &d) { cutShort(d, "richtx32.so", [](qint64 size) { return size / 2; }); },
-                     Kind::Unreadable, "RICHTX32.OCX", "richtx32.so", "the file is cut short" },
+                     "unreadable", "RICHTX32.OCX", "richtx32.so", "the file is cut short" },
         Difference { "WrongVersion",
                      [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
-                     Kind::WrongVersion, "MSCOMM32.OCX", "mscomm32.so",
+                     "wrong version", "MSCOMM32.OCX", "mscomm32.so",
                      "type library version 1.0, the program needs 1.1" },
         Difference { "ClassLeftOut",
                      [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
-                     Kind::WrongClasses, "MSMAPI32.OCX", "msmapi32.so",
+                     "wrong classes", "MSMAPI32.OCX", "msmapi32.so",
                      "leaves out MSMAPI.MAPIMessages {20C62CAB-15DA-101B-B9A8-444553540000}" },
         Difference { "SecondModuleForALibrary",
                      [](const QDir &d) { replaceWith(d, "zz_second_sysinfo.so", fake("refuses")); },
-                     Kind::Extra, "SYSINFO.OCX", "zz_second_sysinfo.so", "a second module for SYSINFO.OCX" },
+                     "extra", "SYSINFO.OCX", "zz_second_sysinfo.so", "a second module for SYSINFO.OCX" },
         Difference { "StrayFile",
                      [](const QDir &d) { writeBytes(d, "stray.so", QByteArray("not a module")); },
-                     Kind::Extra, "", "stray.so", "not one the program uses" }),
+                     "extra", "", "stray.so", "not one the program uses" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -1,6 +1,7 @@
 // Endurance in one process: many round trips through the showcase window, then every count back where it
 // was and resident memory steady. Prints its figures.
 
+#include "runtime/core/string_count.h"
 #include "support/program_fixture.h"
 
 #include <QFile>
@@ -53,7 +54,7 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     constexpr int closeBoxTrips = 200;
     settle();
     const int form1Refs = form1().refCount();
-    const int strings = BStr::liveCount();
+    const int strings = liveStrings();
     const int controls = runtime_->probe().liveControls();
 
     long residentAfter50 = 0;
@@ -76,14 +77,14 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     std::printf(
         "endurance: %d round trips (%d by Close Form, %d by the close box), showcase loaded %d times; "
         "resident %ld KiB after 50, %ld KiB at the end (%+ld KiB)\n",
-        trips, closeFormTrips, closeBoxTrips, form2().loadCount(), residentAfter50, residentAtEnd,
+        trips, closeFormTrips, closeBoxTrips, loadCountOf(form2()), residentAfter50, residentAtEnd,
         residentAtEnd - residentAfter50);
 
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), 2) << "the runtime's and the slot's";
-    EXPECT_EQ(BStr::liveCount(), strings);
+    EXPECT_EQ(liveStrings(), strings);
     EXPECT_EQ(runtime_->probe().liveControls(), controls);
-    EXPECT_EQ(form2().loadCount(), closeBoxTrips + 1);
+    EXPECT_EQ(loadCountOf(form2()), closeBoxTrips + 1);
     if (residentMemoryMeansSomething) {
         EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";
     }

@@ -19,11 +19,10 @@ fail() {
     failures=$((failures + 1))
 }
 
-# A copy of the installed program and its modules, under $work/$1.
+# A copy of the installed tree (the program, the runtime library and its modules), under $work/$1.
 copy_installation() {
-    mkdir -p "$work/$1/$bin_subdir" "$work/$1/$controls_subdir"
-    cp "$installed/$bin_subdir/quorvane-check" "$work/$1/$bin_subdir/"
-    cp "$installed/$controls_subdir/"*.so "$work/$1/$controls_subdir/"
+    mkdir -p "$work/$1"
+    cp -a "$installed/." "$work/$1/"
 }
 
 # Runs the playbook with the given quorvane-check; the report goes to $artefacts/$case.json.

@@ -2,8 +2,11 @@
 //   grab_windows OUTPUT_DIR
 // main-start.png, showcase.png, main-after-close-form.png, main-after-close-box.png.
 
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
+#include "runtime/core/fonts.h"
 #include "app/project_identity.h"
-#include "runtime/core/font_record.h"
+#include <quorvane/font_record.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 #include "windows/main/form1.h"
@@ -32,7 +35,7 @@ bool save(QWidget *window, const QDir &dir, const char *name)
 
 void click(const qv::Form &form, std::string_view name)
 {
-    qobject_cast<QAbstractButton *>(form.findControl(name)->widget())->click();
+    qobject_cast<QAbstractButton *>(widgetOf(*findControl(form, name)))->click();
 }
 
 } // namespace
@@ -57,13 +60,13 @@ int main(int argc, char **argv)
     runtime.start(project);
     auto &form1 = state.form1.as<qv::Form1>();
 
-    bool ok = save(form1.window(), dir, "main-start.png");
+    bool ok = save(windowOf(form1), dir, "main-start.png");
     QTimer::singleShot(0, [&] {
-        ok = save(state.form2->window(), dir, "showcase.png") && ok;
+        ok = save(windowOf(*state.form2), dir, "showcase.png") && ok;
         click(*state.form2, "Command2");
     });
     click(form1, "Command1");
-    ok = save(form1.window(), dir, "main-after-close-form.png") && ok;
+    ok = save(windowOf(form1), dir, "main-after-close-form.png") && ok;
 
     // A fresh run for the close-box ending.
     qv::test::RecordingHost host2;
@@ -71,9 +74,9 @@ int main(int argc, char **argv)
     qv::ProgramState state2;
     const qv::ProjectRecord project2 { qv::quorvaneIdentity, qv::form1Class(state2), state2.form1 };
     runtime2.start(project2);
-    QTimer::singleShot(0, [&] { state2.form2->window()->close(); });
+    QTimer::singleShot(0, [&] { windowOf(*state2.form2)->close(); });
     click(state2.form1.as<qv::Form1>(), "Command1");
-    ok = save(state2.form1->window(), dir, "main-after-close-box.png") && ok;
+    ok = save(windowOf(*state2.form1), dir, "main-after-close-box.png") && ok;
     // A window that did not come up leaves the runtime's report: say what it was.
     for (const auto *recorded : { &host, &host2 }) {
         for (const auto &report : recorded->reports)

@@ -31,19 +31,19 @@ void ProgramDriver::start()
 
 QAbstractButton *ProgramDriver::button(const Form &form, std::string_view name) const
 {
-    const Control *control = form.findControl(name);
-    return control ? qobject_cast<QAbstractButton *>(control->widget()) : nullptr;
+    const Control *control = findControl(form, name);
+    return control ? qobject_cast<QAbstractButton *>(widgetOf(*control)) : nullptr;
 }
 
 QString ProgramDriver::text1() const
 {
-    const Control *control = form1().findControl("Text1");
-    return control ? qobject_cast<QLineEdit *>(control->widget())->text() : QString();
+    const Control *control = findControl(form1(), "Text1");
+    return control ? qobject_cast<QLineEdit *>(widgetOf(*control))->text() : QString();
 }
 
 void ProgramDriver::typeIntoText1(const QString &text) const
 {
-    auto *edit = qobject_cast<QLineEdit *>(form1().findControl("Text1")->widget());
+    auto *edit = qobject_cast<QLineEdit *>(widgetOf(*findControl(form1(), "Text1")));
     edit->clear();
     QTest::keyClicks(edit, text);
 }
@@ -53,7 +53,7 @@ void ProgramDriver::clickTest(std::function<void()> whileShown)
     whileShownTimer_.setSingleShot(true);
     whileShownTimer_.disconnect();
     QObject::connect(&whileShownTimer_, &QTimer::timeout, [this, whileShown = std::move(whileShown)] {
-        if (form2Created() && form2().window() && form2().window()->isVisible())
+        if (form2Created() && windowOf(form2()) && windowOf(form2())->isVisible())
             whileShown();
     });
     whileShownTimer_.start(0);
@@ -68,7 +68,7 @@ void ProgramDriver::clickCloseForm()
 
 void ProgramDriver::closeShowcaseByCloseBox()
 {
-    form2().window()->close();
+    windowOf(form2())->close();
 }
 
 void ProgramDriver::settle()

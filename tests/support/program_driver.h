@@ -5,6 +5,8 @@
 #include "recording_host.h"
 
 #include "app/project_identity.h"
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
 #include "windows/main/form1.h"
 #include "windows/program_state.h"

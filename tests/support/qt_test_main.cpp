@@ -1,6 +1,7 @@
 // Every test program runs its GoogleTest cases inside one QApplication, offscreen.
 
-#include "runtime/core/font_record.h"
+#include "runtime/core/fonts.h"
+#include <quorvane/font_record.h>
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -32,19 +32,19 @@ TEST_P(EndOfRun, ClosesEveryWindowAndEndsWithStatusZero)
 {
     if (GetParam().showcaseLoadedFirst) {
         clickTest([&] { clickCloseForm(); });
-        ASSERT_TRUE(form2().isLoaded());
+        ASSERT_TRUE(isLoaded(form2()));
     }
     if (GetParam().ending == Ending::ExitButton)
         QTest::mouseClick(button(form1(), "Command2"), Qt::LeftButton);
     else
-        form1().window()->close();
+        windowOf(form1())->close();
 
     ASSERT_EQ(host_.exitStatus, 0);
     EXPECT_TRUE(host_.reports.empty());
     EXPECT_TRUE(runtime_->hasEnded());
-    EXPECT_FALSE(form1().isLoaded());
+    EXPECT_FALSE(isLoaded(form1()));
     if (GetParam().showcaseLoadedFirst) {
-        EXPECT_FALSE(form2().isLoaded());
+        EXPECT_FALSE(isLoaded(form2()));
     }
     settle();
     EXPECT_EQ(runtime_->probe().liveControls(), 0);

@@ -1,6 +1,7 @@
 // A failing operation inside each handler: the runtime's report names the object and the operation, the run
 // ends with a non-zero status, and every reference and string the handler took is released.
 
+#include "runtime/core/string_count.h"
 #include "support/program_fixture.h"
 
 #include <optional>
@@ -45,7 +46,7 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
     const FailureCase &c = GetParam();
     int form1Refs = 0;
     std::optional<int> form2Refs; // while the showcase was up, if it came up
-    const int strings = BStr::liveCount();
+    const int strings = liveStrings();
     if (c.scenario == Scenario::StartUp) {
         injectAt();
         start();
@@ -54,7 +55,7 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
         form1Refs = form1().refCount();
         injectAt();
         clickTest([&] {
-            EXPECT_FALSE(form1().window()->isVisible());
+            EXPECT_FALSE(windowOf(form1())->isVisible());
             form2Refs = form2().refCount();
             if (c.scenario == Scenario::CloseForm)
                 clickCloseForm();
@@ -78,7 +79,7 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
     EXPECT_TRUE(report.text.contains(QStringLiteral("Run-time error '-2147467259 (80004005)'")))
         << qPrintable(report.text);
     EXPECT_EQ(host_.exitStatus, 1);
-    EXPECT_EQ(BStr::liveCount(), strings);
+    EXPECT_EQ(liveStrings(), strings);
     if (c.scenario != Scenario::StartUp) {
         EXPECT_EQ(form1().refCount(), form1Refs);
     }

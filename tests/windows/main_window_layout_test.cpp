@@ -22,7 +22,7 @@ protected:
 
 TEST_F(MainWindow, ShowsItsCaptionAndClientAreaInPixels)
 {
-    const QWidget *window = form1().window();
+    const QWidget *window = windowOf(form1());
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane All Controls"));
     EXPECT_EQ(window->size(), QSize(373, 57));
@@ -44,15 +44,15 @@ class MainWindowControl : public MainWindow, public ::testing::WithParamInterfac
 
 TEST_P(MainWindowControl, StandsAtItsStoredPlace)
 {
-    const Control *control = form1().findControl(GetParam().name);
+    const Control *control = findControl(form1(), GetParam().name);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->widget()->geometry(), GetParam().pixels);
+    EXPECT_EQ(widgetOf(*control)->geometry(), GetParam().pixels);
     QString shown;
-    if (auto *label = qobject_cast<QLabel *>(control->widget()))
+    if (auto *label = qobject_cast<QLabel *>(widgetOf(*control)))
         shown = label->text();
-    else if (auto *button = qobject_cast<QPushButton *>(control->widget()))
+    else if (auto *button = qobject_cast<QPushButton *>(widgetOf(*control)))
         shown = button->text();
-    else if (auto *edit = qobject_cast<QLineEdit *>(control->widget()))
+    else if (auto *edit = qobject_cast<QLineEdit *>(widgetOf(*control)))
         shown = edit->text();
     EXPECT_EQ(shown, GetParam().text);
 }
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainWindow, BannerIsCentredAndBold)
 {
-    auto *label = qobject_cast<QLabel *>(form1().findControl("Label1")->widget());
+    auto *label = qobject_cast<QLabel *>(widgetOf(*findControl(form1(), "Label1")));
     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
     EXPECT_TRUE(label->font().bold());
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
@@ -77,10 +77,10 @@ TEST_F(MainWindow, BannerIsCentredAndBold)
 TEST_F(MainWindow, TabKeyFollowsTabIndexes)
 {
     // Tab index 0 is the banner, which takes no focus; then Test, Exit, the text box, and round again.
-    QWidget *window = form1().window();
+    QWidget *window = windowOf(form1());
     QWidget *test = button(form1(), "Command1");
     const std::array<QWidget *, 4> expected { button(form1(), "Command2"),
-                                              form1().findControl("Text1")->widget(), test,
+                                              widgetOf(*findControl(form1(), "Text1")), test,
                                               button(form1(), "Command2") };
     test->setFocus();
     for (QWidget *next : expected) {
@@ -99,9 +99,9 @@ TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
     bool visibleWhenCleared = true;
     runtime_->probe().setFaultInjector(
         [this, &clears, &visibleWhenCleared](const ComObject &object, std::string_view operation) {
-            if (object.objectName() == QLatin1String("Text1") && operation == "Text" && form1().window()) {
+            if (object.objectName() == QLatin1String("Text1") && operation == "Text" && windowOf(form1())) {
                 ++clears;
-                visibleWhenCleared = form1().window()->isVisible();
+                visibleWhenCleared = windowOf(form1())->isVisible();
             }
             return status::ok;
         });
@@ -109,7 +109,7 @@ TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
     EXPECT_EQ(clears, 1);
     EXPECT_FALSE(visibleWhenCleared);
     EXPECT_EQ(text1(), QString());
-    EXPECT_EQ(form1().loadCount(), 1);
+    EXPECT_EQ(loadCountOf(form1()), 1);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Round trips through the showcase window, driven by clicks on the real windows.
 
+#include "runtime/core/string_count.h"
 #include "support/program_fixture.h"
 
 #include <QApplication>
@@ -24,18 +25,18 @@ TEST_F(RoundTrip, CloseFormWritesSuccessAndFocusesExit)
     bool showcaseWasModal = false;
     bool mainWasHidden = false;
     clickTest([&] {
-        showcaseWasModal = QApplication::activeModalWidget() == form2().window();
-        mainWasHidden = !form1().window()->isVisible();
+        showcaseWasModal = QApplication::activeModalWidget() == windowOf(form2());
+        mainWasHidden = !windowOf(form1())->isVisible();
         clickCloseForm();
     });
 
     EXPECT_TRUE(showcaseWasModal);
     EXPECT_TRUE(mainWasHidden);
     EXPECT_EQ(text1(), allGood);
-    EXPECT_TRUE(form1().window()->isVisible());
-    EXPECT_EQ(form1().window()->focusWidget(), button(form1(), "Command2"));
-    EXPECT_TRUE(form2().isLoaded());
-    EXPECT_FALSE(form2().window()->isVisible());
+    EXPECT_TRUE(windowOf(form1())->isVisible());
+    EXPECT_EQ(windowOf(form1())->focusWidget(), button(form1(), "Command2"));
+    EXPECT_TRUE(isLoaded(form2()));
+    EXPECT_FALSE(windowOf(form2())->isVisible());
     EXPECT_FALSE(host_.exitStatus.has_value());
 }
 
@@ -59,9 +60,9 @@ TEST_P(CloseBoxRoundTrip, WritesFarewellOnlyIntoAnEmptyBox)
     clickTest([&] { closeShowcaseByCloseBox(); });
 
     EXPECT_EQ(text1(), GetParam().after);
-    EXPECT_TRUE(form1().window()->isVisible());
-    EXPECT_EQ(form1().window()->focusWidget(), button(form1(), "Command2"));
-    EXPECT_FALSE(form2().isLoaded());
+    EXPECT_TRUE(windowOf(form1())->isVisible());
+    EXPECT_EQ(windowOf(form1())->focusWidget(), button(form1(), "Command2"));
+    EXPECT_FALSE(isLoaded(form2()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,18 +91,18 @@ TEST_F(RoundTrip, CloseFormOverwritesFarewell)
 TEST_F(RoundTrip, HiddenShowcaseIsShownAgainWithoutLoading)
 {
     clickTest([&] { clickCloseForm(); });
-    const QWidget *firstWindow = form2().window();
-    const Control *firstButton = form2().findControl("Command2");
+    const QWidget *firstWindow = windowOf(form2());
+    const Control *firstButton = findControl(form2(), "Command2");
 
     bool sameWindowShown = false;
     clickTest([&] {
-        sameWindowShown = form2().window() == firstWindow && form2().window()->isVisible();
+        sameWindowShown = windowOf(form2()) == firstWindow && windowOf(form2())->isVisible();
         clickCloseForm();
     });
 
     EXPECT_TRUE(sameWindowShown);
-    EXPECT_EQ(form2().loadCount(), 1);
-    EXPECT_EQ(form2().findControl("Command2"), firstButton);
+    EXPECT_EQ(loadCountOf(form2()), 1);
+    EXPECT_EQ(findControl(form2(), "Command2"), firstButton);
 }
 
 TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
@@ -112,14 +113,14 @@ TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
 
     bool loadedAgain = false;
     clickTest([&] {
-        loadedAgain = form2().isLoaded() && form2().window()->isVisible();
+        loadedAgain = isLoaded(form2()) && windowOf(form2())->isVisible();
         clickCloseForm();
     });
 
     EXPECT_TRUE(loadedAgain);
-    EXPECT_EQ(form2().loadCount(), 2);
+    EXPECT_EQ(loadCountOf(form2()), 2);
     EXPECT_EQ(runtime_->probe().liveControls(),
-              controlsAfterUnload + static_cast<int>(form2().controls().size()));
+              controlsAfterUnload + static_cast<int>(controlsOf(form2()).size()));
 }
 
 TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
@@ -128,7 +129,7 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     settle();
     const int form1Refs = form1().refCount();
     const int form2Refs = form2().refCount();
-    const int strings = BStr::liveCount();
+    const int strings = liveStrings();
     const int controls = runtime_->probe().liveControls();
 
     int form1RefsDuringTest = 0;
@@ -142,7 +143,7 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     EXPECT_EQ(form1RefsDuringTest, form1Refs + 1) << "the Test handler holds its window for its whole run";
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), form2Refs);
-    EXPECT_EQ(BStr::liveCount(), strings);
+    EXPECT_EQ(liveStrings(), strings);
     EXPECT_EQ(runtime_->probe().liveControls(),
               controls - static_cast<int>(form2().description().controls.size()));
 }

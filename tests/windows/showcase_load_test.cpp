@@ -38,9 +38,9 @@ TEST_F(Showcase, HoldsOneInstanceOfEveryClassAndTwoCommandButtons)
 {
     roundTrip();
     ASSERT_EQ(host_.reports.size(), 0u) << qPrintable(host_.reports.front().text);
-    ASSERT_EQ(form2().controls().size(), 55u);
+    ASSERT_EQ(controlsOf(form2()).size(), 55u);
     std::map<QString, int> perClass;
-    for (const auto &control : form2().controls())
+    for (const auto &control : controlsOf(form2()))
         ++perClass[control->className()];
     EXPECT_EQ(perClass.size(), 54u);
     EXPECT_EQ(perClass[QStringLiteral("CommandButton")], 2);
@@ -58,59 +58,59 @@ TEST_F(Showcase, InvisibleInstancesAndTheTimerHaveNoWindow)
                                                   "MAPIMessages1", "MAPISession1", "Winsock1",
                                                   "Inet1",         "ImageList1",   "CommonDialog1",
                                                   "Timer1" };
-    for (const auto &control : form2().controls()) {
-        const bool hasWindow = control->widget() != nullptr;
-        EXPECT_EQ(hasWindow, !windowless.contains(control->record().name)) << control->record().name;
-        EXPECT_NE(control->object(), nullptr) << control->record().name;
+    for (const auto &control : controlsOf(form2())) {
+        const bool hasWindow = widgetOf(*control) != nullptr;
+        EXPECT_EQ(hasWindow, !windowless.contains(recordOf(*control).name)) << recordOf(*control).name;
+        EXPECT_NE(objectOf(*control), nullptr) << recordOf(*control).name;
     }
 }
 
 TEST_F(Showcase, EveryVisibleControlStandsAtItsStoredPlace)
 {
     roundTrip();
-    const QWidget *window = form2().window();
-    for (const auto &control : form2().controls()) {
-        const ControlRecord &r = control->record();
-        QWidget *w = control->widget();
+    const QWidget *window = windowOf(form2());
+    for (const auto &control : controlsOf(form2())) {
+        const ControlRecord &r = recordOf(*control);
+        QWidget *w = widgetOf(*control);
         if (!w || isBuiltin(r.cls, BuiltinClass::Line))
             continue;
         EXPECT_EQ(w->geometry(), placement(r, *w->parentWidget(), runtime_->scale())) << r.name;
     }
-    const QWidget *toolbar = form2().findControl("Toolbar1")->widget();
-    const QWidget *statusBar = form2().findControl("StatusBar1")->widget();
+    const QWidget *toolbar = widgetOf(*findControl(form2(), "Toolbar1"));
+    const QWidget *statusBar = widgetOf(*findControl(form2(), "StatusBar1"));
     EXPECT_EQ(toolbar->geometry(), QRect(0, 0, window->width(), 42));
     EXPECT_EQ(statusBar->geometry(), QRect(0, window->height() - 33, window->width(), 33));
-    const QWidget *frame = form2().findControl("Frame1")->widget();
+    const QWidget *frame = widgetOf(*findControl(form2(), "Frame1"));
     for (const char *child : { "Option1", "Check1", "Command1" })
-        EXPECT_EQ(form2().findControl(child)->widget()->parentWidget(), frame) << child;
+        EXPECT_EQ(widgetOf(*findControl(form2(), child))->parentWidget(), frame) << child;
 }
 
 TEST_F(Showcase, FocusFollowsTheTabIndexes)
 {
     roundTrip();
     std::vector<const Control *> byTabIndex;
-    for (const auto &control : form2().controls()) {
-        if (control->widget() && control->record().tabIndex != noTabIndex
-            && (control->widget()->focusPolicy() & Qt::TabFocus))
+    for (const auto &control : controlsOf(form2())) {
+        if (widgetOf(*control) && recordOf(*control).tabIndex != noTabIndex
+            && (widgetOf(*control)->focusPolicy() & Qt::TabFocus))
             byTabIndex.push_back(control.get());
     }
     std::sort(byTabIndex.begin(), byTabIndex.end(),
-              [](auto *a, auto *b) { return a->record().tabIndex < b->record().tabIndex; });
+              [](auto *a, auto *b) { return recordOf(*a).tabIndex < recordOf(*b).tabIndex; });
     ASSERT_GT(byTabIndex.size(), 20u);
     // Walk the focus chain once round and note each control's widget where it first turns up.
     std::vector<const Control *> inChain;
-    QWidget *start = byTabIndex.front()->widget();
+    QWidget *start = widgetOf(*byTabIndex.front());
     QWidget *w = start;
     do {
         for (const Control *c : byTabIndex) {
-            if (c->widget() == w && std::find(inChain.begin(), inChain.end(), c) == inChain.end())
+            if (widgetOf(*c) == w && std::find(inChain.begin(), inChain.end(), c) == inChain.end())
                 inChain.push_back(c);
         }
         w = w->nextInFocusChain();
     } while (w && w != start);
     ASSERT_EQ(inChain.size(), byTabIndex.size());
     for (std::size_t i = 0; i < inChain.size(); ++i)
-        EXPECT_EQ(inChain[i]->record().name, byTabIndex[i]->record().name) << "position " << i;
+        EXPECT_EQ(recordOf(*inChain[i]).name, recordOf(*byTabIndex[i]).name) << "position " << i;
 }
 
 TEST_F(Showcase, TabIndexesAreZeroToThirtyNineEachOnce)
@@ -139,7 +139,7 @@ TEST_F(Showcase, HidingKeepsEveryInstanceAndUnloadingDestroysThem)
     roundTrip();
     settle();
     EXPECT_EQ(runtime_->probe().liveControls(), baseline + 55) << "loaded anew";
-    EXPECT_EQ(form2().loadCount(), 2);
+    EXPECT_EQ(loadCountOf(form2()), 2);
 }
 
 // A copy of the built modules with one library's module taken away.
@@ -203,7 +203,7 @@ TEST_P(ShowcaseWithoutALibrary, StopsAtTheFirstRecordOfThatLibrary)
                               "Object: Form2", "Operation: Show" })
         EXPECT_TRUE(report.contains(QLatin1String(part))) << part << " not in:\n" << qPrintable(report);
     EXPECT_EQ(run.host_.exitStatus, 1);
-    EXPECT_FALSE(run.form2().isLoaded());
+    EXPECT_FALSE(isLoaded(run.form2()));
     EXPECT_EQ(run.runtime_->probe().controlsCreated() - createdBefore, GetParam().recordsBefore)
         << "every record before it, none after";
     EXPECT_EQ(run.runtime_->probe().liveControls(), 0) << "what was made is destroyed, and the run has ended";

@@ -57,7 +57,7 @@ TEST_P(TextInFull, FitsItsControl)
     const Form &form = QLatin1String(GetParam().form) == QLatin1String("Form1")
         ? static_cast<Form &>(form1())
         : static_cast<Form &>(form2());
-    QWidget *widget = form.findControl(GetParam().control)->widget();
+    QWidget *widget = widgetOf(*findControl(form, GetParam().control));
     QString text = GetParam().text ? QString::fromLatin1(GetParam().text) : QString();
     if (text.isEmpty()) {
         if (auto *label = qobject_cast<QLabel *>(widget))

@@ -1,8 +1,8 @@
 #include "form1.h"
 #include "form1_layout.h"
 
-#include "runtime/core/handler.h"
-#include "runtime/core/runtime.h"
+#include <quorvane/handler.h>
+#include <quorvane/program.h>
 
 namespace qv
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: "Test" runs one round trip through the showcase window, "Exit" ends the run.
 
-#include "runtime/core/form.h"
+#include <quorvane/form.h>
 #include "windows/program_state.h"
 
 namespace qv

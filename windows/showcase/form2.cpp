@@ -1,8 +1,8 @@
 #include "form2.h"
 #include "form2_layout.h"
 
-#include "runtime/core/handler.h"
-#include "runtime/core/runtime.h"
+#include <quorvane/handler.h>
+#include <quorvane/program.h>
 #include "windows/main/form1.h"
 
 namespace qv

@@ -1,7 +1,7 @@
 #pragma once
 // The showcase window: holds one instance of every control class; "Close Form" ends the round trip.
 
-#include "runtime/core/form.h"
+#include <quorvane/form.h>
 #include "windows/program_state.h"
 
 namespace qv

@@ -1,5 +1,5 @@
 #pragma once
-#include "runtime/core/form_description.h"
+#include <quorvane/form_description.h>
 
 namespace qv
 {

@@ -4,7 +4,7 @@
 // state its module reads, zero-filled. A control with a window is stored with the size written here once,
 // which its record in the layout and its block's head both take.
 
-#include "controls/interface/settings_block.h"
+#include <quorvane/settings_block.h>
 #include "runtime/core/twips.h"
 
 namespace qv::showcase

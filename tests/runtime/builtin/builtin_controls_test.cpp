@@ -1,7 +1,9 @@
 // The built-in control classes, loaded through a form from a small stored layout of their own, as a user
 // sees them: what kind of control each is, what it shows and where.
 
-#include "runtime/core/form.h"
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
+#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
@@ -245,13 +247,13 @@ protected:
         return *form;
     }
 
-    QWidget *widgetOf(std::string_view name) const
+    QWidget *widgetNamed(std::string_view name) const
     {
-        Control *control = form->findControl(name);
-        return control ? control->widget() : nullptr;
+        Control *control = findControl(*form, name);
+        return control ? widgetOf(*control) : nullptr;
     }
 
-    template<class T> T *as(std::string_view name) const { return qobject_cast<T *>(widgetOf(name)); }
+    template<class T> T *as(std::string_view name) const { return qobject_cast<T *>(widgetNamed(name)); }
 
     QRect storedPlace(std::string_view name) const
     {
@@ -261,11 +263,11 @@ protected:
 
     QColor colourAt(std::string_view name, QPoint inControl) const
     {
-        const QWidget *widget = widgetOf(name);
-        return form->window()->grab().toImage().pixelColor(widget->mapTo(form->window(), inControl));
+        const QWidget *widget = widgetNamed(name);
+        return windowOf(*form)->grab().toImage().pixelColor(widget->mapTo(windowOf(*form), inControl));
     }
 
-    QColor paletteColour(QPalette::ColorRole role) const { return form->window()->palette().color(role); }
+    QColor paletteColour(QPalette::ColorRole role) const { return windowOf(*form)->palette().color(role); }
 
     test::RecordingHost host;
     std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
@@ -289,7 +291,7 @@ class BuiltinControlKind : public BuiltinControl, public ::testing::WithParamInt
 TEST_P(BuiltinControlKind, IsShownAtItsStoredPlaceWithItsText)
 {
     shown();
-    const QWidget *widget = widgetOf(GetParam().name);
+    const QWidget *widget = widgetNamed(GetParam().name);
     ASSERT_NE(widget, nullptr);
     EXPECT_TRUE(widget->inherits(GetParam().qtClass)) << widget->metaObject()->className();
     EXPECT_TRUE(widget->isVisible());
@@ -318,9 +320,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BuiltinControl, FrameHoldsItsChildrenInsideIt)
 {
     shown();
-    QWidget *frame = widgetOf("Frame1");
+    QWidget *frame = widgetNamed("Frame1");
     for (const char *child : { "Option1", "Check1", "Command1" }) {
-        const QWidget *widget = widgetOf(child);
+        const QWidget *widget = widgetNamed(child);
         ASSERT_NE(widget, nullptr) << child;
         EXPECT_EQ(widget->parentWidget(), frame) << child;
         EXPECT_TRUE(frame->rect().contains(widget->geometry())) << child;
@@ -369,16 +371,16 @@ INSTANTIATE_TEST_SUITE_P(BothDirections, BuiltinScrollBar,
 TEST_F(BuiltinControl, TimerHasNoWindowNeverRunsAndGoesWithTheWindow)
 {
     shown();
-    Control *timer = form->findControl("Timer1");
+    Control *timer = findControl(*form, "Timer1");
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->widget(), nullptr);
-    ASSERT_NE(timer->object(), nullptr);
-    const auto *clock = timer->object()->findChild<QTimer *>();
+    EXPECT_EQ(widgetOf(*timer), nullptr);
+    ASSERT_NE(objectOf(*timer), nullptr);
+    const auto *clock = objectOf(*timer)->findChild<QTimer *>();
     ASSERT_NE(clock, nullptr);
     EXPECT_FALSE(clock->isActive());
 
-    const QPointer<QObject> object = timer->object();
-    form->unload();
+    const QPointer<QObject> object = objectOf(*timer);
+    unloadForm(*form);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(object.isNull());
 }
@@ -386,7 +388,7 @@ TEST_F(BuiltinControl, TimerHasNoWindowNeverRunsAndGoesWithTheWindow)
 TEST_F(BuiltinControl, DataControlShowsItsCaptionBetweenItsButtonsAndOpensNothing)
 {
     shown();
-    const QWidget *bar = widgetOf("Data1");
+    const QWidget *bar = widgetNamed("Data1");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->property("connect").toString(), QStringLiteral("Access 2000;"));
     EXPECT_TRUE(bar->property("databaseName").toString().isEmpty());
@@ -408,14 +410,14 @@ TEST_F(BuiltinControl, DataControlShowsItsCaptionBetweenItsButtonsAndOpensNothin
 TEST_F(BuiltinControl, PictureBoxIsFilledWithTheButtonFace)
 {
     shown();
-    const QRect place = widgetOf("Picture1")->rect();
+    const QRect place = widgetNamed("Picture1")->rect();
     EXPECT_EQ(colourAt("Picture1", place.center()), paletteColour(QPalette::Button));
 }
 
 TEST_F(BuiltinControl, ShapeIsAnOutlineInTheForegroundColour)
 {
     shown();
-    const QRect place = widgetOf("Shape1")->rect();
+    const QRect place = widgetNamed("Shape1")->rect();
     EXPECT_EQ(colourAt("Shape1", place.topLeft()), paletteColour(QPalette::WindowText));
     EXPECT_EQ(colourAt("Shape1", place.bottomRight()), paletteColour(QPalette::WindowText));
     EXPECT_EQ(colourAt("Shape1", place.center()), paletteColour(QPalette::Window))
@@ -433,7 +435,7 @@ TEST_P(BuiltinLine, CoversAndDrawsItsEndPoints)
     const TwipsScale scale = runtime->scale();
     const QPoint from(scale.toPixelsX(r.left), scale.toPixelsY(r.top));
     const QPoint to(scale.toPixelsX(r.x2), scale.toPixelsY(r.y2));
-    const QWidget *line = widgetOf(GetParam());
+    const QWidget *line = widgetNamed(GetParam());
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->geometry().contains(from));
     EXPECT_TRUE(line->geometry().contains(to));
@@ -509,7 +511,7 @@ TEST_F(BuiltinFileSystem, HugeDirectoryFillsInAfterTheLoad)
     }
 
     shown();
-    ASSERT_TRUE(form->isLoaded());
+    ASSERT_TRUE(isLoaded(*form));
     const auto *files = as<QAbstractItemView>("File1");
     ASSERT_NE(files, nullptr);
     EXPECT_TRUE(listedNames(*files).isEmpty()) << "the load waited for the directory to be read";
@@ -547,7 +549,7 @@ TEST_P(BuiltinFileSystemCopes, LoadsAndShowsWhatCanBeRead)
     const QStringList expected = GetParam().prepare(here);
 
     shown();
-    ASSERT_TRUE(form->isLoaded());
+    ASSERT_TRUE(isLoaded(*form));
     const auto *files = as<QAbstractItemView>("File1");
     ASSERT_NE(files, nullptr);
     EXPECT_TRUE(eventually([&] { return listedNames(*files) == expected; }))

@@ -1,8 +1,10 @@
 // The OLE container control: shows its embedded object's picture, opens the server's stand-in on a double
 // click, and refuses a record whose object is missing, damaged or of another class, alone and in a form.
 
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
 #include "runtime/builtin/ole_container.h"
-#include "runtime/core/form.h"
+#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
@@ -175,9 +177,9 @@ TEST_F(OleContainerInAForm, IsCreatedWithItsPicture)
 {
     Form &probe = load(stored());
     ASSERT_EQ(probe.Show(), status::ok);
-    const Control *control = probe.findControl("OLE1");
+    const Control *control = findControl(probe, "OLE1");
     ASSERT_NE(control, nullptr);
-    const auto *container = qobject_cast<const builtin::OleContainer *>(control->widget());
+    const auto *container = qobject_cast<const builtin::OleContainer *>(widgetOf(*control));
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(container->picture().size(), QSize(300, 250));
 }
@@ -187,7 +189,7 @@ TEST_F(OleContainerInAForm, DamagedObjectFailsTheLoadWithTheReason)
     const Bytes damaged(stored().begin(), stored().begin() + 4096);
     Form &probe = load(damaged);
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
-    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_FALSE(isLoaded(probe));
     const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());
     EXPECT_EQ(info.creation->controlName, QStringLiteral("OLE1"));

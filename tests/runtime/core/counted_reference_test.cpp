@@ -1,7 +1,8 @@
 // Counted references and counted strings: what a handler takes, it gives back.
 
-#include "runtime/core/bstr.h"
-#include "runtime/core/com_object.h"
+#include "runtime/core/string_count.h"
+#include <quorvane/bstr.h>
+#include <quorvane/com_object.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
@@ -55,14 +56,14 @@ TEST_F(CountedReference, LastReleaseDestroysTheObject)
 
 TEST_F(CountedReference, StringsAreCountedWhileAlive)
 {
-    const int before = BStr::liveCount();
+    const int before = liveStrings();
     {
         BStr a(QStringLiteral("x"));
         BStr b = a;
         BStr c = std::move(a);
-        EXPECT_EQ(BStr::liveCount(), before + 3);
+        EXPECT_EQ(liveStrings(), before + 3);
     }
-    EXPECT_EQ(BStr::liveCount(), before);
+    EXPECT_EQ(liveStrings(), before);
 }
 
 struct CompareCase {

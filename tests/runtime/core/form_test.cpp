@@ -1,6 +1,8 @@
 // Form objects over a small stored description of their own: showing, loading and unloading.
 
-#include "runtime/core/form.h"
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
+#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 
@@ -108,7 +110,7 @@ TEST_P(ShowArgument, IsCheckedBeforeAnythingIsShown)
 {
     ProbeForm &probe = make(probeLayout);
     EXPECT_EQ(probe.Show(GetParam().modal, GetParam().owner), GetParam().expected);
-    EXPECT_EQ(probe.isLoaded() && probe.window()->isVisible(), GetParam().expected == status::ok);
+    EXPECT_EQ(isLoaded(probe) && windowOf(probe)->isVisible(), GetParam().expected == status::ok);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -134,24 +136,24 @@ TEST_F(FormObject, ModalShowReturnsWhenHidden)
     QMetaObject::invokeMethod(
         qApp, [&] { probe.Hide(); }, Qt::QueuedConnection);
     EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
-    EXPECT_FALSE(probe.window()->isVisible());
-    EXPECT_EQ(probe.window()->windowModality(), Qt::NonModal);
+    EXPECT_FALSE(windowOf(probe)->isVisible());
+    EXPECT_EQ(windowOf(probe)->windowModality(), Qt::NonModal);
 }
 
 TEST_F(FormObject, ModalShowReturnsWhenUnloadedByCloseBox)
 {
     ProbeForm &probe = make(probeLayout);
     QMetaObject::invokeMethod(
-        qApp, [&] { probe.window()->close(); }, Qt::QueuedConnection);
+        qApp, [&] { windowOf(probe)->close(); }, Qt::QueuedConnection);
     EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::ok);
-    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_FALSE(isLoaded(probe));
 }
 
 TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
 {
     ProbeForm &probe = make(failingLayout);
     EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::cannotCreateObject);
-    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_FALSE(isLoaded(probe));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(runtime->probe().liveControls(), 0);
     const ErrorInfo info = runtime->takeErrorObject();
@@ -165,7 +167,7 @@ TEST_F(FormObject, LoadGoingOnPastFailuresTriesOrphansInTheWindow)
 {
     ProbeForm &probe = make(orphanLayout);
     QStringList outcomes;
-    const LoadResult load = probe.load(CreationPolicy::GoOnPastFailures);
+    const LoadResult load = loadForm(probe, CreationPolicy::GoOnPastFailures);
     for (const RecordOutcome &tried : load.records) {
         const QString name
             = QString::fromLatin1(tried.record->name.data(), qsizetype(tried.record->name.size()));
@@ -180,7 +182,7 @@ TEST_F(FormObject, LoadGoingOnPastFailuresTriesOrphansInTheWindow)
     EXPECT_EQ(outcomes[1], QStringLiteral("Label1")) << "made in the window, its container being gone";
     EXPECT_EQ(outcomes[2], QStringLiteral("Command1"));
 
-    EXPECT_FALSE(probe.isLoaded()) << "a load with a failure leaves no window";
+    EXPECT_FALSE(isLoaded(probe)) << "a load with a failure leaves no window";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(runtime->probe().liveControls(), 0);
     EXPECT_EQ(host.reports.size(), 0u);
@@ -195,7 +197,7 @@ TEST_F(FormObject, ControlOfAnUnloadedFormFailsSafely)
     ProbeForm &probe = make(probeLayout);
     ObjRef<TextBox> text;
     ASSERT_EQ(probe.Text1(text), status::ok);
-    probe.unload();
+    unloadForm(probe);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     BStr value;
     EXPECT_EQ(text->Text(value), status::objectUnloaded);
@@ -208,8 +210,8 @@ TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
     ProbeForm &probe = make(probeLayout);
     ObjRef<TextBox> text;
     EXPECT_EQ(probe.Text1(text), status::ok);
-    EXPECT_TRUE(probe.isLoaded());
-    EXPECT_FALSE(probe.window()->isVisible()) << "loading does not show";
+    EXPECT_TRUE(isLoaded(probe));
+    EXPECT_FALSE(windowOf(probe)->isVisible()) << "loading does not show";
     EXPECT_EQ(probe.Nothing(text), status::fail);
     EXPECT_TRUE(runtime->takeErrorObject().description.contains(QStringLiteral("Nothing1")));
     EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
@@ -253,7 +255,7 @@ TEST_P(Unsound, IsRefusedBeforeAnyControlIsMade)
     ProbeForm &probe = make(layout);
     for (const CreationPolicy policy :
          { CreationPolicy::StopAtFirstFailure, CreationPolicy::GoOnPastFailures }) {
-        const LoadResult load = probe.load(policy);
+        const LoadResult load = loadForm(probe, policy);
         EXPECT_EQ(load.outcome.status(), status::fail);
         EXPECT_TRUE(load.records.empty());
         EXPECT_EQ(runtime->probe().controlsCreated(), 0);
@@ -261,7 +263,7 @@ TEST_P(Unsound, IsRefusedBeforeAnyControlIsMade)
         EXPECT_EQ(load.outcome.failure().info.description, QString::fromUtf8(GetParam().fault));
     }
     EXPECT_EQ(probe.Show(), status::fail);
-    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_FALSE(isLoaded(probe));
     EXPECT_EQ(runtime->takeErrorObject().description, QString::fromUtf8(GetParam().fault));
 }
 

@@ -1,6 +1,6 @@
 // How statuses read in a report.
 
-#include "runtime/core/status.h"
+#include <quorvane/status.h>
 
 #include <gtest/gtest.h>
 #include <ostream>

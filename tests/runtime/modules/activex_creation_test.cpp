@@ -1,8 +1,10 @@
 // ActiveX classes created through the runtime from the modules as built, and every way that can fail.
 
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
-#include "runtime/core/form.h"
+#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
@@ -135,19 +137,19 @@ TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
     Form &probe = makeForm(layout.description);
     ASSERT_EQ(probe.Show(), status::ok)
         << qPrintable(runtime->takeErrorObject().creation.value_or(CreationFailure {}).reason);
-    ASSERT_EQ(probe.controls().size(), 34u);
-    for (const auto &control : probe.controls()) {
-        const manifest::ClassRecord *c = manifest::findClass(std::get<ProgId>(control->record().cls).text);
+    ASSERT_EQ(controlsOf(probe).size(), 34u);
+    for (const auto &control : controlsOf(probe)) {
+        const manifest::ClassRecord *c = manifest::findClass(std::get<ProgId>(recordOf(*control).cls).text);
         if (c->visible) {
-            ASSERT_NE(control->widget(), nullptr) << c->progId;
-            const ControlRecord &r = control->record();
-            EXPECT_EQ(control->widget()->geometry(),
+            ASSERT_NE(widgetOf(*control), nullptr) << c->progId;
+            const ControlRecord &r = recordOf(*control);
+            EXPECT_EQ(widgetOf(*control)->geometry(),
                       runtime->scale().toPixels(r.left, r.top, r.width, r.height))
                 << c->progId;
-            EXPECT_EQ(control->widget()->parentWidget(), probe.window()) << c->progId;
+            EXPECT_EQ(widgetOf(*control)->parentWidget(), windowOf(probe)) << c->progId;
         } else {
-            EXPECT_EQ(control->widget(), nullptr) << c->progId;
-            EXPECT_NE(control->object(), nullptr) << c->progId;
+            EXPECT_EQ(widgetOf(*control), nullptr) << c->progId;
+            EXPECT_NE(objectOf(*control), nullptr) << c->progId;
         }
     }
 }
@@ -193,7 +195,7 @@ TEST_P(CreationFailure, FailsWithItsReasonAndLeavesNothing)
 
     Form &probe = makeForm(layout.description);
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
-    EXPECT_FALSE(probe.isLoaded());
+    EXPECT_FALSE(isLoaded(probe));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(runtime->probe().liveControls(), 0);
 

@@ -2,6 +2,8 @@
 // Status codes: the signed 32-bit result of every runtime and control operation.
 // Negative means failure; the values follow the COM conventions the forms were written against.
 
+#include <quorvane/export.h>
+
 #include <QString>
 #include <cstdint>
 
@@ -34,10 +36,10 @@ constexpr bool failed(Status s)
 }
 
 // The error number a user sees: the low word for the runtime's own errors, the status itself otherwise.
-std::int32_t errorNumber(Status s);
+QUORVANE_EXPORT std::int32_t errorNumber(Status s);
 // "429" for the runtime's own errors, "-2147467259 (80004005)" for the others.
-QString errorNumberText(Status s);
+QUORVANE_EXPORT QString errorNumberText(Status s);
 // The standard wording of a status.
-QString describeStatus(Status s);
+QUORVANE_EXPORT QString describeStatus(Status s);
 
 } // namespace qv

@@ -1,7 +1,7 @@
 #pragma once
 // The project record the program hands to the runtime at start.
 
-#include "runtime/core/default_instance.h"
+#include <quorvane/default_instance.h>
 
 #include <string_view>
 

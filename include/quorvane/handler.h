@@ -2,8 +2,8 @@
 // The one error path of an event handler: the counted references and strings the body holds are released
 // as it unwinds, and the status of the run-time error that ended it is returned to the runtime.
 
-#include "runtime/core/runtime_error.h"
-#include "runtime/core/status.h"
+#include <quorvane/runtime_error.h>
+#include <quorvane/status.h>
 
 namespace qv
 {

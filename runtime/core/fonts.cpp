@@ -1,4 +1,4 @@
-#include "runtime/core/font_record.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/stored_text.h"
 
 #include <QFontDatabase>

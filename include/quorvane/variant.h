@@ -2,7 +2,7 @@
 // The optional arguments of form operations: either a long value or the missing-argument marker,
 // an error-typed value holding paramNotFound.
 
-#include "runtime/core/status.h"
+#include <quorvane/status.h>
 
 namespace qv
 {

@@ -2,11 +2,11 @@
 // Stored descriptions of windows and their controls: compiled-in, read-only tables, one per window, with
 // every position and size in twips as it was stored.
 
-#include "runtime/core/builtin_class.h"
-#include "runtime/core/font_record.h"
-#include "runtime/core/twips.h"
+#include <quorvane/builtin_class.h>
+#include <quorvane/font_record.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -14,6 +14,9 @@
 
 namespace qv
 {
+
+// A position or size as stored: twips, 1/1440 inch (15 a pixel at 96 dots an inch).
+using Twips = std::int16_t;
 
 // The programmatic identifier of an ActiveX class, as stored: "MSComctlLib.Toolbar".
 struct ProgId {

@@ -3,6 +3,8 @@
 // Taking an ObjRef adds a reference; destroying or resetting it releases the reference. The runtime holds
 // one reference to every object it created; an object goes away when its last reference is released.
 
+#include <quorvane/export.h>
+
 #include <QString>
 #include <string_view>
 #include <utility>
@@ -10,9 +12,10 @@
 namespace qv
 {
 
+// The forms runtime a program runs in; a program only passes it on.
 class Runtime;
 
-class ComObject
+class QUORVANE_EXPORT ComObject
 {
 public:
     ComObject(Runtime &runtime, QString name);
@@ -20,9 +23,9 @@ public:
     ComObject(const ComObject &) = delete;
     ComObject &operator=(const ComObject &) = delete;
 
-    void addRef() noexcept { ++refCount_; }
+    void addRef() noexcept;
     void release() noexcept;
-    int refCount() const noexcept { return refCount_; }
+    int refCount() const noexcept;
 
     const QString &objectName() const { return name_; }
     // The interface name that operations on this object are called through, as a report names it.
@@ -30,6 +33,7 @@ public:
     Runtime &runtime() const { return runtime_; }
 
 private:
+    // Fixed for every 1.x version of the runtime: programs' form classes are laid out after them.
     Runtime &runtime_;
     QString name_;
     int refCount_ = 0;

@@ -3,17 +3,35 @@
 // operation. vbaHresultCheckObj raises one; the handler's error path returns its status to the runtime,
 // which reports it.
 
-#include "runtime/core/com_object.h"
-#include "runtime/core/failure.h"
-#include "runtime/core/status.h"
+#include <quorvane/com_object.h>
+#include <quorvane/export.h>
+#include <quorvane/status.h>
 
+#include <QByteArray>
+#include <QString>
 #include <exception>
+#include <optional>
 #include <string_view>
 
 namespace qv
 {
 
-class RunTimeError : public std::exception
+// A control that could not be created: everything a person needs to find the fault.
+struct CreationFailure {
+    QString controlName; // the stored record, e.g. "Adodc1"
+    QString className; // programmatic identifier or built-in class name
+    QString clsid; // empty for a built-in class
+    QString libraryFile; // empty for a built-in class
+    QString reason;
+};
+
+// The error object: what the last failing operation left for the run-time error raised from its status.
+struct ErrorInfo {
+    QString description; // empty: the status's standard wording
+    std::optional<CreationFailure> creation;
+};
+
+class QUORVANE_EXPORT RunTimeError : public std::exception
 {
 public:
     RunTimeError(Status status, QString object, QString interface, QString operation, ErrorInfo info);
@@ -29,6 +47,7 @@ public:
     const char *what() const noexcept override { return what_.constData(); }
 
 private:
+    // Fixed for every 1.x version of the runtime: programs catch the error by value.
     Status status_;
     QString object_;
     QString interface_;
@@ -38,7 +57,7 @@ private:
 };
 
 // Raises the run-time error for a failing status; never returns.
-[[noreturn]] void vbaHresultCheckObj(Status status, const ComObject &object, const QString &interfaceName,
+[[noreturn]] QUORVANE_EXPORT void vbaHresultCheckObj(Status status, const ComObject &object, const QString &interfaceName,
                                      std::string_view operation);
 
 // Tests a status at once, as every call in a handler does.

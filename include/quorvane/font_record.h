@@ -1,7 +1,6 @@
 #pragma once
-// Stored fonts and the face that stands in for the classic default face where it is not installed.
+// Stored fonts: a face, a size in points, a weight and the style flags, as a window or control stores them.
 
-#include <QFont>
 #include <string_view>
 
 namespace qv
@@ -18,11 +17,5 @@ struct FontRecord {
 
 // The runtime's default font: the face every stored layout was drawn for, at 8 points.
 inline constexpr FontRecord defaultFont { "MS Sans Serif", 8.0 };
-
-// Maps the stored faces onto installed ones whose widths fit the stored layouts. Returns the face used for
-// "MS Sans Serif".
-QString installFaceSubstitutions();
-
-QFont toQFont(const FontRecord &record);
 
 } // namespace qv

@@ -1,8 +1,9 @@
 #pragma once
 // Form classes and their default instances: one program-wide slot per form class, empty until first use.
 
-#include "runtime/core/com_object.h"
-#include "runtime/core/form.h"
+#include <quorvane/com_object.h>
+#include <quorvane/export.h>
+#include <quorvane/form.h>
 
 #include <functional>
 
@@ -23,12 +24,12 @@ public:
     template<class T> T &as() const { return static_cast<T &>(*ref_); }
 
 private:
-    friend void vbaNew2(Runtime &, const FormClass &, FormSlot &);
+    friend QUORVANE_EXPORT void vbaNew2(Runtime &, const FormClass &, FormSlot &);
     ObjRef<Form> ref_;
 };
 
 // Creates the default instance of a form class into its empty slot. The slot keeps its reference for the
 // rest of the run.
-void vbaNew2(Runtime &runtime, const FormClass &formClass, FormSlot &slot);
+QUORVANE_EXPORT void vbaNew2(Runtime &runtime, const FormClass &formClass, FormSlot &slot);
 
 } // namespace qv

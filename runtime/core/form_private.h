@@ -1,0 +1,112 @@
+#pragma once
+// What the runtime keeps of a form beyond what a program may ask: its window and controls while it is
+// loaded, the load itself, the modal loop, and the events its controls raise.
+
+#include "runtime/core/event_sink.h"
+#include "runtime/core/form_load.h"
+#include "runtime/core/outcome.h"
+#include <quorvane/form.h>
+
+#include <memory>
+#include <span>
+#include <vector>
+
+class QEventLoop;
+class QWidget;
+
+namespace qv
+{
+
+class FormWindow;
+
+// The outcome of a load, and of each record it tried, in stored order.
+struct LoadResult {
+    Outcome<> outcome;
+    std::vector<RecordOutcome> records;
+};
+
+class FormPrivate final : public EventSink
+{
+public:
+    FormPrivate(Form &form, const FormDescription &description);
+    ~FormPrivate();
+
+    static FormPrivate &of(Form &form) { return *form.d_; }
+    static const FormPrivate &of(const Form &form) { return *form.d_; }
+
+    const FormDescription &description() const { return description_; }
+    bool isLoaded() const { return window_ != nullptr; }
+    int loadCount() const { return loadCount_; }
+    QWidget *window() const;
+    // Looks a control up without taking a reference or loading the form; null when absent.
+    Control *findControl(std::string_view name) const;
+    std::span<const ObjRef<Control>> controls() const { return controls_; }
+
+    // Loads the form as Show would, under the policy. The form is loaded only when every control was made;
+    // otherwise nothing is left behind and the outcome is the first failure's.
+    LoadResult load(CreationPolicy policy);
+    // Unloads the form: its controls are released and its window goes away. No event is raised.
+    void unload();
+    // The window's close box was pressed.
+    void closeBoxPressed();
+    // A control of this form raised an event: the runtime runs its handler.
+    void raise(std::string_view control, Event event) override;
+
+    Outcome<> hide();
+    Outcome<> show(Variant modal, Variant ownerForm);
+    Outcome<> setFocus();
+    Outcome<Control *> findForAccessor(std::string_view name);
+
+private:
+    struct WindowDeleter {
+        void operator()(FormWindow *window) const;
+    };
+    using Window = std::unique_ptr<FormWindow, WindowDeleter>;
+
+    Outcome<> enter(std::string_view operation) const;
+    Outcome<> ensureLoaded();
+    LoadResult loadFromDescription(CreationPolicy policy);
+    Window makeWindow();
+    void commit(Window window, std::vector<ObjRef<Control>> controls);
+    void runModal();
+    void quitModal();
+
+    Form &form_;
+    const FormDescription &description_;
+    Window window_;
+    std::vector<ObjRef<Control>> controls_;
+    QEventLoop *modalLoop_ = nullptr;
+    int loadCount_ = 0;
+};
+
+// Short names for the runtime's own parts and its tests.
+inline QWidget *windowOf(const Form &form)
+{
+    return FormPrivate::of(form).window();
+}
+inline bool isLoaded(const Form &form)
+{
+    return FormPrivate::of(form).isLoaded();
+}
+inline Control *findControl(const Form &form, std::string_view name)
+{
+    return FormPrivate::of(form).findControl(name);
+}
+inline std::span<const ObjRef<Control>> controlsOf(const Form &form)
+{
+    return FormPrivate::of(form).controls();
+}
+inline int loadCountOf(const Form &form)
+{
+    return FormPrivate::of(form).loadCount();
+}
+inline LoadResult loadForm(Form &form, CreationPolicy policy)
+{
+    return FormPrivate::of(form).load(policy);
+}
+inline void unloadForm(Form &form)
+{
+    FormPrivate::of(form).unload();
+}
+
+} // namespace qv
