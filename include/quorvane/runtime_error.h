@@ -57,8 +57,9 @@ private:
 };
 
 // Raises the run-time error for a failing status; never returns.
-[[noreturn]] QUORVANE_EXPORT void vbaHresultCheckObj(Status status, const ComObject &object, const QString &interfaceName,
-                                     std::string_view operation);
+[[noreturn]] QUORVANE_EXPORT void vbaHresultCheckObj(Status status, const ComObject &object,
+                                                     const QString &interfaceName,
+                                                     std::string_view operation);
 
 // Tests a status at once, as every call in a handler does.
 inline void check(Status status, const ComObject &object, std::string_view operation)

@@ -1,5 +1,6 @@
 #pragma once
-// Stored-settings blocks of ActiveX controls, as a program's stored layout holds them, written at compile time.
+// Stored-settings blocks of ActiveX controls, as a program's stored layout holds them, written at compile
+// time.
 //
 //   offset 0  u32 marker 0x12344321
 //   offset 4  u32 8

@@ -8,7 +8,8 @@
 namespace qv
 {
 
-ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object, QString className)
+ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object,
+                               QString className)
     : runtime_(runtime)
     , record_(record)
     , object_(object)

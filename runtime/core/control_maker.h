@@ -3,9 +3,9 @@
 // modules): the object of one stored record, made inside its container. The load names, places and counts it.
 
 #include "runtime/core/event_sink.h"
-#include <quorvane/form_description.h>
 #include "runtime/core/outcome.h"
 #include "runtime/core/twips.h"
+#include <quorvane/form_description.h>
 
 #include <QObject>
 #include <QString>

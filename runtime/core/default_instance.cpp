@@ -1,5 +1,5 @@
-#include <quorvane/default_instance.h>
 #include "runtime/core/runtime.h"
+#include <quorvane/default_instance.h>
 
 namespace qv
 {

@@ -1,5 +1,5 @@
-#include "runtime/core/fonts.h"
 #include "runtime/core/control_private.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
 #include "runtime/core/runtime.h"
@@ -63,8 +63,9 @@ Status Form::accessControl(std::string_view name, Control *&out)
 
 Status Form::wrongControlClass(std::string_view name)
 {
-    return runtime().statusOf(failure(status::fail, QStringLiteral("%1.%2 is not of the class its accessor returns.")
-                                                        .arg(objectName(), storedText(name))));
+    return runtime().statusOf(failure(status::fail,
+                                      QStringLiteral("%1.%2 is not of the class its accessor returns.")
+                                          .arg(objectName(), storedText(name))));
 }
 
 FormPrivate::FormPrivate(Form &form, const FormDescription &description)
@@ -177,7 +178,6 @@ void FormPrivate::closeBoxPressed()
     form_.runtime().closeBoxPressed(form_);
 }
 
-
 Outcome<> FormPrivate::hide()
 {
     if (Outcome<> entered = enter("Hide"); !entered)
@@ -188,7 +188,6 @@ Outcome<> FormPrivate::hide()
     quitModal();
     return {};
 }
-
 
 Outcome<> FormPrivate::show(Variant modal, Variant ownerForm)
 {
@@ -237,7 +236,6 @@ void FormPrivate::quitModal()
         modalLoop_->quit();
 }
 
-
 Outcome<> FormPrivate::setFocus()
 {
     if (Outcome<> entered = enter("SetFocus"); !entered)
@@ -245,8 +243,9 @@ Outcome<> FormPrivate::setFocus()
     if (Outcome<> loaded = ensureLoaded(); !loaded)
         return loaded;
     if (!window_->isVisible() || !window_->isEnabled())
-        return failure(status::invalidProcedureCall,
-                       QStringLiteral("%1 cannot take the focus: it is not visible.").arg(form_.objectName()));
+        return failure(
+            status::invalidProcedureCall,
+            QStringLiteral("%1 cannot take the focus: it is not visible.").arg(form_.objectName()));
     window_->raise();
     window_->activateWindow();
     if (!window_->focusWidget())
@@ -262,8 +261,9 @@ Outcome<Control *> FormPrivate::findForAccessor(std::string_view name)
         return loaded.failure();
     Control *found = findControl(name);
     if (!found)
-        return failure(status::fail,
-                       QStringLiteral("%1 has no control named %2.").arg(form_.objectName(), storedText(name)));
+        return failure(
+            status::fail,
+            QStringLiteral("%1 has no control named %2.").arg(form_.objectName(), storedText(name)));
     return found;
 }
 

@@ -1,6 +1,6 @@
-#include "runtime/core/fonts.h"
-#include "runtime/core/control_private.h"
 #include "runtime/core/form_load.h"
+#include "runtime/core/control_private.h"
+#include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
 #include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Where a control's widget goes in its container, in pixels, from its stored record.
 
-#include <quorvane/form_description.h>
 #include "runtime/core/twips.h"
+#include <quorvane/form_description.h>
 
 #include <QRect>
 

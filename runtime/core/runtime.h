@@ -2,16 +2,16 @@
 // The forms runtime: owns every form and control, dispatches events to handlers, reports run-time errors and
 // ends the run. One per process; tests make one per case with a recording host.
 
-#include <quorvane/com_object.h>
 #include "runtime/core/control_maker.h"
 #include "runtime/core/failure.h"
-#include <quorvane/form.h>
-#include <quorvane/program.h>
 #include "runtime/core/host.h"
-#include <quorvane/project_record.h>
-#include <quorvane/runtime_error.h>
 #include "runtime/core/runtime_probe.h"
 #include "runtime/core/twips.h"
+#include <quorvane/com_object.h>
+#include <quorvane/form.h>
+#include <quorvane/program.h>
+#include <quorvane/project_record.h>
+#include <quorvane/runtime_error.h>
 
 #include <functional>
 #include <optional>
@@ -83,6 +83,5 @@ private:
     std::optional<int> exitStatus_;
     RuntimeProbe probe_;
 };
-
 
 } // namespace qv

@@ -1,6 +1,6 @@
-#include <quorvane/runtime_error.h>
 #include "runtime/core/runtime.h"
 #include "runtime/core/stored_text.h"
+#include <quorvane/runtime_error.h>
 
 namespace qv
 {

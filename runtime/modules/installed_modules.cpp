@@ -4,9 +4,9 @@
 
 #include "controls/interface/control_library.h"
 
-#include <dlfcn.h>
 #include <QDir>
 #include <QFileInfo>
+#include <dlfcn.h>
 
 #ifndef QUORVANE_CONTROLS_BESIDE_RUNTIME
 #error "QUORVANE_CONTROLS_BESIDE_RUNTIME: the module folder relative to the runtime library's own folder"
@@ -29,10 +29,12 @@ QString InstalledModules::besideRuntime()
 {
     // The runtime's own file, found from one of its functions: the program may live anywhere.
     Dl_info info {};
-    if (dladdr(reinterpret_cast<const void *>(&InstalledModules::besideRuntime), &info) == 0 || !info.dli_fname)
+    if (dladdr(reinterpret_cast<const void *>(&InstalledModules::besideRuntime), &info) == 0
+        || !info.dli_fname)
         return {};
     const QFileInfo runtime(QString::fromLocal8Bit(info.dli_fname));
-    return QDir::cleanPath(runtime.canonicalPath() + QLatin1Char('/') + QStringLiteral(QUORVANE_CONTROLS_BESIDE_RUNTIME));
+    return QDir::cleanPath(runtime.canonicalPath() + QLatin1Char('/')
+                           + QStringLiteral(QUORVANE_CONTROLS_BESIDE_RUNTIME));
 }
 
 QString InstalledModules::moduleFileName(QStringView libraryFile)

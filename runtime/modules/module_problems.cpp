@@ -144,8 +144,9 @@ QString metadataIncomplete()
 
 QString writableByOthers(const QString &path, unsigned mode, bool isFolder)
 {
-    return QStringLiteral("the module %1 %2 can be written by others than its owner (mode %3): every program on "
-                          "the machine loads code from there")
+    return QStringLiteral(
+               "the module %1 %2 can be written by others than its owner (mode %3): every program on "
+               "the machine loads code from there")
         .arg(isFolder ? QStringLiteral("folder") : QStringLiteral("file"), path)
         .arg(mode, 4, 8, QLatin1Char('0'));
 }

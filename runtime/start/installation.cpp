@@ -11,8 +11,8 @@
 #include "manifest/manifest.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QFileInfo>
+#include <algorithm>
 #include <dlfcn.h>
 
 namespace qv::installation
@@ -46,16 +46,20 @@ std::vector<LibraryEntry> libraries()
 {
     std::vector<LibraryEntry> all;
     const manifest::ObjectLibrary &vb = manifest::runtimeObjectLibrary;
-    LibraryEntry forms { storedText(manifest::formsRuntimeFile), storedText(vb.name), versionText(vb.version), {}, {} };
+    LibraryEntry forms {
+        storedText(manifest::formsRuntimeFile), storedText(vb.name), versionText(vb.version), {}, {}
+    };
     for (const builtin::ClassEntry &cls : builtin::classTable)
         forms.classes.push_back({ builtinClassName(cls.name), {}, cls.window == builtin::Window::Has });
     all.push_back(std::move(forms));
 
     for (const manifest::LibraryRecord &library : manifest::libraries()) {
         const QString file = storedText(library.file);
-        LibraryEntry entry { file, storedText(library.typeLibrary),
+        LibraryEntry entry { file,
+                             storedText(library.typeLibrary),
                              library.version ? versionText(*library.version) : QString(),
-                             InstalledModules::moduleFileName(file), {} };
+                             InstalledModules::moduleFileName(file),
+                             {} };
         for (const manifest::ClassRecord *cls : manifest::classesOf(library.file))
             entry.classes.push_back({ storedText(cls->progId), storedText(cls->clsid), cls->visible });
         all.push_back(std::move(entry));
@@ -96,8 +100,9 @@ FormCheck checkForm(const FormClass &formClass, const QString &directory)
         FormPrivate &form = FormPrivate::of(*slot);
         const LoadResult load = form.load(CreationPolicy::GoOnPastFailures);
         for (const RecordOutcome &tried : load.records) {
-            ControlOutcome outcome { storedText(tried.record->name), classNameOf(*tried.record), tried.outcome.ok(),
-                                     {} };
+            ControlOutcome outcome {
+                storedText(tried.record->name), classNameOf(*tried.record), tried.outcome.ok(), {}
+            };
             if (!tried.outcome) {
                 const ErrorInfo &why = tried.outcome.failure().info;
                 outcome.reason = why.creation ? why.creation->reason : why.description;
@@ -115,12 +120,12 @@ FormCheck checkForm(const FormClass &formClass, const QString &directory)
         const bool everyControlMade = std::all_of(check.controls.begin(), check.controls.end(),
                                                   [](const ControlOutcome &c) { return c.created; });
         if (!outcome && everyControlMade)
-            check.failure = outcome.failure().info.description.isEmpty()
-                ? describeStatus(outcome.status())
-                : outcome.failure().info.description;
+            check.failure = outcome.failure().info.description.isEmpty() ? describeStatus(outcome.status())
+                                                                         : outcome.failure().info.description;
     } catch (const ProcessEnded &) {
         check.failure = host.report.isEmpty()
-            ? QStringLiteral("the forms runtime ended the run while %1 loaded").arg(slot.empty() ? QString() : slot->objectName())
+            ? QStringLiteral("the forms runtime ended the run while %1 loaded")
+                  .arg(slot.empty() ? QString() : slot->objectName())
             : host.report;
     }
     return check;

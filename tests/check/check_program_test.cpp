@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
+#include <ostream>
 #include <set>
 
 namespace qv::test
@@ -95,14 +97,19 @@ protected:
         copyModules(installed.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR)), modules);
     }
 
-    ProcessRun run(const QStringList &arguments) const
+    ProcessRun run(const QStringList &arguments, const QProcessEnvironment &extra = {},
+                   const QString &folder = {}) const
     {
         QProcess process;
         // The program must not need a display: none is given.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        for (const QString &name : extra.keys())
+            environment.insert(name, extra.value(name));
         process.setProcessEnvironment(environment);
+        if (!folder.isEmpty())
+            process.setWorkingDirectory(folder);
         process.start(program, arguments);
         EXPECT_TRUE(process.waitForFinished(120000)) << qPrintable(program);
         return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -144,6 +151,91 @@ TEST_F(CheckProgram, FullInstallationReportsEveryClassCreatedAndExitsZero)
     EXPECT_EQ(document[QStringLiteral("summary")][QStringLiteral("created")].toInt(), 54);
     EXPECT_EQ(factsFromJson(document), facts);
 }
+
+// The runtime library looks for its modules beside itself, wherever the program lives and whatever folder it
+// runs from: here the library and its modules are in a folder of their own, apart from the program, and a
+// folder of broken modules stands where a careless search would look.
+struct Decoy {
+    const char *name;
+    // Lays out the decoy under the test's root; may name a current folder and environment to run with.
+    std::function<void(const QDir &root, QString &folder, QProcessEnvironment &environment)> place;
+};
+void PrintTo(const Decoy &d, std::ostream *os)
+{
+    *os << d.name;
+}
+
+// Every module of the manifest, as broken files, in `dir`.
+void brokenModulesIn(const QDir &dir)
+{
+    ASSERT_TRUE(dir.mkpath(QStringLiteral(".")));
+    for (const manifest::LibraryRecord &library : manifest::libraries())
+        writeBytes(dir, qPrintable(InstalledModules::moduleFileName(latin1(library.file))),
+                   QByteArray("decoy"));
+}
+
+class DecoyModules : public CheckProgram, public ::testing::WithParamInterface<Decoy>
+{
+protected:
+    void SetUp() override
+    {
+        CheckProgram::SetUp();
+        // The runtime and its modules moved to a folder of their own; the program finds the library there.
+        const QDir lib(root.filePath(QStringLiteral(QUORVANE_TEST_LIB_SUBDIR)));
+        ASSERT_TRUE(QDir().rename(lib.path(), runtimeDir()));
+    }
+    QString runtimeDir() const { return root.filePath(QStringLiteral("runtime-elsewhere")); }
+};
+
+TEST_P(DecoyModules, AreIgnoredForTheFolderBesideTheRuntime)
+{
+    QString folder = root.path();
+    QProcessEnvironment environment;
+    GetParam().place(QDir(root.path()), folder, environment);
+    environment.insert(QStringLiteral("LD_LIBRARY_PATH"),
+                       runtimeDir()
+                           + (environment.contains(QStringLiteral("LD_LIBRARY_PATH"))
+                                  ? QLatin1Char(':') + environment.value(QStringLiteral("LD_LIBRARY_PATH"))
+                                  : QString()));
+
+    const ProcessRun r = run({ QStringLiteral("--json") }, environment, folder);
+    EXPECT_EQ(r.exitCode, 0) << qPrintable(r.out + r.err);
+    const QJsonObject document = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QString expected = QDir(runtimeDir()).canonicalPath();
+    EXPECT_EQ(document[QStringLiteral("moduleDirectory")].toString(),
+              expected + QStringLiteral("/" QUORVANE_TEST_CONTROLS_BESIDE_RUNTIME));
+    EXPECT_EQ(document[QStringLiteral("runtime")][QStringLiteral("path")].toString(),
+              expected + QStringLiteral("/" QUORVANE_TEST_RUNTIME_SONAME))
+        << "the library's own file, not a link to it";
+    EXPECT_TRUE(document[QStringLiteral("moduleProblems")].toArray().isEmpty());
+    EXPECT_TRUE(document[QStringLiteral("allCreated")].toBool());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, DecoyModules,
+    ::testing::Values(
+        Decoy { "BesideTheProgram",
+                [](const QDir &root, QString &, QProcessEnvironment &) {
+                    brokenModulesIn(QDir(root.filePath(QStringLiteral(QUORVANE_TEST_CONTROLS_SUBDIR))));
+                    brokenModulesIn(QDir(root.filePath(
+                        QStringLiteral(QUORVANE_TEST_BIN_SUBDIR "/" QUORVANE_TEST_CONTROLS_BESIDE_RUNTIME))));
+                } },
+        Decoy { "InTheCurrentFolder",
+                [](const QDir &root, QString &folder, QProcessEnvironment &) {
+                    folder = root.filePath(QStringLiteral("somewhere"));
+                    brokenModulesIn(QDir(folder + QStringLiteral("/" QUORVANE_TEST_CONTROLS_BESIDE_RUNTIME)));
+                    brokenModulesIn(QDir(folder + QStringLiteral("/" QUORVANE_TEST_CONTROLS_SUBDIR)));
+                    brokenModulesIn(QDir(folder));
+                } },
+        Decoy { "NamedByTheEnvironment",
+                [](const QDir &root, QString &, QProcessEnvironment &environment) {
+                    const QString decoys = root.filePath(QStringLiteral("decoys"));
+                    brokenModulesIn(QDir(decoys));
+                    for (const char *name :
+                         { "QT_PLUGIN_PATH", "QUORVANE_CONTROLS", "QUORVANE_MODULES", "LD_LIBRARY_PATH" })
+                        environment.insert(QLatin1String(name), decoys);
+                } }),
+    [](const auto &row) { return std::string(row.param.name); });
 
 // Each library's module removed in turn: that library is named, every other one is still checked.
 class OneModuleRemoved : public CheckProgram, public ::testing::WithParamInterface<int>

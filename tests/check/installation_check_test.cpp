@@ -137,12 +137,48 @@ INSTANTIATE_TEST_SUITE_P(
                      "wrong classes", "MSMAPI32.OCX", "msmapi32.so",
                      "leaves out MSMAPI.MAPIMessages {20C62CAB-15DA-101B-B9A8-444553540000}" },
         Difference { "SecondModuleForALibrary",
-                     [](const QDir &d) { replaceWith(d, "zz_second_sysinfo.so", fake("refuses")); },
-                     "extra", "SYSINFO.OCX", "zz_second_sysinfo.so", "a second module for SYSINFO.OCX" },
+                     [](const QDir &d) { replaceWith(d, "zz_second_sysinfo.so", fake("refuses")); }, "extra",
+                     "SYSINFO.OCX", "zz_second_sysinfo.so", "a second module for SYSINFO.OCX" },
+        Difference { "ModuleWritableByOthers",
+                     [](const QDir &d) {
+                         QFile(d.filePath(QStringLiteral("msmask32.so")))
+                             .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther
+                                             | QFile::WriteOther);
+                     },
+                     "unreadable", "MSMASK32.OCX", "msmask32.so",
+                     "msmask32.so can be written by others than its owner (mode 0606): every program on the "
+                     "machine loads code from there" },
         Difference { "StrayFile",
-                     [](const QDir &d) { writeBytes(d, "stray.so", QByteArray("not a module")); },
-                     "extra", "", "stray.so", "not one the program uses" }),
+                     [](const QDir &d) { writeBytes(d, "stray.so", QByteArray("not a module")); }, "extra",
+                     "", "stray.so", "not one the program uses" }),
     [](const auto &row) { return std::string(row.param.name); });
+
+// Every program on the machine loads code from the module folder: a folder others may write to is refused
+// whole, each module named with the reason.
+TEST(InstallationCheck, ModuleFolderWritableByOthersIsRefusedWhole)
+{
+    QTemporaryDir root;
+    const QDir dir(root.filePath(QStringLiteral("controls")));
+    copyModules(builtModuleDir(), dir);
+    ASSERT_TRUE(QFile(dir.path())
+                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                    | QFile::WriteOther | QFile::ExeOther));
+
+    const std::vector<installation::ModuleProblem> problems = installation::moduleProblems(dir.path());
+    ASSERT_EQ(problems.size(), 20u);
+    for (const installation::ModuleProblem &p : problems) {
+        EXPECT_EQ(p.kind, QStringLiteral("unreadable")) << qPrintable(p.path);
+        EXPECT_TRUE(
+            p.reason.contains(QStringLiteral("the module folder %1 can be written by others than its owner "
+                                             "(mode 0707)")
+                                  .arg(dir.path())))
+            << qPrintable(p.reason);
+    }
+
+    ProgramState state;
+    const CheckReport report = checker::checkInstallation(form2Class(state), dir.path());
+    EXPECT_EQ(report.createdCount(), 20) << "only the runtime's own classes";
+}
 
 } // namespace
 } // namespace qv::test
