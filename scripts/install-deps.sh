@@ -11,7 +11,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev libgmock-dev
-    xvfb xauth xdotool imagemagick python3-xlib # the real-display test
+    xvfb xauth xdotool xclip imagemagick python3-xlib # the real-display tests
     clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
     valgrind
     libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor

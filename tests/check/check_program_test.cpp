@@ -4,6 +4,7 @@
 #include "runtime/modules/installed_modules.h"
 #include "support/broken_modules.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -146,7 +147,18 @@ TEST_F(CheckProgram, FullInstallationReportsEveryClassCreatedAndExitsZero)
     EXPECT_EQ(text.out.count(QRegularExpression(QStringLiteral("(?m)^library \\S+ \\(.*\\): created, "))),
               21);
 
+    // Which runtime the machine has: the library the program ran with, and its version.
+    const QString library
+        = QFileInfo(root.filePath(QStringLiteral(QUORVANE_TEST_LIB_SUBDIR "/" QUORVANE_TEST_RUNTIME_SONAME)))
+              .canonicalFilePath();
+    EXPECT_TRUE(text.out.contains(
+        QStringLiteral("Runtime library %1, version " QUORVANE_TEST_VERSION "\n").arg(library)))
+        << qPrintable(text.out.left(400));
+
     const QJsonObject document = runJson(0);
+    EXPECT_EQ(document[QStringLiteral("runtime")][QStringLiteral("path")].toString(), library);
+    EXPECT_EQ(document[QStringLiteral("runtime")][QStringLiteral("version")].toString(),
+              QStringLiteral(QUORVANE_TEST_VERSION));
     EXPECT_TRUE(document[QStringLiteral("allCreated")].toBool());
     EXPECT_EQ(document[QStringLiteral("summary")][QStringLiteral("created")].toInt(), 54);
     EXPECT_EQ(factsFromJson(document), facts);

@@ -1,0 +1,77 @@
+#include "hello_form.h"
+#include "layouts.h"
+
+#include <quorvane/bstr.h>
+#include <quorvane/handler.h>
+#include <quorvane/program.h>
+
+namespace hello
+{
+
+HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
+    : Form(runtime, helloLayout)
+    , program_(program)
+{
+}
+
+qv::FormClass helloFormClass(Program &program)
+{
+    return { [&program](qv::Runtime &runtime) -> qv::Form * { return new HelloForm(runtime, program); } };
+}
+
+qv::Handler HelloForm::handlerFor(std::string_view control, qv::Event event)
+{
+    if (event != qv::Event::Click)
+        return {};
+    if (control == "Greet")
+        return [this] { return greetClick(); };
+    if (control == "About")
+        return [this] { return aboutClick(); };
+    if (control == "Quit")
+        return [this] { return quitClick(); };
+    return {};
+}
+
+// Reads the name and writes the greeting; every call is checked, and the references and the string go
+// with the handler's one error path.
+qv::Status HelloForm::greetClick()
+{
+    return qv::handlerBody([&] {
+        const qv::ObjRef<HelloForm> me(this);
+        QString name;
+        {
+            qv::ObjRef<qv::TextBox> box;
+            qv::check(NameBox(box), *this, "NameBox");
+            qv::BStr text;
+            qv::check(box->Text(text), *box, "Text");
+            name = text.text().trimmed();
+        }
+        const QString greeting = qv::vbaStrCmp(name, u"") == 0 ? QStringLiteral("Hello, whoever you are!")
+                                                               : QStringLiteral("Hello, %1!").arg(name);
+        qv::ObjRef<qv::TextBox> out;
+        qv::check(GreetingBox(out), *this, "GreetingBox");
+        qv::check(out->Text(greeting), *out, "Text");
+    });
+}
+
+// The dialog is shown modally: this returns once it is closed, and the focus goes back to "Greet".
+qv::Status HelloForm::aboutClick()
+{
+    return qv::handlerBody([&] {
+        const qv::ObjRef<HelloForm> me(this);
+        if (program_.about.empty())
+            qv::vbaNew2(runtime(), aboutFormClass(program_), program_.about);
+        qv::Form &about = *program_.about;
+        qv::check(about.Show(qv::Variant::fromLong(1)), about, "Show");
+        qv::ObjRef<qv::CommandButton> greet;
+        qv::check(Greet(greet), *this, "Greet");
+        qv::check(greet->SetFocus(), *greet, "SetFocus");
+    });
+}
+
+qv::Status HelloForm::quitClick()
+{
+    qv::vbaEnd(runtime());
+}
+
+} // namespace hello

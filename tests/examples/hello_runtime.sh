@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The example program as another developer builds it: configured and built out of tree against nothing but an
+# installed runtime's development files, then copied alone into an empty folder and run there on a real X
+# server: a name typed and greeted (the greeting read back through the clipboard), the modal About dialog
+# opened and closed, Quit. Then the same executable against a copy of the installation with one module it
+# uses taken away: the runtime's report names the control, its class and the missing library file.
+#
+#   hello_runtime.sh EXAMPLE_SOURCE INSTALLED_PREFIX ARTEFACT_DIR [CMAKE_ARGUMENT...]
+set -euo pipefail
+
+source_dir=$1
+prefix=$2
+artefacts=$3
+shift 3
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$artefacts"
+
+test_name=hello_runtime
+source "$here/../e2e/x_session.sh"
+under_xvfb "$0" "$source_dir" "$prefix" "$artefacts" "$@"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Built as anyone would build it, with the runtime's CMake package found under the prefix.
+cmake -S "$source_dir" -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" "$@" >"$artefacts/configure.log" 2>&1 ||
+    fail "configuring against $prefix failed: $(tail -n 5 "$artefacts/configure.log")"
+cmake --build "$work/build" >"$artefacts/build.log" 2>&1 || fail "building failed: $(tail -n 5 "$artefacts/build.log")"
+mkdir "$work/alone"
+cp "$work/build/hello-runtime" "$work/alone/"
+[[ $(ls "$work/alone") == hello-runtime ]] || fail "the folder holds more than the executable"
+cd "$work/alone"
+
+hello_title='^Hello Runtime$'
+about_title='^About Hello Runtime$'
+# Control centres in pixels at 96 dpi, from the example's stored layouts (twips / 15).
+name_box=(152 50)
+greet=(268 50)
+greeting_box=(200 82)
+about=(244 251)
+quit=(344 251)
+ok=(144 86)
+
+QT_QPA_PLATFORM=xcb ./hello-runtime 2>"$artefacts/run.stderr" &
+pid=$!
+hello=$(visible_window "$hello_title") || fail "the window never showed: $(cat "$artefacts/run.stderr")"
+sleep 0.3
+click_at "$hello" "${name_box[@]}"
+timeout 10 xdotool type --delay 20 "Ada"
+click_at "$hello" "${greet[@]}"
+sleep 0.3
+shot "$hello" hello-greeted
+click_at "$hello" "${greeting_box[@]}"
+timeout 10 xdotool key ctrl+a ctrl+c
+greeting=$(timeout 10 xclip -o -selection clipboard 2>/dev/null || true)
+[[ $greeting == "Hello, Ada!" ]] || fail "the greeting box holds \"$greeting\", not \"Hello, Ada!\""
+
+click_at "$hello" "${about[@]}"
+dialog=$(visible_window "$about_title") || fail "the About dialog never showed"
+sleep 0.3
+shot "$dialog" about-dialog
+click_at "$dialog" "${ok[@]}"
+gone "$about_title" || fail "OK did not close the About dialog"
+is_visible "$hello_title" || fail "the main window went away with the dialog"
+
+click_at "$hello" "${quit[@]}"
+wait_for_exit $pid || fail "Quit did not end the program"
+[[ $exit_status -eq 0 ]] || fail "Quit ended the program with status $exit_status"
+
+# The same executable, with the runtime of a copy of the installation whose calendar module is gone.
+cp -a "$prefix" "$work/broken"
+modules=$(cd "$work/broken" && find . -path '*/quorvane/controls' -type d)
+rm "$work/broken/$modules/mscomct2.so"
+runtime=$(dirname "$(find "$work/broken" -name 'libquorvane-runtime.so.1')")
+LD_LIBRARY_PATH=$runtime QT_QPA_PLATFORM=xcb ./hello-runtime 2>"$artefacts/broken.stderr" &
+pid=$!
+box=$(visible_window "$hello_title") || fail "no report came up: $(cat "$artefacts/broken.stderr")"
+sleep 0.3
+shot "$box" missing-module-report
+click_at "$box" 10 10 # the box takes the keyboard, then Enter presses its button
+timeout 10 xdotool key Return
+wait_for_exit $pid || fail "the program did not end after its report"
+[[ $exit_status -eq 1 ]] || fail "the program ended with status $exit_status after its report, not 1"
+for expected in "Run-time error '429':" "Control: Calendar" "Class: MSComCtl2.MonthView" \
+    "Library file: MSCOMCT2.OCX" "mscomct2.so is missing from $runtime/quorvane/controls"; do
+    grep -qF "$expected" "$artefacts/broken.stderr" || fail "the report does not say \"$expected\": $(cat "$artefacts/broken.stderr")"
+done
+echo "hello_runtime: built against $prefix alone, greeted, opened and closed its dialog, quit; without its calendar module it named the control, its class and MSCOMCT2.OCX"
