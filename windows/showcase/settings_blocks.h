@@ -5,7 +5,7 @@
 // which its record in the layout and its block's head both take.
 
 #include <quorvane/settings_block.h>
-#include "runtime/core/twips.h"
+#include <quorvane/form_description.h>
 
 namespace qv::showcase
 {
