@@ -5,7 +5,8 @@
 #   quorvane                 the two programs and their manual pages, the desktop entry, the AppStream
 #                            metadata, the icon in four sizes and the fleet playbook
 #   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file
-# and each its copyright file and Debian changelog.
+# and each its copyright file, Debian changelog and lintian overrides. No binary carries a library search
+# path.
 #
 #   contents.sh PACKAGE_DIR APP_ID QUORVANE_CHECK LIBDIR LIBRARY_FILE SONAME_LINK DEV_LINK HEADER_DIR
 # LIBDIR is the library folder under /usr (lib/x86_64-linux-gnu); LIBRARY_FILE, SONAME_LINK and DEV_LINK the
@@ -64,10 +65,11 @@ link_to() {
         report "in $package, /$link must link to $target:" "${actual:-(not a link)}"
 }
 
-# Debian's documents of every package.
+# Debian's documents of every package, and what lintian is told of it.
 documents() {
     echo "usr/share/doc/$1/copyright"
     echo "usr/share/doc/$1/changelog.Debian.gz"
+    echo "usr/share/lintian/overrides/$1"
 }
 
 # The runtime package. The modules the manifest enumerates: the second column of each line of the list,
@@ -97,7 +99,6 @@ report "modules in /$controls that the manifest does not list:" \
 runtime_files=(
     "$libdir/$library_file"
     "$libdir/$soname_link"
-    "usr/share/lintian/overrides/$runtime_package"
     $(documents "$runtime_package")
 )
 files=("${others[@]}")
@@ -145,6 +146,16 @@ link_to "$development_package" "$libdir/$dev_link" "$soname_link"
 [[ $(find "$unpacked/$development_package/$libdir/cmake" -name 'QuorvaneTargets-*.cmake' | wc -l) -eq 1 ]] ||
     report "$development_package must carry one QuorvaneTargets-<configuration>.cmake, it has:" \
         "$(cd "$unpacked/$development_package" && find . -name 'QuorvaneTargets*.cmake')"
+
+# The programs find the runtime, and the runtime its dependencies, where the system looks: no binary of a
+# package carries a search path of its own.
+for package in "${all_packages[@]}"; do
+    while IFS= read -r -d '' binary; do
+        head -c 4 "$binary" | grep -q $'^\x7fELF' || continue
+        search_path=$(readelf -d "$binary" | grep -E '\((RPATH|RUNPATH)\)' || true)
+        report "/${binary#"$unpacked/$package/"} of $package carries a library search path:" "$search_path"
+    done < <(find "$unpacked/$package" -type f -print0)
+done
 
 [[ $failures -eq 0 ]] || fail "the packages' contents differ from an installation's (above)"
 echo "$runtime_package: $runtime_count files, ${#packaged_modules[@]} modules, as the manifest lists"

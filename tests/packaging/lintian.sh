@@ -12,8 +12,10 @@ for package in "${all_packages[@]}"; do
     debs+=("$(package_file "$packages" "$package")")
 done
 
+# Judged by the tags it prints: with the overridden ones shown, lintian's own status no longer says whether an
+# error or a warning was found.
 status=0
-output=$(lintian --fail-on error,warning --display-info --show-overrides "${debs[@]}" 2>&1) || status=$?
+output=$(lintian --fail-on none --display-info --show-overrides "${debs[@]}" 2>&1) || status=$?
 echo "$output"
 tags=$(grep -E '^[EW]: ' <<<"$output" || true)
 [[ $status -eq 0 && -z $tags ]] || fail "lintian ended with status $status and found:
