@@ -3,8 +3,8 @@
 # resolved from Debian, quorvane-check found on the PATH and passing with the runtime library and modules
 # of the system's library folder, dpkg-shlibdeps giving a program that links the installed runtime its
 # dependency on the runtime package, and Quorvane started by its menu entry's Exec line on a real X server
-# (Xvfb), through "Test" and "Close Form" to "Exit". The packages are removed again at the end. Needs root
-# (or sudo): CI runs it after the suite; it is not part of ctest, which must not change the machine.
+# (Xvfb), through "Test" and "Close Form" to "Exit". The packages are purged again at the end. Needs root (or
+# sudo): CI runs it after the suite; it is not part of ctest, which must not change the machine.
 #
 #   install_and_run_from_menu.sh PACKAGE_DIR ARTEFACT_DIR
 set -euo pipefail
@@ -26,11 +26,13 @@ done
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
-# Only these packages are removed afterwards; what apt pulled in for them stays (Debian's own packages).
+# Only these packages are removed afterwards, purged so that dpkg keeps no trace of them (the runtime
+# package's postrm would hold it in the "config files" state); what apt pulled in for them stays (Debian's
+# own packages).
 apt_get install "${debs[@]}" >"$artefacts/apt-install.log" 2>&1 ||
     fail "apt could not install ${debs[*]} (log: $artefacts/apt-install.log)"
 scratch=$(mktemp -d)
-trap 'apt_get remove "${all_packages[@]}" >"$artefacts/apt-remove.log" 2>&1 || true; rm -rf "$scratch"' EXIT
+trap 'apt_get purge "${all_packages[@]}" >"$artefacts/apt-remove.log" 2>&1 || true; rm -rf "$scratch"' EXIT
 
 libdir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 controls=$libdir/quorvane/controls
