@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quorvane needs: `run` to build and start it, `package` to make its Debian
-# package, `test` for the test suite too.
+# packages, `test` for the test suite too.
 # Packages already present are not fetched again.
 set -euo pipefail
 
@@ -16,13 +16,14 @@ test_packages=(
     valgrind
     libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor
     ansible-core                                       # the fleet playbook, run against this machine
-    dpkg-dev desktop-file-utils appstream              # the Debian package: cpack's dependency scan, its validators
+    dpkg-dev file desktop-file-utils appstream lintian # the Debian packages: cpack's scans, their validators
+    python3                                            # reading quorvane-check's JSON report in the package tests
 )
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
 run) ;;
-package) packages+=(dpkg-dev) ;; # cpack reads the package's dependencies with dpkg-shlibdeps
+package) packages+=(dpkg-dev file) ;; # cpack finds the packages' binaries with file, their dependencies with dpkg-shlibdeps
 test) packages+=("${test_packages[@]}") ;;
 *)
     echo "usage: $0 [run|package|test]" >&2

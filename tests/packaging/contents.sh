@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# The package carries exactly what an installation needs: the two programs, one module for each library file
-# the manifest lists (as `quorvane-check --list-libraries` prints it), the desktop entry, the AppStream
-# metadata, the icon in four sizes and the fleet playbook; nothing else. Its dependencies include the
-# libraries the modules link.
+# Each package carries exactly its part of an installation, and nothing else:
+#   libquorvane-runtime1     the runtime library (its file and SONAME link) and one module for each library
+#                            file the manifest lists, as `quorvane-check --list-libraries` prints it
+#   quorvane                 the two programs and their manual pages, the desktop entry, the AppStream
+#                            metadata, the icon in four sizes and the fleet playbook
+#   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file
+# and each its copyright file, Debian changelog and lintian overrides. No binary carries a library search
+# path.
 #
-#   contents.sh PACKAGE_DIR APP_ID QUORVANE_CHECK
+#   contents.sh PACKAGE_DIR APP_ID QUORVANE_CHECK LIBDIR LIBRARY_FILE SONAME_LINK DEV_LINK HEADER_DIR
+# LIBDIR is the library folder under /usr (lib/x86_64-linux-gnu); LIBRARY_FILE, SONAME_LINK and DEV_LINK the
+# runtime library's file name, the SONAME that links to it and the name programs link with; HEADER_DIR the
+# source folder of the public headers.
 set -euo pipefail
 export LC_ALL=C # one sort order for comm
 packages=$1
 app_id=$2
 check=$3
+libdir=usr/$4
+library_file=$5
+soname_link=$6
+dev_link=$7
+header_dir=$8
 source "$(dirname "$0")/package_file.sh"
-deb=$(package_file "$packages")
-controls=usr/lib/quorvane/controls
+controls=$libdir/quorvane/controls
 
 # The lines of the first list (a name of an array) that the second lacks.
 only_in() {
@@ -27,11 +38,42 @@ report() {
     sed 's/^/    /' <<<"$2" >&2
     failures=1
 }
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
 
-# Every file of the package, without the leading "./"; folders are left out.
-mapfile -t files < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v -e '/$' -e '^$')
+# Sets `files` to every file and link of PACKAGE, without the leading "/"; folders are left out.
+files_of() {
+    local deb
+    deb=$(package_file "$packages" "$1")
+    dpkg-deb -x "$deb" "$unpacked/$1" || fail "dpkg-deb could not unpack $deb"
+    mapfile -t files < <(cd "$unpacked/$1" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
+}
 
-# The modules the manifest enumerates: the second column of each line, where a library has a module file.
+# Compares the files of PACKAGE with the list named EXPECTED, both ways.
+compare() {
+    local package=$1
+    local -n expected_files=$2
+    report "files missing from $package:" "$(only_in expected_files files | sed 's|^|/|')"
+    report "files $package must not carry:" "$(only_in files expected_files | sed 's|^|/|')"
+}
+
+# Checks that LINK, in the unpacked PACKAGE, is a symbolic link to TARGET.
+link_to() {
+    local package=$1 link=$2 target=$3 actual
+    actual=$(readlink "$unpacked/$package/$link" || true)
+    [[ $actual == "$target" ]] ||
+        report "in $package, /$link must link to $target:" "${actual:-(not a link)}"
+}
+
+# Debian's documents of every package, and what lintian is told of it.
+documents() {
+    echo "usr/share/doc/$1/copyright"
+    echo "usr/share/doc/$1/changelog.Debian.gz"
+    echo "usr/share/lintian/overrides/$1"
+}
+
+# The runtime package. The modules the manifest enumerates: the second column of each line of the list,
+# where a library has a module file.
 [[ -x $check ]] || fail "$check was not built"
 listing=$("$check" --list-libraries) || fail "'$check --list-libraries' ended with status $?"
 expected_modules=()
@@ -44,6 +86,7 @@ done <<<"$listing"
 [[ ${#expected_modules[@]} -gt 0 ]] || fail "'quorvane-check --list-libraries' lists no module files:
 $listing"
 
+files_of "$runtime_package"
 packaged_modules=()
 others=()
 for f in "${files[@]}"; do
@@ -53,10 +96,22 @@ report "modules the manifest lists that are missing from /$controls:" \
     "$(only_in expected_modules packaged_modules)"
 report "modules in /$controls that the manifest does not list:" \
     "$(only_in packaged_modules expected_modules)"
+runtime_files=(
+    "$libdir/$library_file"
+    "$libdir/$soname_link"
+    $(documents "$runtime_package")
+)
+files=("${others[@]}")
+compare "$runtime_package" runtime_files
+link_to "$runtime_package" "$libdir/$soname_link" "$library_file"
+runtime_count=$((${#others[@]} + ${#packaged_modules[@]}))
 
-required=(
+files_of "$program_package"
+program_files=(
     usr/bin/Quorvane
     usr/bin/quorvane-check
+    usr/share/man/man1/Quorvane.1.gz
+    usr/share/man/man1/quorvane-check.1.gz
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     "usr/share/icons/hicolor/16x16/apps/$app_id.png"
@@ -64,18 +119,45 @@ required=(
     "usr/share/icons/hicolor/48x48/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     usr/share/quorvane/fleet/check-quorvane.yml # quorvane-check on every host of a fleet, for administrators
+    $(documents "$program_package")
 )
-report "files missing from the package:" "$(only_in required others | sed 's|^|/|')"
-report "files the package must not carry:" "$(only_in others required | sed 's|^|/|')"
+compare "$program_package" program_files
+program_count=${#files[@]}
 
-# dpkg-shlibdeps read the modules too (Qt Charts is linked by the chart module alone), and the face the
-# windows are drawn with is named by hand.
-depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6widgets6 libqt6charts6 fonts-liberation; do
-    [[ $depends == *"$library"* ]] ||
-        report "the package does not depend on $library; it depends on:" "${depends:-(nothing)}"
+# The development package. Its imported targets' per-configuration file is named after the build type.
+files_of "$development_package"
+development_files=(
+    "$libdir/$dev_link"
+    "$libdir/pkgconfig/quorvane-runtime.pc"
+    "$libdir/cmake/Quorvane/QuorvaneConfig.cmake"
+    "$libdir/cmake/Quorvane/QuorvaneConfigVersion.cmake"
+    "$libdir/cmake/Quorvane/QuorvaneTargets.cmake"
+    usr/include/quorvane/version.h # made from version.h.in when configured
+    $(documents "$development_package")
+)
+while IFS= read -r header; do
+    development_files+=("usr/include/quorvane/$header")
+done < <(cd "$header_dir" && find . -name '*.h' | sed 's|^\./||')
+for f in "${files[@]}"; do
+    [[ $f != "$libdir"/cmake/Quorvane/QuorvaneTargets-*.cmake ]] || development_files+=("$f")
+done
+compare "$development_package" development_files
+link_to "$development_package" "$libdir/$dev_link" "$soname_link"
+[[ $(find "$unpacked/$development_package/$libdir/cmake" -name 'QuorvaneTargets-*.cmake' | wc -l) -eq 1 ]] ||
+    report "$development_package must carry one QuorvaneTargets-<configuration>.cmake, it has:" \
+        "$(cd "$unpacked/$development_package" && find . -name 'QuorvaneTargets*.cmake')"
+
+# The programs find the runtime, and the runtime its dependencies, where the system looks: no binary of a
+# package carries a search path of its own.
+for package in "${all_packages[@]}"; do
+    while IFS= read -r -d '' binary; do
+        head -c 4 "$binary" | grep -q $'^\x7fELF' || continue
+        search_path=$(readelf -d "$binary" | grep -E '\((RPATH|RUNPATH)\)' || true)
+        report "/${binary#"$unpacked/$package/"} of $package carries a library search path:" "$search_path"
+    done < <(find "$unpacked/$package" -type f -print0)
 done
 
-[[ $failures -eq 0 ]] || fail "the package's contents differ from an installation's (above); it holds:
-$(printf '    /%s\n' "${files[@]}")"
-echo "${#files[@]} files, ${#packaged_modules[@]} modules, as the manifest lists"
+[[ $failures -eq 0 ]] || fail "the packages' contents differ from an installation's (above)"
+echo "$runtime_package: $runtime_count files, ${#packaged_modules[@]} modules, as the manifest lists"
+echo "$program_package: $program_count files"
+echo "$development_package: ${#files[@]} files"

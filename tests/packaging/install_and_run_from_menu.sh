@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package installed on this machine with apt, as a user installs it: its dependencies resolved
-# from Debian, quorvane-check found on the PATH and passing, and Quorvane started by its menu entry's Exec
-# line on a real X server (Xvfb), through "Test" and "Close Form" to "Exit". The package is removed again
-# at the end. Needs root (or sudo): CI runs it after the suite; it is not part of ctest, which must not change
-# the machine.
+# The three Debian packages installed on this machine with apt, as a user installs them: their dependencies
+# resolved from Debian, quorvane-check found on the PATH and passing with the runtime library and modules
+# of the system's library folder, dpkg-shlibdeps giving a program that links the installed runtime its
+# dependency on the runtime package, and Quorvane started by its menu entry's Exec line on a real X server
+# (Xvfb), through "Test" and "Close Form" to "Exit". The packages are purged again at the end. Needs root (or
+# sudo): CI runs it after the suite; it is not part of ctest, which must not change the machine.
 #
 #   install_and_run_from_menu.sh PACKAGE_DIR ARTEFACT_DIR
 set -euo pipefail
@@ -14,24 +15,67 @@ artefacts=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
 test_name=install_and_run_from_menu
-source "$here/../e2e/x_session.sh"
 source "$here/package_file.sh"
+source "$here/../e2e/x_session.sh" # its fail also keeps a picture of the screen
 under_xvfb "$0" "$@"
 
-deb=$(package_file "$packages")
+debs=()
+for package in "${all_packages[@]}"; do
+    debs+=("$(package_file "$packages" "$package")")
+done
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-# Only this package is removed afterwards; what apt pulled in for it stays (Debian's own packages).
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$artefacts/apt-install.log" 2>&1 ||
-    fail "apt could not install $deb (log: $artefacts/apt-install.log)"
-trap '"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q quorvane >/dev/null 2>&1 || true' EXIT
+apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
+# Only these packages are removed afterwards, purged so that dpkg keeps no trace of them (the runtime
+# package's postrm would hold it in the "config files" state); what apt pulled in for them stays (Debian's
+# own packages).
+apt_get install "${debs[@]}" >"$artefacts/apt-install.log" 2>&1 ||
+    fail "apt could not install ${debs[*]} (log: $artefacts/apt-install.log)"
+scratch=$(mktemp -d)
+trap 'apt_get purge "${all_packages[@]}" >"$artefacts/apt-remove.log" 2>&1 || true; rm -rf "$scratch"' EXIT
 
+libdir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+controls=$libdir/quorvane/controls
 check=$(command -v quorvane-check) || fail "quorvane-check is not on the PATH after installing"
 [[ $check == /usr/bin/quorvane-check ]] || fail "quorvane-check is $check, not the package's /usr/bin/quorvane-check"
 (cd / && quorvane-check >"$artefacts/quorvane-check.txt") ||
     fail "the installed quorvane-check failed: $(tail -n 3 "$artefacts/quorvane-check.txt")"
-grep -q "Modules in /usr/lib/quorvane/controls against the manifest: all 20 present" "$artefacts/quorvane-check.txt" ||
-    fail "the installed quorvane-check did not use /usr/lib/quorvane/controls"
+grep -q "Modules in $controls against the manifest: all 20 present" "$artefacts/quorvane-check.txt" ||
+    fail "the installed quorvane-check did not use $controls: $(head -n 4 "$artefacts/quorvane-check.txt")"
+(cd / && quorvane-check --json >"$artefacts/quorvane-check.json") ||
+    fail "the installed quorvane-check --json failed"
+# Prints the value of a text member of the JSON report, e.g. `member runtime path`.
+member() {
+    python3 -c '
+import json, sys
+value = json.load(open(sys.argv[1]))
+for key in sys.argv[2:]:
+    value = value[key]
+print(value)' "$artefacts/quorvane-check.json" "$@"
+}
+runtime=$(member runtime path)
+[[ $(dirname "$runtime") == "$libdir" ]] ||
+    fail "the installed quorvane-check ran with the runtime library $runtime, not one in $libdir"
+[[ $(dpkg -S "$runtime" 2>/dev/null) == "$runtime_package: "* ]] ||
+    fail "the runtime library $runtime does not belong to $runtime_package: $(dpkg -S "$runtime" 2>&1)"
+[[ $(member runtime version) == "$(dpkg-query -W -f='${Version}' "$runtime_package" | cut -d- -f1)" ]] ||
+    fail "the runtime library says it is version $(member runtime version); $runtime_package is $(dpkg-query -W -f='${Version}' "$runtime_package")"
+[[ $(member moduleDirectory) == "$controls" ]] ||
+    fail "the installed runtime loaded its modules from $(member moduleDirectory), not $controls"
+
+# A package of any program that links the runtime depends on the runtime package: dpkg-shlibdeps reads the
+# installed runtime package's shlibs file. It runs where a source package's debian/control is.
+mkdir -p "$scratch/source/debian"
+touch "$scratch/source/debian/control"
+shlibdeps=$(cd "$scratch/source" && dpkg-shlibdeps -O /usr/bin/quorvane-check 2>"$artefacts/dpkg-shlibdeps.log") ||
+    fail "dpkg-shlibdeps failed on /usr/bin/quorvane-check: $(cat "$artefacts/dpkg-shlibdeps.log")"
+[[ $shlibdeps == *"$runtime_package (>= "* ]] ||
+    fail "dpkg-shlibdeps gave /usr/bin/quorvane-check no dependency on $runtime_package: $shlibdeps"
+
+# ---- A program built against the installed packages: examples/ -------------------------------------------
+# Building the example program with the installed libquorvane-runtime-dev (CMake package and pkg-config) and
+# running it goes here.
+# ------------------------------------------------------------------------------------------------------------
 
 entry=$(find /usr/share/applications -name '*.desktop' -exec grep -l '^Exec=Quorvane' {} + | head -n 1)
 [[ -n $entry ]] || fail "no menu entry starts Quorvane"
@@ -51,4 +95,4 @@ main=$(visible_window "$main_title") || fail "the main window did not come back 
 click_exit "$main"
 wait_for_exit "$pid" || fail "Quorvane did not end after Exit"
 [[ $exit_status -eq 0 ]] || fail "Quorvane ended with status $exit_status after Exit"
-echo "$test_name: installed with apt, quorvane-check passed, the menu entry's program ran the round trip"
+echo "$test_name: ${all_packages[*]} installed with apt, quorvane-check passed with $runtime, dpkg-shlibdeps names $runtime_package, the menu entry's program ran the round trip"

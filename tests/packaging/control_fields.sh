@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# What apt and dpkg read of each package: its version, section and dependencies, the runtime package's
+# shlibs file (which gives every program linking the runtime its dependency) and ldconfig trigger, and a
+# checksum of every file.
+#
+#   control_fields.sh PACKAGE_DIR VERSION DEBIAN_VERSION SONAME_VERSION
+# VERSION is the project's (1.0.0), DEBIAN_VERSION the packages' (1.0.0-1), SONAME_VERSION the runtime
+# library's (1).
+set -euo pipefail
+packages=$1
+version=$2
+debian_version=$3
+soname_version=$4
+source "$(dirname "$0")/package_file.sh"
+
+failures=0
+problem() {
+    echo "$*" >&2
+    failures=1
+}
+field() { dpkg-deb --field "$(package_file "$packages" "$1")" "$2"; }
+
+# package, field, value
+fields=(
+    "$runtime_package" Section libs
+    "$program_package" Section utils
+    "$development_package" Section libdevel
+)
+for package in "${all_packages[@]}"; do
+    fields+=("$package" Version "$debian_version" "$package" Architecture "$(dpkg --print-architecture)")
+done
+for ((i = 0; i < ${#fields[@]}; i += 3)); do
+    package=${fields[i]} name=${fields[i + 1]} expected=${fields[i + 2]}
+    actual=$(field "$package" "$name")
+    [[ $actual == "$expected" ]] || problem "$package: $name is '$actual', not '$expected'"
+done
+
+# package, a dependency: a name alone matches the name with any version; with a version, that exact entry.
+# The runtime's come from what it links (dpkg-shlibdeps), but for the face the windows are drawn with;
+# Qt Charts is linked by the chart module alone, so the modules were read too.
+dependencies=(
+    "$runtime_package" libc6
+    "$runtime_package" libqt6widgets6
+    "$runtime_package" libqt6charts6
+    "$runtime_package" libgsf-1-114
+    "$runtime_package" libelf1
+    "$runtime_package" fonts-liberation
+    "$program_package" "$runtime_package (= $debian_version)"
+    "$program_package" libqt6widgets6
+    "$development_package" "$runtime_package (= $debian_version)"
+    "$development_package" qt6-base-dev
+)
+for ((i = 0; i < ${#dependencies[@]}; i += 2)); do
+    package=${dependencies[i]} wanted=${dependencies[i + 1]}
+    mapfile -t depends < <(field "$package" Depends | sed 's/, */\n/g')
+    found=0
+    for entry in "${depends[@]}"; do
+        if [[ $wanted == *"("* ]]; then
+            [[ $entry == "$wanted" ]] && found=1
+        else
+            [[ ${entry%% *} == "$wanted" ]] && found=1
+        fi
+    done
+    [[ $found -eq 1 ]] || problem "$package does not depend on $wanted; it depends on: $(field "$package" Depends)"
+done
+# The program's dependency on the runtime package is exact, never satisfied by another build's runtime.
+for package in "$program_package" "$development_package"; do
+    entries=$(field "$package" Depends | sed 's/, */\n/g' | grep -c "^$runtime_package\b" || true)
+    [[ $entries -eq 1 ]] || problem "$package names $runtime_package $entries times: $(field "$package" Depends)"
+done
+
+control=$(mktemp -d)
+trap 'rm -rf "$control"' EXIT
+for package in "${all_packages[@]}"; do
+    deb=$(package_file "$packages" "$package")
+    mkdir "$control/$package" "$control/$package/files"
+    dpkg-deb -e "$deb" "$control/$package/DEBIAN"
+    dpkg-deb -x "$deb" "$control/$package/files"
+    # Every file is listed with its checksum, and each checksum holds.
+    sums=$control/$package/DEBIAN/md5sums
+    if [[ ! -f $sums ]]; then
+        problem "$package has no md5sums"
+        continue
+    fi
+    listed=$(wc -l <"$sums")
+    files=$(find "$control/$package/files" -type f | wc -l)
+    [[ $listed -eq $files ]] || problem "$package: md5sums lists $listed files, the package holds $files"
+    (cd "$control/$package/files" && md5sum --quiet -c "$sums" >&2) || problem "$package: a checksum does not hold"
+done
+
+members() { (cd "$control/$1/DEBIAN" && ls | sort | tr '\n' ' '); }
+expected_shlibs="libquorvane-runtime $soname_version $runtime_package (>= $version)"
+shlibs=$control/$runtime_package/DEBIAN/shlibs
+if [[ ! -f $shlibs ]]; then
+    problem "$runtime_package has no shlibs file; its control files: $(members "$runtime_package")"
+elif [[ $(cat "$shlibs") != "$expected_shlibs" ]]; then
+    problem "$runtime_package's shlibs file is '$(cat "$shlibs")', not '$expected_shlibs'"
+fi
+triggers=$control/$runtime_package/DEBIAN/triggers
+grep -qx 'activate-noawait ldconfig' "$triggers" 2>/dev/null ||
+    problem "$runtime_package does not activate the ldconfig trigger; its control files: $(members "$runtime_package")"
+for package in "$program_package" "$development_package"; do
+    [[ ! -e $control/$package/DEBIAN/shlibs && ! -e $control/$package/DEBIAN/triggers ]] ||
+        problem "$package holds no library, yet has the control files $(members "$package")"
+done
+
+[[ $failures -eq 0 ]] || fail "the packages' control data is not as apt and dpkg need it (above)"
+for package in "${all_packages[@]}"; do
+    echo "$package $(field "$package" Version): Depends: $(field "$package" Depends)"
+done
+echo "$runtime_package: shlibs '$expected_shlibs', ldconfig trigger"
