@@ -18,6 +18,7 @@ test_packages=(
     ansible-core                                       # the fleet playbook, run against this machine
     dpkg-dev file desktop-file-utils appstream lintian # the Debian packages: cpack's scans, their validators
     python3                                            # reading quorvane-check's JSON report in the package tests
+    abigail-tools xz-utils                             # the runtime library's ABI against its recorded baseline
 )
 
 packages=("${run_packages[@]}")

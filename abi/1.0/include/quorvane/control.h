@@ -1,0 +1,59 @@
+#pragma once
+// Control objects: the counted object a form hands out for each of its controls, through the form's accessor
+// of that control. A control object outlives neither its purpose nor its window's: an operation on a control
+// whose window was unloaded fails with a status instead of touching what is gone.
+
+#include <quorvane/bstr.h>
+#include <quorvane/com_object.h>
+#include <quorvane/export.h>
+#include <quorvane/status.h>
+
+#include <QString>
+#include <QStringView>
+#include <memory>
+
+namespace qv
+{
+
+class ControlPrivate;
+
+class QUORVANE_EXPORT Control : public ComObject
+{
+public:
+    ~Control() override;
+
+    QString interfaceName() const override;
+    // The control's class as reports name it: "CommandButton", "MSComctlLib.Toolbar".
+    QString className() const;
+
+    // The operations a program calls return their status; a failure leaves its explanation in the runtime's
+    // error object, which the run-time error raised from the status reads.
+    Status SetFocus();
+
+    // Made by the runtime, as a form's controls are made.
+    explicit Control(std::unique_ptr<ControlPrivate> d);
+
+private:
+    friend class ControlPrivate;
+    std::unique_ptr<ControlPrivate> d_;
+};
+
+class QUORVANE_EXPORT TextBox final : public Control
+{
+public:
+    explicit TextBox(std::unique_ptr<ControlPrivate> d);
+    ~TextBox() override;
+    // Reads the text into a new string that the caller owns.
+    Status Text(BStr &out);
+    // Writes a copy of the text.
+    Status Text(QStringView value);
+};
+
+class QUORVANE_EXPORT CommandButton final : public Control
+{
+public:
+    explicit CommandButton(std::unique_ptr<ControlPrivate> d);
+    ~CommandButton() override;
+};
+
+} // namespace qv

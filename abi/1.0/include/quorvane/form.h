@@ -1,0 +1,71 @@
+#pragma once
+// Form objects: the windows of a program. A program derives one class per window from Form, hands it its
+// stored description, binds its handlers by control and event, and reaches its controls through accessors.
+// A form object lives as long as references to it do; its window and controls exist only while it is loaded,
+// and any use of an unloaded form loads it again from its stored description.
+
+#include <quorvane/com_object.h>
+#include <quorvane/control.h>
+#include <quorvane/export.h>
+#include <quorvane/form_description.h>
+#include <quorvane/status.h>
+#include <quorvane/variant.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace qv
+{
+
+class FormPrivate;
+
+enum class Event { Load, Click };
+
+// An event handler: runs with its form and returns 0 or the status of the run-time error that ended it.
+using Handler = std::function<Status()>;
+
+class QUORVANE_EXPORT Form : public ComObject
+{
+public:
+    Form(Runtime &runtime, const FormDescription &description);
+    ~Form() override;
+
+    QString interfaceName() const override;
+    const FormDescription &description() const;
+
+    // The operations a program calls. Each returns its status; a failure leaves its explanation in the
+    // runtime's error object, which the run-time error raised from the status reads.
+    Status Hide();
+    // Modal = 1 shows the form modally and returns once it is hidden or unloaded; omitted or 0 shows it
+    // without waiting. OwnerForm must be omitted.
+    Status Show(Variant modal = Variant::missing(), Variant ownerForm = Variant::missing());
+    Status SetFocus();
+
+    // The handler bound to a control's event ("Form" for the window's own events), or none.
+    virtual Handler handlerFor(std::string_view control, Event event);
+
+protected:
+    // The accessor of a named control: loads the form if needed and takes a reference to the control, which
+    // must be a T.
+    template<class T> Status control(std::string_view name, ObjRef<T> &out)
+    {
+        Control *found = nullptr;
+        if (const Status s = accessControl(name, found); failed(s))
+            return s;
+        auto *typed = dynamic_cast<T *>(found);
+        if (!typed)
+            return wrongControlClass(name);
+        out = ObjRef<T>(typed);
+        return status::ok;
+    }
+
+private:
+    Status accessControl(std::string_view name, Control *&out);
+    Status wrongControlClass(std::string_view name);
+
+    friend class FormPrivate;
+    std::unique_ptr<FormPrivate> d_;
+};
+
+} // namespace qv
