@@ -2,7 +2,8 @@
 # The three Debian packages installed on this machine with apt, as a user installs them: their dependencies
 # resolved from Debian, quorvane-check found on the PATH and passing with the runtime library and modules
 # of the system's library folder, dpkg-shlibdeps giving a program that links the installed runtime its
-# dependency on the runtime package, and Quorvane started by its menu entry's Exec line on a real X server
+# dependency on the runtime package, the example program built with the development package and run alone,
+# and Quorvane started by its menu entry's Exec line on a real X server
 # (Xvfb), through "Test" and "Close Form" to "Exit". The packages are purged again at the end. Needs root (or
 # sudo): CI runs it after the suite; it is not part of ctest, which must not change the machine.
 #
@@ -72,10 +73,34 @@ shlibdeps=$(cd "$scratch/source" && dpkg-shlibdeps -O /usr/bin/quorvane-check 2>
 [[ $shlibdeps == *"$runtime_package (>= "* ]] ||
     fail "dpkg-shlibdeps gave /usr/bin/quorvane-check no dependency on $runtime_package: $shlibdeps"
 
-# ---- A program built against the installed packages: examples/ -------------------------------------------
-# Building the example program with the installed libquorvane-runtime-dev (CMake package and pkg-config) and
-# running it goes here.
-# ------------------------------------------------------------------------------------------------------------
+# A program built against the installed development package, as its README says, twice: with the CMake
+# package and with pkg-config. Each executable, alone in a folder, runs with the system's runtime library.
+example=$(cd "$here/../../examples/hello_runtime" && pwd)
+cmake -S "$example" -B "$scratch/with-cmake" -G Ninja >"$artefacts/example-cmake.log" 2>&1 &&
+    cmake --build "$scratch/with-cmake" >>"$artefacts/example-cmake.log" 2>&1 ||
+    fail "the example did not build with the installed CMake package: $(tail -n 5 "$artefacts/example-cmake.log")"
+mkdir "$scratch/with-pkg-config"
+# shellcheck disable=SC2046 # pkg-config's flags are words
+g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$example"/*.cpp $(pkg-config --cflags --libs quorvane-runtime) \
+    -o "$scratch/with-pkg-config/hello-runtime" >"$artefacts/example-pkg-config.log" 2>&1 ||
+    fail "the example did not build with pkg-config: $(tail -n 5 "$artefacts/example-pkg-config.log")"
+for build in with-cmake with-pkg-config; do
+    mkdir "$scratch/alone-$build"
+    cp "$scratch/$build/hello-runtime" "$scratch/alone-$build/"
+    linked=$(ldd "$scratch/alone-$build/hello-runtime" | awk '$1 == "libquorvane-runtime.so.1" { print $3 }')
+    # Compared as real paths: with Debian's merged /usr, the loader may name /lib for /usr/lib.
+    [[ -n $linked && $(readlink -f "$linked") == $(readlink -f "$libdir/libquorvane-runtime.so.1") ]] ||
+        fail "the example built $build links the runtime library ${linked:-(not found)}, not the system's"
+    (cd "$scratch/alone-$build" && exec ./hello-runtime 2>"$artefacts/example-$build.stderr") &
+    pid=$!
+    hello=$(visible_window '^Hello Runtime$') ||
+        fail "the example built $build never showed its window: $(cat "$artefacts/example-$build.stderr")"
+    sleep 0.3
+    shot "$hello" "example-$build"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    gone '^Hello Runtime$' || fail "the example built $build did not go away"
+done
 
 entry=$(find /usr/share/applications -name '*.desktop' -exec grep -l '^Exec=Quorvane' {} + | head -n 1)
 [[ -n $entry ]] || fail "no menu entry starts Quorvane"
@@ -95,4 +120,4 @@ main=$(visible_window "$main_title") || fail "the main window did not come back 
 click_exit "$main"
 wait_for_exit "$pid" || fail "Quorvane did not end after Exit"
 [[ $exit_status -eq 0 ]] || fail "Quorvane ended with status $exit_status after Exit"
-echo "$test_name: ${all_packages[*]} installed with apt, quorvane-check passed with $runtime, dpkg-shlibdeps names $runtime_package, the menu entry's program ran the round trip"
+echo "$test_name: ${all_packages[*]} installed with apt, quorvane-check passed with $runtime, dpkg-shlibdeps names $runtime_package, the example built and ran against them, the menu entry's program ran the round trip"
