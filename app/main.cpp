@@ -1,8 +1,8 @@
 // The entry point hands the project record to the runtime, which never returns.
 
 #include "app/project_identity.h"
-#include <quorvane/program.h>
 #include "windows/program_state.h"
+#include <quorvane/program.h>
 
 int main(int, char **argv)
 {

@@ -2,16 +2,16 @@
 //   grab_windows OUTPUT_DIR
 // main-start.png, showcase.png, main-after-close-form.png, main-after-close-box.png.
 
-#include "runtime/core/control_private.h"
-#include "runtime/core/form_private.h"
-#include "runtime/core/fonts.h"
 #include "app/project_identity.h"
-#include <quorvane/font_record.h>
+#include "runtime/core/control_private.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 #include "windows/main/form1.h"
 #include "windows/program_state.h"
 #include "windows/showcase/form2.h"
+#include <quorvane/font_record.h>
 
 #include <QAbstractButton>
 #include <QApplication>

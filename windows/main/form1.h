@@ -1,8 +1,8 @@
 #pragma once
 // The main window: "Test" runs one round trip through the showcase window, "Exit" ends the run.
 
-#include <quorvane/form.h>
 #include "windows/program_state.h"
+#include <quorvane/form.h>
 
 namespace qv
 {

@@ -1,9 +1,9 @@
 #include "form2.h"
 #include "form2_layout.h"
 
+#include "windows/main/form1.h"
 #include <quorvane/handler.h>
 #include <quorvane/program.h>
-#include "windows/main/form1.h"
 
 namespace qv
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The showcase window: holds one instance of every control class; "Close Form" ends the round trip.
 
-#include <quorvane/form.h>
 #include "windows/program_state.h"
+#include <quorvane/form.h>
 
 namespace qv
 {

@@ -4,8 +4,8 @@
 // state its module reads, zero-filled. A control with a window is stored with the size written here once,
 // which its record in the layout and its block's head both take.
 
-#include <quorvane/settings_block.h>
 #include <quorvane/form_description.h>
+#include <quorvane/settings_block.h>
 
 namespace qv::showcase
 {

@@ -3,9 +3,9 @@
 
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
-#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
+#include <quorvane/form.h>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

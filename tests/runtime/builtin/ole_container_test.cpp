@@ -1,13 +1,13 @@
 // The OLE container control: shows its embedded object's picture, opens the server's stand-in on a double
 // click, and refuses a record whose object is missing, damaged or of another class, alone and in a form.
 
+#include "runtime/builtin/ole_container.h"
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
-#include "runtime/builtin/ole_container.h"
-#include <quorvane/form.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
+#include <quorvane/form.h>
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // Counted references and counted strings: what a handler takes, it gives back.
 
 #include "runtime/core/string_count.h"
-#include <quorvane/bstr.h>
-#include <quorvane/com_object.h>
 #include "runtime/start/standard_runtime.h"
 #include "support/recording_host.h"
+#include <quorvane/bstr.h>
+#include <quorvane/com_object.h>
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,14 +1,14 @@
 // ActiveX classes created through the runtime from the modules as built, and every way that can fail.
 
-#include "runtime/core/control_private.h"
-#include "runtime/core/form_private.h"
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
-#include <quorvane/form.h>
+#include "runtime/core/control_private.h"
+#include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
 #include "support/recording_host.h"
+#include <quorvane/form.h>
 
 #include <QCoreApplication>
 #include <QDir>
