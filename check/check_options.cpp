@@ -23,7 +23,16 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     const QCommandLineOption listLibraries(
         QStringLiteral("list-libraries"),
         QStringLiteral("Print the files a setup package must carry, the forms runtime first, and exit."));
-    parser.addOptions({ help, version, json, listLibraries });
+    const QCommandLineOption timeLimit(
+        QStringLiteral("time-limit"),
+        QStringLiteral("Fail a control library whose classes are not all created within <seconds> (30)."),
+        QStringLiteral("seconds"), QStringLiteral("30"));
+    // How the check runs itself again for one library; not for people.
+    QCommandLineOption checkLibrary(QStringLiteral("check-library"), QString(), QStringLiteral("file"));
+    QCommandLineOption resultFile(QStringLiteral("result-file"), QString(), QStringLiteral("path"));
+    checkLibrary.setFlags(QCommandLineOption::HiddenFromHelp);
+    resultFile.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({ help, version, json, listLibraries, timeLimit, checkLibrary, resultFile });
 
     CheckOptions options;
     const auto usageError = [&](const QString &message) {
@@ -39,6 +48,11 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
                               .arg(extra.first()));
 
     options.json = parser.isSet(json);
+    bool isNumber = false;
+    options.timeLimitSeconds = parser.value(timeLimit).toInt(&isNumber);
+    if (!isNumber || options.timeLimitSeconds < 1)
+        return usageError(QStringLiteral("--time-limit takes a whole number of seconds, 1 or more, not '%1'.")
+                              .arg(parser.value(timeLimit)));
     if (parser.isSet(help)) {
         options.action = CheckOptions::Action::Help;
         options.text = parser.helpText();
@@ -47,6 +61,12 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
         options.text = QStringLiteral("quorvane-check %1\n").arg(QStringLiteral(QUORVANE_VERSION));
     } else if (parser.isSet(listLibraries)) {
         options.action = CheckOptions::Action::ListLibraries;
+    } else if (parser.isSet(checkLibrary) || parser.isSet(resultFile)) {
+        if (!parser.isSet(checkLibrary) || !parser.isSet(resultFile))
+            return usageError(QStringLiteral("--check-library and --result-file go together."));
+        options.action = CheckOptions::Action::CheckLibrary;
+        options.library = parser.value(checkLibrary);
+        options.resultFile = parser.value(resultFile);
     }
     return options;
 }

@@ -8,9 +8,12 @@ namespace qv::checker
 {
 
 struct CheckOptions {
-    enum class Action { Check, ListLibraries, Help, Version, UsageError };
+    enum class Action { Check, CheckLibrary, ListLibraries, Help, Version, UsageError };
     Action action = Action::Check;
     bool json = false;
+    int timeLimitSeconds = 30; // for one control library's classes
+    QString library; // CheckLibrary: the library file this run creates the classes of (a child of a check)
+    QString resultFile; // CheckLibrary: where the outcomes go
     QString text; // the help or version text, or the usage error's message
 };
 

@@ -1,4 +1,5 @@
 #include "check/installation_check.h"
+#include "check/form_parts.h"
 
 #include <algorithm>
 
@@ -94,19 +95,21 @@ bool CheckReport::allCreated() const
     return loadFailure.isEmpty() && createdCount() == classCount();
 }
 
-CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory)
+namespace
+{
+// The report of a check from each control's outcome, in the showcase window's stored order.
+CheckReport reportFrom(const QString &moduleDirectory,
+                       const std::vector<installation::ControlOutcome> &outcomes, const QString &failure)
 {
     CheckReport report;
     report.runtime = installation::runtimeLibrary();
     report.moduleDirectory = moduleDirectory;
     report.moduleProblems = installation::moduleProblems(moduleDirectory);
     report.libraries = expectedLibraries();
-
-    const installation::FormCheck loaded = installation::checkForm(showcase, moduleDirectory);
-    for (const installation::ControlOutcome &outcome : loaded.controls)
+    for (const installation::ControlOutcome &outcome : outcomes)
         countInstance(report, outcome);
-    if (!loaded.failure.isEmpty())
-        report.loadFailure = loaded.failure;
+    if (!failure.isEmpty())
+        report.loadFailure = failure;
     for (LibraryResult &library : report.libraries) {
         for (ClassResult &cls : library.classes) {
             if (cls.controls.isEmpty())
@@ -114,6 +117,54 @@ CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDi
         }
     }
     return report;
+}
+
+QString storedText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory)
+{
+    const installation::FormCheck loaded = installation::checkForm(showcase, moduleDirectory);
+    return reportFrom(moduleDirectory, loaded.controls, loaded.failure);
+}
+
+CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings)
+{
+    const QString moduleDirectory = installation::moduleDirectory();
+    // The forms runtime's own classes here: no module's code runs for them.
+    installation::FormCheck builtIn
+        = installation::checkForm(partOf(showcase, recordsOf(showcase, {})), moduleDirectory);
+    std::vector<installation::ControlOutcome> outcomes = std::move(builtIn.controls);
+    QString failure = builtIn.failure;
+
+    std::vector<LibraryToCheck> libraries;
+    for (const installation::LibraryEntry &library : installation::libraries()) {
+        LibraryToCheck toCheck { library.file, library.moduleFile, {} };
+        for (const ControlRecord &record : recordsOf(showcase, library.file))
+            toCheck.records.emplace_back(storedText(record.name),
+                                         storedText(std::get<ProgId>(record.cls).text));
+        if (!toCheck.records.empty())
+            libraries.push_back(std::move(toCheck));
+    }
+    for (LibraryOutcomes &library : checkLibrariesInChildren(libraries, settings)) {
+        std::move(library.controls.begin(), library.controls.end(), std::back_inserter(outcomes));
+        if (failure.isEmpty())
+            failure = library.failure;
+    }
+
+    // Back into stored order, so that each class lists its instances as the window holds them.
+    const auto position = [&](const installation::ControlOutcome &outcome) {
+        const auto found
+            = std::find_if(showcase.controls.begin(), showcase.controls.end(),
+                           [&](const ControlRecord &r) { return storedText(r.name) == outcome.control; });
+        return found - showcase.controls.begin();
+    };
+    std::stable_sort(outcomes.begin(), outcomes.end(),
+                     [&](const auto &a, const auto &b) { return position(a) < position(b); });
+    return reportFrom(moduleDirectory, outcomes, failure);
 }
 
 } // namespace qv::checker

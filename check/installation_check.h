@@ -3,7 +3,10 @@
 // the forms runtime, going on past every control that cannot be created so that one run names every broken
 // library. Written against the runtime's public installation API, as any other checker would be.
 
+#include "check/library_processes.h"
+
 #include <quorvane/default_instance.h>
+#include <quorvane/form_description.h>
 #include <quorvane/installation.h>
 
 #include <QString>
@@ -48,7 +51,13 @@ struct CheckReport {
 // with its built-in classes, then each control library with its classes.
 std::vector<LibraryResult> expectedLibraries();
 
-// Runs the check with the modules of `moduleDirectory`, loading one instance of the showcase window's class.
+// Runs the check with the modules of `moduleDirectory`, loading one instance of the showcase window's class
+// in this process.
 CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory);
+
+// Runs the check as quorvane-check does, with the runtime's installed modules: the forms runtime's classes of
+// the showcase window in this process, each control library's in a child process of its own, so that no
+// module can take the report down with it.
+CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings);
 
 } // namespace qv::checker

@@ -3,14 +3,17 @@
 
 #include "check_options.h"
 #include "installation_check.h"
+#include "library_child.h"
 #include "report_output.h"
 
-#include "windows/program_state.h"
+#include "windows/showcase/form2_layout.h"
 
 #include <quorvane/installation.h>
 
 #include <QApplication>
 #include <QTextStream>
+#include <QThread>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -60,13 +63,17 @@ int main(int argc, char *argv[])
         else
             out << qv::checker::libraryListText();
         return 0;
+    case CheckOptions::Action::CheckLibrary:
+        return qv::checker::checkLibraryAsChild(qv::form2Layout(), options.library, options.resultFile);
     case CheckOptions::Action::Check:
         break;
     }
 
-    qv::ProgramState state;
+    const qv::checker::ChildSettings children { QCoreApplication::applicationFilePath(),
+                                                std::chrono::seconds(options.timeLimitSeconds),
+                                                std::clamp(QThread::idealThreadCount(), 1, 4) };
     const qv::checker::CheckReport report
-        = qv::checker::checkInstallation(qv::form2Class(state), qv::installation::moduleDirectory());
+        = qv::checker::checkInstallationIsolated(qv::form2Layout(), children);
     if (options.json)
         out << qv::checker::reportJson(report);
     else

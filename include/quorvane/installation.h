@@ -7,6 +7,7 @@
 #include <quorvane/export.h>
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace qv::installation
@@ -67,5 +68,15 @@ struct FormCheck {
 // that cannot be created; when every control was made it shows the form once, then unloads it. No handler
 // of the program runs but the form's Load event.
 QUORVANE_EXPORT FormCheck checkForm(const FormClass &formClass, const QString &directory);
+
+// Told of each control as the check goes: before it is created, and then what became of it. For a checker
+// that runs the check where a module's fault may end the process (quorvane-check runs it in a child process),
+// so that it knows which class was being created. Since 1.1.
+struct CheckObserver {
+    std::function<void(const QString &control, const QString &className)> creating;
+    std::function<void(const ControlOutcome &outcome)> tried;
+};
+QUORVANE_EXPORT FormCheck checkForm(const FormClass &formClass, const QString &directory,
+                                    const CheckObserver &observer);
 
 } // namespace qv::installation

@@ -118,21 +118,21 @@ Outcome<> FormPrivate::ensureLoaded()
     return loadFromDescription(CreationPolicy::StopAtFirstFailure).outcome;
 }
 
-LoadResult FormPrivate::load(CreationPolicy policy)
+LoadResult FormPrivate::load(CreationPolicy policy, const CreationObserver *observer)
 {
     if (Outcome<> entered = enter("Load"); !entered)
         return { entered, {} };
     if (isLoaded())
         return { failure(status::fail, QStringLiteral("%1 is loaded already.").arg(form_.objectName())), {} };
-    return loadFromDescription(policy);
+    return loadFromDescription(policy, observer);
 }
 
-LoadResult FormPrivate::loadFromDescription(CreationPolicy policy)
+LoadResult FormPrivate::loadFromDescription(CreationPolicy policy, const CreationObserver *observer)
 {
     if (Outcome<> sound = checkDescription(description_); !sound)
         return { sound, {} };
     Window window = makeWindow();
-    CreatedControls created = createControls(form_, *window, policy);
+    CreatedControls created = createControls(form_, *window, policy, observer);
     // A load stops at the first control that cannot be created; what was made goes with it.
     if (created.firstFailure)
         return { *created.firstFailure, std::move(created.records) };

@@ -61,7 +61,8 @@ Outcome<> checkDescription(const FormDescription &description)
     return {};
 }
 
-CreatedControls createControls(Form &form, QWidget &window, CreationPolicy policy)
+CreatedControls createControls(Form &form, QWidget &window, CreationPolicy policy,
+                               const CreationObserver *observer)
 {
     CreatedControls created;
     const auto records = form.description().controls;
@@ -70,7 +71,11 @@ CreatedControls createControls(Form &form, QWidget &window, CreationPolicy polic
         QWidget *container = containerOf(record, created.made, window);
         if (!container)
             container = &window; // its container failed (going on past failures): tried in the window
+        if (observer && observer->creating)
+            observer->creating(record);
         Outcome<ObjRef<Control>> control = createControl(form, record, *container);
+        if (observer && observer->tried)
+            observer->tried(record, control ? Outcome<>() : Outcome<>(control.failure()));
         if (!control) {
             if (!created.firstFailure)
                 created.firstFailure = control.failure();

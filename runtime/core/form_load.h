@@ -9,6 +9,7 @@
 #include <quorvane/control.h>
 #include <quorvane/form_description.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,13 @@ struct RecordOutcome {
     Outcome<> outcome;
 };
 
+// Told of each record as it is tried: for a check that must know which control was being made if a module's
+// code never returns.
+struct CreationObserver {
+    std::function<void(const ControlRecord &)> creating;
+    std::function<void(const ControlRecord &, const Outcome<> &)> tried;
+};
+
 struct CreatedControls {
     std::vector<ObjRef<Control>> made; // in stored order
     std::vector<RecordOutcome> records; // every record tried, in stored order
@@ -40,6 +48,7 @@ Outcome<> checkDescription(const FormDescription &description);
 
 // Makes the controls of the form's description inside its window. Going on past failures, a control whose
 // container could not be made is still tried, in the window itself.
-CreatedControls createControls(Form &form, QWidget &window, CreationPolicy policy);
+CreatedControls createControls(Form &form, QWidget &window, CreationPolicy policy,
+                               const CreationObserver *observer = nullptr);
 
 } // namespace qv

@@ -44,7 +44,7 @@ public:
 
     // Loads the form as Show would, under the policy. The form is loaded only when every control was made;
     // otherwise nothing is left behind and the outcome is the first failure's.
-    LoadResult load(CreationPolicy policy);
+    LoadResult load(CreationPolicy policy, const CreationObserver *observer = nullptr);
     // Unloads the form: its controls are released and its window goes away. No event is raised.
     void unload();
     // The window's close box was pressed.
@@ -65,7 +65,7 @@ private:
 
     Outcome<> enter(std::string_view operation) const;
     Outcome<> ensureLoaded();
-    LoadResult loadFromDescription(CreationPolicy policy);
+    LoadResult loadFromDescription(CreationPolicy policy, const CreationObserver *observer = nullptr);
     Window makeWindow();
     void commit(Window window, std::vector<ObjRef<Control>> controls);
     void runModal();

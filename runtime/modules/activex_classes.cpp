@@ -1,6 +1,7 @@
 #include "runtime/modules/activex_classes.h"
 #include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
+#include "runtime/modules/module_code_watch.h"
 #include "runtime/modules/module_resolution.h"
 
 #include "controls/interface/control_library.h"
@@ -35,11 +36,14 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
         return refused(problem->reason);
     const ModuleInfo &module = *std::get<const ModuleInfo *>(resolved);
 
-    std::variant<ControlLibrary *, QString> loaded = modules_.load(module);
-    if (const auto *reason = std::get_if<QString>(&loaded))
-        return refused(*reason);
-    ControlLibrary::Creation made
-        = std::get<ControlLibrary *>(loaded)->create(failure.clsid, record.settings, site.container);
+    ControlLibrary::Creation made;
+    {
+        const ModuleCodeWatch watch(module.path, failure.className);
+        std::variant<ControlLibrary *, QString> loaded = modules_.load(module);
+        if (const auto *reason = std::get_if<QString>(&loaded))
+            return refused(*reason);
+        made = std::get<ControlLibrary *>(loaded)->create(failure.clsid, record.settings, site.container);
+    }
     if (!made.object)
         return refused(problems::noInstance(module.path, made.error));
     const bool madeWindow = qobject_cast<QWidget *>(made.object) != nullptr;

@@ -108,8 +108,12 @@ const UnreadableModule *InstalledModules::unreadableFile(QStringView fileName)
 std::variant<ControlLibrary *, QString> InstalledModules::load(const ModuleInfo &module)
 {
     auto &loader = loaded_[module.path];
-    if (!loader)
+    if (!loader) {
         loader = std::make_unique<QPluginLoader>(module.path);
+        // Bind every symbol now: a missing one is then a module that does not load, reported as such, rather
+        // than a process the dynamic loader ends when the module's code first calls it.
+        loader->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    }
     QObject *instance = loader->instance();
     if (!instance)
         return problems::loadFailed(module.path, loader->errorString());

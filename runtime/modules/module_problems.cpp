@@ -3,6 +3,7 @@
 #include "runtime/modules/installed_modules.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace qv
 {
@@ -153,6 +154,15 @@ QString writableByOthers(const QString &path, unsigned mode, bool isFolder)
 
 QString loadFailed(const QString &path, const QString &loaderError)
 {
+    // Every symbol is resolved when the module loads, so a module built against a newer runtime or Qt fails
+    // here, and the loader's message names what it lacks.
+    static const QRegularExpression undefined(QStringLiteral("undefined symbol: ([^\\s)]+)"));
+    if (const QRegularExpressionMatch m = undefined.match(loaderError); m.hasMatch()) {
+        return QStringLiteral("%1 could not be loaded: it needs the symbol %2, which no library on this "
+                              "machine provides (was it built for another version of the runtime or of "
+                              "Qt?)")
+            .arg(path, m.captured(1));
+    }
     return QStringLiteral("%1 could not be loaded: %2").arg(path, loaderError);
 }
 

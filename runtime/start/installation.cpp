@@ -91,24 +91,38 @@ std::vector<ModuleProblem> moduleProblems(const QString &directory)
 
 FormCheck checkForm(const FormClass &formClass, const QString &directory)
 {
+    return checkForm(formClass, directory, CheckObserver {});
+}
+
+FormCheck checkForm(const FormClass &formClass, const QString &directory, const CheckObserver &observer)
+{
     FormCheck check;
     QuietHost host;
     StandardRuntime runtime(host, directory);
     FormSlot slot;
+    const auto outcomeOf = [](const ControlRecord &record, const Outcome<> &tried) {
+        ControlOutcome outcome { storedText(record.name), classNameOf(record), tried.ok(), {} };
+        if (!tried) {
+            const ErrorInfo &why = tried.failure().info;
+            outcome.reason = why.creation ? why.creation->reason : why.description;
+        }
+        return outcome;
+    };
+    CreationObserver told;
+    if (observer.creating)
+        told.creating = [&](const ControlRecord &record) {
+            observer.creating(storedText(record.name), classNameOf(record));
+        };
+    if (observer.tried)
+        told.tried = [&](const ControlRecord &record, const Outcome<> &tried) {
+            observer.tried(outcomeOf(record, tried));
+        };
     try {
         vbaNew2(runtime, formClass, slot);
         FormPrivate &form = FormPrivate::of(*slot);
-        const LoadResult load = form.load(CreationPolicy::GoOnPastFailures);
-        for (const RecordOutcome &tried : load.records) {
-            ControlOutcome outcome {
-                storedText(tried.record->name), classNameOf(*tried.record), tried.outcome.ok(), {}
-            };
-            if (!tried.outcome) {
-                const ErrorInfo &why = tried.outcome.failure().info;
-                outcome.reason = why.creation ? why.creation->reason : why.description;
-            }
-            check.controls.push_back(std::move(outcome));
-        }
+        const LoadResult load = form.load(CreationPolicy::GoOnPastFailures, &told);
+        for (const RecordOutcome &tried : load.records)
+            check.controls.push_back(outcomeOf(*tried.record, tried.outcome));
         Outcome<> outcome = load.outcome;
         // Shown once, offscreen, so that every control also lays itself out and paints.
         if (outcome)

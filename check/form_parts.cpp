@@ -1,0 +1,51 @@
+#include "form_parts.h"
+
+#include <quorvane/form.h>
+#include <quorvane/installation.h>
+
+#include <memory>
+
+namespace qv::checker
+{
+
+QString libraryFileOf(const ControlRecord &record)
+{
+    const auto *progId = std::get_if<ProgId>(&record.cls);
+    if (!progId)
+        return {};
+    const QString className
+        = QString::fromUtf8(progId->text.data(), static_cast<qsizetype>(progId->text.size()));
+    static const std::vector<installation::LibraryEntry> libraries = installation::libraries();
+    for (const installation::LibraryEntry &library : libraries) {
+        for (const installation::ClassEntry &cls : library.classes) {
+            if (cls.className == className)
+                return library.file;
+        }
+    }
+    return {};
+}
+
+std::vector<ControlRecord> recordsOf(const FormDescription &form, const QString &libraryFile)
+{
+    std::vector<ControlRecord> records;
+    for (const ControlRecord &record : form.controls) {
+        if (libraryFileOf(record) == libraryFile)
+            records.push_back(record);
+    }
+    return records;
+}
+
+FormClass partOf(const FormDescription &form, std::vector<ControlRecord> records)
+{
+    struct Part {
+        std::vector<ControlRecord> records;
+        FormDescription description;
+    };
+    auto part = std::make_shared<Part>(Part { std::move(records), form });
+    for (ControlRecord &record : part->records)
+        record.container = {}; // its container may be of another part
+    part->description.controls = part->records;
+    return { [part](Runtime &runtime) { return new Form(runtime, part->description); } };
+}
+
+} // namespace qv::checker
