@@ -106,6 +106,13 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        // In the instrumented build the sanitizer would catch a module's crash and end the process its own
+        // way; here the check itself must see the signal, as it does on a user's machine.
+        environment.insert(
+            QStringLiteral("ASAN_OPTIONS"),
+            environment.value(QStringLiteral("ASAN_OPTIONS"))
+                + QStringLiteral(":handle_segv=0:handle_sigbus=0:handle_sigill=0:handle_sigfpe=0"
+                                 ":handle_abort=0:detect_leaks=0"));
         for (const QString &name : extra.keys())
             environment.insert(name, extra.value(name));
         process.setProcessEnvironment(environment);
@@ -344,7 +351,77 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage { "Argument", { "somehost" }, 2, "unexpected argument 'somehost'" },
                       Usage { "Help", { "--help" }, 0, "--list-libraries" },
                       Usage { "HelpNamesExitStatus", { "-h" }, 0, "Exit status: 0 every class was created" },
-                      Usage { "Version", { "--version" }, 0, "quorvane-check 1.0.0\n" }),
+                      Usage { "Version", { "--version" }, 0, "quorvane-check " QUORVANE_TEST_VERSION "\n" },
+                      Usage { "TimeLimitNotANumber", { "--time-limit=soon" }, 2, "whole number of seconds" },
+                      Usage { "TimeLimitZero", { "--time-limit=0" }, 2, "1 or more, not '0'" },
+                      Usage { "HelpNamesTheTimeLimit", { "--help" }, 0, "--time-limit <seconds>" },
+                      Usage { "ChildOptionsAlone", { "--result-file=/tmp/x" }, 2, "go together" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// A module for MSCOMCT2.OCX that loads and then misbehaves: the check survives it, fails that library with
+// the reason, checks every other library, and its report stays well formed.
+struct Fault {
+    const char *name; // the test module, tests/plugins/faulty/<name>
+    const char *reason; // what each class of the library says, a regular expression
+};
+void PrintTo(const Fault &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class ModuleFaults : public CheckProgram, public ::testing::WithParamInterface<Fault>
+{
+};
+
+TEST_P(ModuleFaults, FailOnlyTheirLibraryWithTheReason)
+{
+    replaceWith(modules, "mscomct2.so", faulty(GetParam().name));
+    const QRegularExpression reason(QStringLiteral("^%1$").arg(QLatin1String(GetParam().reason)));
+    const QStringList arguments { QStringLiteral("--time-limit=2") };
+
+    const ProcessRun text = run(arguments);
+    EXPECT_EQ(text.exitCode, 1) << qPrintable(text.out + text.err);
+    const Facts facts = factsFromText(text.out);
+    EXPECT_EQ(facts.failedLibraries, QStringList { QStringLiteral("MSCOMCT2.OCX") }) << qPrintable(text.out);
+    EXPECT_EQ(facts.createdClasses.size(), 49u) << "every other library's classes are still created";
+    EXPECT_EQ(facts.failedClasses.size(), 5u);
+    EXPECT_TRUE(text.out.endsWith(
+        QStringLiteral("\nSummary: 49 of 54 classes created; failed libraries: MSCOMCT2.OCX\n")))
+        << "the report ends with its summary: " << qPrintable(text.out.right(300));
+
+    const ProcessRun json = run(arguments + QStringList { QStringLiteral("--json") });
+    EXPECT_EQ(json.exitCode, 1);
+    QJsonParseError error;
+    const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError)
+        << "standard output carries the report alone: " << qPrintable(json.out.left(300));
+    EXPECT_EQ(factsFromJson(document), facts);
+    for (const QJsonValue library : document[QStringLiteral("libraries")].toArray()) {
+        if (library[QStringLiteral("file")].toString() != QStringLiteral("MSCOMCT2.OCX"))
+            continue;
+        for (const QJsonValue cls : library[QStringLiteral("classes")].toArray()) {
+            const QString why = cls[QStringLiteral("reason")].toString();
+            EXPECT_TRUE(reason.match(why).hasMatch()) << qPrintable(why);
+            EXPECT_TRUE(text.out.contains(why)) << "the text gives the same reason: " << qPrintable(why);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ModuleFaults,
+    ::testing::Values(
+        Fault { "unresolved_symbol",
+                ".*/mscomct2\\.so could not be loaded: it needs the symbol qv_function_of_a_newer_runtime, "
+                "which no library on this machine provides .*" },
+        Fault { "null_write", "mscomct2\\.so crashed with SIGSEGV while creating MSComCtl2\\.\\w+" },
+        Fault { "abort_at_load", "mscomct2\\.so crashed with SIGABRT while creating MSComCtl2\\.\\w+" },
+        Fault { "endless_loop",
+                "mscomct2\\.so did not return within 2 seconds while creating MSComCtl2\\.\\w+" },
+        Fault { "exit_in_create",
+                "mscomct2\\.so ended the process \\(exit status 0\\) while creating MSComCtl2\\.\\w+" },
+        Fault { "prints_to_stdout",
+                "mscomct2\\.so wrote to standard output while creating MSComCtl2\\.\\w+: "
+                "\"a module's own progress line\"" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

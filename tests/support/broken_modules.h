@@ -25,6 +25,12 @@ inline QString fake(const char *kind)
     return QStringLiteral(QUORVANE_TEST_FAKE_MODULE_DIR "/fake_%1.so").arg(QLatin1String(kind));
 }
 
+// A module for MSCOMCT2.OCX with the real metadata that misbehaves once loaded, e.g. "null_write".
+inline QString faulty(const char *fault)
+{
+    return QStringLiteral(QUORVANE_TEST_FAKE_MODULE_DIR "/faulty/%1/mscomct2.so").arg(QLatin1String(fault));
+}
+
 inline void replaceWith(const QDir &dir, const char *module, const QString &source)
 {
     QFile::remove(dir.filePath(QLatin1String(module)));
