@@ -1,11 +1,12 @@
 #!/bin/bash
 # The fleet playbook against this machine (localhost, local connection), on copies of the installed program:
-# a full installation, one with a module removed, and a host where quorvane-check is not there at all.
-# Each run's report must name, for the host, exactly the libraries that failed.
+# a full installation, one with a module removed, one with a module that crashes, and a host where
+# quorvane-check is not there at all. Each run's report must name, for the host, exactly the libraries that
+# failed, and carry the check's reasons as it gave them.
 #
-# Usage: playbook_test.sh PLAYBOOK INSTALLED_PREFIX BIN_SUBDIR CONTROLS_SUBDIR ARTEFACT_DIR
+# Usage: playbook_test.sh PLAYBOOK INSTALLED_PREFIX BIN_SUBDIR CONTROLS_SUBDIR ARTEFACT_DIR CRASHING_MODULE
 set -u
-playbook=$1 installed=$2 bin_subdir=$3 controls_subdir=$4 artefacts=$5
+playbook=$1 installed=$2 bin_subdir=$3 controls_subdir=$4 artefacts=$5 crashing_module=$6
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,9 +35,9 @@ run_playbook() {
 # Checks the report's one host: its status, its failed libraries (comma-separated) and, optionally, a text
 # its error must contain.
 expect_report() {
-    python3 - "$artefacts/$case.json" "$1" "$2" "${3:-}" <<'PY' || fail "report $artefacts/$case.json"
-import json, sys
-path, status, failed, error = sys.argv[1:]
+    python3 - "$artefacts/$case.json" "$1" "$2" "${3:-}" "${4:-}" <<'PY' || fail "report $artefacts/$case.json"
+import json, re, sys
+path, status, failed, error, reason = sys.argv[1:]
 hosts = json.load(open(path))["hosts"]
 assert [h["host"] for h in hosts] == ["localhost"], f"hosts: {[h['host'] for h in hosts]}"
 host = hosts[0]
@@ -44,6 +45,9 @@ assert host["status"] == status, f"status {host['status']!r}, expected {status!r
 expected = failed.split(",") if failed else []
 assert host["failedLibraries"] == expected, f"failed libraries {host['failedLibraries']}, expected {expected}"
 assert error in host.get("error", ""), f"error {host.get('error')!r} does not name {error!r}"
+if reason:
+    reasons = [f["reason"] for f in host["failures"] if f["library"] in expected]
+    assert reasons and all(re.fullmatch(reason, r) for r in reasons), f"reasons {reasons}, expected {reason!r}"
 PY
 }
 
@@ -66,6 +70,14 @@ expect_report "broken" "MSCOMCT2.OCX"
 grep -q '"localhost: failed libraries: MSCOMCT2.OCX"' "$artefacts/$case.log" ||
     fail "the summary does not name MSCOMCT2.OCX"
 
+case=module_crashes
+copy_installation crashing
+cp "$crashing_module" "$work/crashing/$controls_subdir/mscomct2.so"
+if run_playbook "$work/crashing/$bin_subdir/quorvane-check"; then
+    fail "the playbook succeeded with a module that crashes"
+fi
+expect_report "broken" "MSCOMCT2.OCX" "" "mscomct2\.so crashed with SIGSEGV while creating MSComCtl2\.\w+"
+
 case=not_installed
 if run_playbook "$work/nowhere/quorvane-check"; then
     fail "the playbook succeeded where quorvane-check is not installed"
@@ -76,4 +88,4 @@ if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s); logs and reports in $artefacts"
     exit 1
 fi
-echo "playbook: all three cases as expected; reports in $artefacts"
+echo "playbook: all four cases as expected; reports in $artefacts"
