@@ -14,9 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <deque>
 #include <functional>
 #include <ostream>
+#include <sys/wait.h>
 
 namespace qv::test
 {
@@ -254,6 +256,102 @@ INSTANTIATE_TEST_SUITE_P(
         Failure { "ShortBlock", "MSMask.MaskEdBox", nothing, "16-byte head", { 0x21, 0x43, 0x34, 0x12 } },
         Failure { "NotInManifest", "Nowhere.Thing", nothing, "not in the control manifest" }),
     [](const auto &row) { return std::string(row.param.name); });
+
+// A module whose code crashes or ends the process in a program's own window load cannot be survived there;
+// the program must not end without a word: one line on standard error names the module file and the class
+// being created.
+struct ModuleEnding {
+    const char *fault; // the test module, tests/plugins/faulty/<fault>
+    int signal; // the signal that ends the process, or 0 when the module calls exit(0)
+    const char *said; // the line on standard error, a regular expression
+};
+void PrintTo(const ModuleEnding &e, std::ostream *os)
+{
+    *os << e.fault;
+}
+
+class ModuleCodeEndsTheProcess : public ActiveXCreation, public ::testing::WithParamInterface<ModuleEnding>
+{
+};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool instrumented = true;
+#elif defined(__has_feature)
+constexpr bool instrumented = __has_feature(address_sanitizer);
+#else
+constexpr bool instrumented = false;
+#endif
+
+TEST_P(ModuleCodeEndsTheProcess, NamesTheModuleAndTheClass)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    copyModules(builtModuleDir(), QDir(dir.path()));
+    replaceWith(QDir(dir.path()), "mscomct2.so", faulty(GetParam().fault));
+    const int signal = GetParam().signal;
+    // The instrumented build's sanitizer takes a crash over and ends the process its own way, after the line.
+    const auto ended = [signal](int status) {
+        if (signal == 0)
+            return WIFEXITED(status) && (WEXITSTATUS(status) == 0 || instrumented); // leaks reported at exit
+        return (WIFSIGNALED(status) && WTERMSIG(status) == signal)
+            || (instrumented && WIFEXITED(status) && WEXITSTATUS(status) != 0);
+    };
+    EXPECT_EXIT(
+        {
+            startRuntime(dir.path());
+            TestLayout layout;
+            const manifest::ClassRecord &updown = *manifest::findClass("MSComCtl2.UpDown");
+            layout.add("UpDown1", updown.progId, 0, 0, 2000, 1200, defaultBlock(updown, 2000, 1200));
+            (void)makeForm(layout.description).Show();
+            std::exit(3); // not reached: the module's code ends the process
+        },
+        ended, GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ModuleCodeEndsTheProcess,
+    ::testing::Values(
+        ModuleEnding { "null_write", SIGSEGV,
+                       "the control library module .*/mscomct2\\.so crashed with SIGSEGV while creating "
+                       "MSComCtl2\\.UpDown\n" },
+        ModuleEnding { "abort_at_load", SIGABRT,
+                       "the control library module .*/mscomct2\\.so crashed with SIGABRT while creating "
+                       "MSComCtl2\\.UpDown\n" },
+        ModuleEnding { "exit_in_create", 0,
+                       "the control library module .*/mscomct2\\.so ended the process while creating "
+                       "MSComCtl2\\.UpDown\n" }),
+    [](const auto &row) { return std::string(row.param.fault); });
+
+// The watch is there only while a module's code runs: the program's own signal handling is as it was.
+TEST_F(ActiveXCreation, ProgramsOwnSignalHandlingIsBackAfterACreation)
+{
+    struct sigaction own {
+    };
+    own.sa_handler = [](int) {};
+    sigemptyset(&own.sa_mask);
+    struct sigaction before {
+    };
+    ASSERT_EQ(::sigaction(SIGTERM, &own, &before), 0);
+    struct sigaction ignored {
+    };
+    ignored.sa_handler = SIG_IGN;
+    struct sigaction intBefore {
+    };
+    ASSERT_EQ(::sigaction(SIGINT, &ignored, &intBefore), 0);
+
+    startRuntime(builtModuleDir());
+    TestLayout layout;
+    const manifest::ClassRecord &updown = *manifest::findClass("MSComCtl2.UpDown");
+    layout.add("UpDown1", updown.progId, 0, 0, 2000, 1200, defaultBlock(updown, 2000, 1200));
+    EXPECT_EQ(makeForm(layout.description).Show(), status::ok);
+
+    struct sigaction after {
+    };
+    ASSERT_EQ(::sigaction(SIGTERM, &before, &after), 0);
+    EXPECT_EQ(after.sa_handler, own.sa_handler);
+    ASSERT_EQ(::sigaction(SIGINT, &intBefore, &after), 0);
+    EXPECT_EQ(after.sa_handler, SIG_IGN);
+}
 
 } // namespace
 } // namespace qv::test
