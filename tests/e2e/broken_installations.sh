@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The installed program on a real X server, run from a copy of its installed tree with one control library
 # module broken at a time: removed, replaced by random bytes, cut short, or replaced by a module whose metadata
-# leaves out one of its classes. Each time "Test" must end in the runtime's report naming the library's first
+# leaves out one of its classes; and the calendar's module replaced by one built against a function no library
+# provides (as a module built for a newer runtime would be). Each time "Test" must end in the runtime's report naming the library's first
 # record in the showcase's stored order, its CLSID, its library file and a reason that names the module file;
 # the showcase never shows and the program ends with status 1. The report box of each run is kept as a
 # screenshot.
 #
 #   broken_installations.sh INSTALLED_PROGRAM WITHOUT_A_CLASS_DIR CONTROL_LIBRARIES_JSON SHOWCASE_RECORDS
-#       ARTEFACT_DIR [MODULE...]
+#       UNRESOLVED_SYMBOL_MODULE ARTEFACT_DIR [MODULE...]
 #
 # CONTROL_LIBRARIES_JSON is the manifest's data; SHOWCASE_RECORDS prints the showcase window's ActiveX records
 # in stored order.
@@ -17,14 +18,16 @@ installed_program=$1
 without_a_class=$2
 control_libraries=$3
 showcase_records=$4
-artefacts=$5
-shift 5
+unresolved_symbol_module=$5
+artefacts=$6
+shift 6
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artefacts"
 
 test_name=broken_installations
 source "$here/x_session.sh"
-under_xvfb "$0" "$installed_program" "$without_a_class" "$control_libraries" "$showcase_records" "$artefacts" "$@"
+under_xvfb "$0" "$installed_program" "$without_a_class" "$control_libraries" "$showcase_records" \
+    "$unresolved_symbol_module" "$artefacts" "$@"
 
 # module, library file, first record in stored order whose class comes from it, that class's CLSID: the
 # libraries and their classes from the manifest's data, each library's module as the installed quorvane-check
@@ -85,6 +88,10 @@ break_module() {
         cp "$without_a_class/$module.so" "$file"
         echo "the installed module $file"
         ;;
+    unresolved-symbol)
+        cp "$unresolved_symbol_module" "$file"
+        echo "$file could not be loaded: it needs the symbol qv_function_of_a_newer_runtime"
+        ;;
     esac
 }
 
@@ -93,7 +100,9 @@ for row in "${libraries[@]}"; do
     read -r module library record clsid <<<"$row"
     [[ $# -eq 0 || " $* " == *" $module "* ]] || continue
     cp "$modules/$module.so" "$modules/$module.so.whole"
-    for way in removed random-bytes cut-short without-a-class; do
+    ways=(removed random-bytes cut-short without-a-class)
+    [[ $module.so != "$(basename "$unresolved_symbol_module")" ]] || ways+=(unresolved-symbol)
+    for way in "${ways[@]}"; do
         run="$module-$way"
         reason=$(break_module "$way" "$module")
         report=$artefacts/$run.stderr
