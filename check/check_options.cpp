@@ -65,7 +65,7 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
         if (!parser.isSet(checkLibrary) || !parser.isSet(resultFile))
             return usageError(QStringLiteral("--check-library and --result-file go together."));
         options.action = CheckOptions::Action::CheckLibrary;
-        options.library = parser.value(checkLibrary);
+        options.libraries = parser.values(checkLibrary);
         options.resultFile = parser.value(resultFile);
     }
     return options;

@@ -12,7 +12,7 @@ struct CheckOptions {
     Action action = Action::Check;
     bool json = false;
     int timeLimitSeconds = 30; // for one control library's classes
-    QString library; // CheckLibrary: the library file this run creates the classes of (a child of a check)
+    QStringList libraries; // CheckLibrary: the library files whose classes this run creates (for a check)
     QString resultFile; // CheckLibrary: where the outcomes go
     QString text; // the help or version text, or the usage error's message
 };

@@ -16,13 +16,16 @@ namespace qv::checker
 
 namespace
 {
-QString moduleFileOf(const QString &libraryFile)
+// The module that makes a class: "mscomct2.so" for "MSComCtl2.UpDown".
+QString moduleFileOf(const QString &className)
 {
     for (const installation::LibraryEntry &library : installation::libraries()) {
-        if (library.file == libraryFile)
-            return library.moduleFile;
+        for (const installation::ClassEntry &cls : library.classes) {
+            if (cls.className == className)
+                return library.moduleFile;
+        }
     }
-    return libraryFile;
+    return className;
 }
 
 // The parent reads nothing from this process's standard output: it goes to an unnamed file, and what a
@@ -63,8 +66,8 @@ private:
 };
 } // namespace
 
-int checkLibraryAsChild(const FormDescription &showcase, const QString &libraryFile,
-                        const QString &resultFile)
+int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &libraryFiles,
+                          const QString &resultFile)
 {
     QFile results(resultFile);
     if (!results.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
@@ -73,7 +76,6 @@ int checkLibraryAsChild(const FormDescription &showcase, const QString &libraryF
         return 2;
     }
     const CapturedStandardOutput output;
-    const QString moduleFile = moduleFileOf(libraryFile);
     off_t before = 0;
     installation::CheckObserver observer;
     observer.creating = [&](const QString &control, const QString &className) {
@@ -83,13 +85,19 @@ int checkLibraryAsChild(const FormDescription &showcase, const QString &libraryF
     observer.tried = [&](installation::ControlOutcome outcome) {
         if (output.size() > before) {
             outcome.created = false;
-            outcome.reason = QStringLiteral("%1 wrote to standard output while creating %2: \"%3\"")
-                                 .arg(moduleFile, outcome.className, output.firstLineFrom(before));
+            outcome.reason
+                = QStringLiteral("%1 wrote to standard output while creating %2: \"%3\"")
+                      .arg(moduleFileOf(outcome.className), outcome.className, output.firstLineFrom(before));
         }
         results.write(child::outcomeLine(outcome));
     };
-    const installation::FormCheck checked = installation::checkForm(
-        partOf(showcase, recordsOf(showcase, libraryFile)), installation::moduleDirectory(), observer);
+    std::vector<ControlRecord> records;
+    for (const ControlRecord &record : showcase.controls) {
+        if (libraryFiles.contains(libraryFileOf(record)))
+            records.push_back(record);
+    }
+    const installation::FormCheck checked
+        = installation::checkForm(partOf(showcase, records), installation::moduleDirectory(), observer);
     if (!checked.failure.isEmpty())
         results.write(child::failureLine(checked.failure));
     results.write(child::doneLine());

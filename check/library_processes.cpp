@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <functional>
 #include <memory>
 
 namespace qv::checker
@@ -16,7 +18,9 @@ namespace qv::checker
 
 namespace
 {
-struct Child {
+// One child process and the libraries it creates the classes of.
+struct Batch {
+    std::vector<std::size_t> libraries; // indexes into the libraries to check
     std::unique_ptr<QProcess> process;
     QString resultFile;
     bool timedOut = false;
@@ -30,136 +34,223 @@ QString signalName(int signal)
                         : QStringLiteral("signal %1").arg(signal);
 }
 
-// Why the child for `library` did not tell its whole story, or empty when it did.
-QString whatWentWrong(const LibraryToCheck &library, const Child &child, const child::Said &said,
-                      const ChildSettings &settings)
+// How the child ended, when it did not tell its whole story: "crashed with SIGSEGV", or empty.
+QString howItEnded(const Batch &batch, const child::Said &said, const ChildSettings &settings)
 {
-    const bool everyRecordAnswered = said.outcomes.size() >= library.records.size();
-    const QString during = everyRecordAnswered ? QStringLiteral("while its controls were shown")
-        : said.creatingClass.isEmpty()         ? QStringLiteral("before creating any class")
-                                               : QStringLiteral("while creating %1").arg(said.creatingClass);
-    const QProcess &process = *child.process;
-    if (child.timedOut) {
-        return QStringLiteral("%1 did not return within %2 seconds %3")
-            .arg(library.moduleFile)
-            .arg(settings.timeLimit.count())
-            .arg(during);
-    }
-    if (process.error() == QProcess::FailedToStart) {
-        return QStringLiteral("the check of %1 could not start %2: %3")
-            .arg(library.file, settings.program, process.errorString());
-    }
+    const QProcess &process = *batch.process;
+    if (batch.timedOut)
+        return QStringLiteral("did not return within %1 seconds").arg(settings.timeLimit.count());
     if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("%1 crashed with %2 %3")
-            .arg(library.moduleFile, signalName(process.exitCode()), during);
-    if (!said.done) {
-        return QStringLiteral("%1 ended the process (exit status %2) %3")
-            .arg(library.moduleFile)
-            .arg(process.exitCode())
-            .arg(during);
-    }
-    if (process.exitCode() != 0)
-        return QStringLiteral("the check of %1 ended with status %2")
-            .arg(library.file)
-            .arg(process.exitCode());
+        return QStringLiteral("crashed with %1").arg(signalName(process.exitCode()));
+    if (!said.done)
+        return QStringLiteral("ended the process (exit status %1)").arg(process.exitCode());
     return {};
 }
 
-LibraryOutcomes outcomesOf(const LibraryToCheck &library, Child &child, const ChildSettings &settings)
+class BatchRunner
 {
-    QFile file(child.resultFile);
-    const child::Said said = child::read(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    LibraryOutcomes outcomes { said.outcomes, said.failure };
-    QString reason = whatWentWrong(library, child, said, settings);
-    const QByteArray printed = child.process->readAllStandardOutput();
-    if (reason.isEmpty() && !printed.isEmpty()) {
-        reason = QStringLiteral("%1 wrote to standard output %2: \"%3\"")
-                     .arg(library.moduleFile, QStringLiteral("while its classes were created"),
-                          QString::fromLocal8Bit(printed).section(QLatin1Char('\n'), 0, 0));
-        for (installation::ControlOutcome &outcome : outcomes.controls) {
-            outcome.created = false;
-            outcome.reason = reason;
+public:
+    BatchRunner(const std::vector<LibraryToCheck> &libraries, const ChildSettings &settings)
+        : libraries_(libraries)
+        , settings_(settings)
+        , outcomes_(libraries.size())
+    {
+    }
+
+    std::vector<LibraryOutcomes> run()
+    {
+        // The libraries shared out among the children that run side by side.
+        const std::size_t children = std::clamp<std::size_t>(
+            static_cast<std::size_t>(std::max(settings_.sideBySide, 1)), 1, libraries_.size());
+        for (std::size_t c = 0; c < children; ++c) {
+            std::vector<std::size_t> share;
+            for (std::size_t i = c; i < libraries_.size(); i += children)
+                share.push_back(i);
+            queue_.push_back(std::move(share));
+        }
+        for (std::size_t c = 0; c < children; ++c)
+            startNext();
+        if (running_ > 0)
+            loop_.exec();
+        return std::move(outcomes_);
+    }
+
+private:
+    void startNext()
+    {
+        if (queue_.empty())
+            return;
+        batches_.push_back(std::make_unique<Batch>());
+        Batch &batch = *batches_.back();
+        batch.libraries = std::move(queue_.front());
+        queue_.pop_front();
+        batch.resultFile = folder_.filePath(QStringLiteral("batch-%1").arg(batches_.size()));
+        batch.process = std::make_unique<QProcess>();
+        QProcess &process = *batch.process;
+        // Messages of Qt and of the modules still reach the user; standard output is the report's alone.
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setProgram(settings_.program);
+        QStringList arguments;
+        for (std::size_t i : batch.libraries)
+            arguments << QStringLiteral("--check-library=%1").arg(libraries_[i].file);
+        arguments << QStringLiteral("--result-file=%1").arg(batch.resultFile);
+        process.setArguments(arguments);
+        auto *limit = new QTimer(&process);
+        limit->setSingleShot(true);
+        QObject::connect(limit, &QTimer::timeout, &process, [&batch] {
+            batch.timedOut = true;
+            batch.process->kill();
+        });
+        const auto ended = [this, &batch] { finish(batch); };
+        QObject::connect(&process, &QProcess::finished, &loop_, ended, Qt::QueuedConnection);
+        QObject::connect(
+            &process, &QProcess::errorOccurred, &loop_,
+            [ended](QProcess::ProcessError error) {
+                if (error == QProcess::FailedToStart)
+                    ended();
+            },
+            Qt::QueuedConnection);
+        ++running_;
+        process.start();
+        limit->start(settings_.timeLimit);
+    }
+
+    std::size_t libraryOf(const Batch &batch, const QString &className) const
+    {
+        for (std::size_t i : batch.libraries) {
+            const auto &records = libraries_[i].records;
+            if (std::any_of(records.begin(), records.end(),
+                            [&](const auto &r) { return r.second == className; }))
+                return i;
+        }
+        return libraries_.size();
+    }
+
+    // Every record of the library fails with the reason.
+    void fail(std::size_t library, const QString &reason)
+    {
+        LibraryOutcomes &outcomes = outcomes_[library];
+        outcomes.controls.clear();
+        for (const auto &[control, className] : libraries_[library].records)
+            outcomes.controls.push_back({ control, className, false, reason });
+    }
+
+    void finish(Batch &batch)
+    {
+        if (batch.finished)
+            return;
+        batch.finished = true;
+        QFile file(batch.resultFile);
+        const child::Said said = child::read(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        const QByteArray printed = batch.process->readAllStandardOutput();
+
+        if (batch.process->error() == QProcess::FailedToStart) {
+            for (std::size_t i : batch.libraries)
+                fail(i,
+                     QStringLiteral("the check of %1 could not start %2: %3")
+                         .arg(libraries_[i].file, settings_.program, batch.process->errorString()));
+        } else if (const QString ended = howItEnded(batch, said, settings_); !ended.isEmpty()) {
+            blame(batch, said, ended);
+        } else {
+            for (std::size_t i : batch.libraries)
+                record(i, said);
+            if (!printed.isEmpty()) {
+                const QString line = QString::fromLocal8Bit(printed).section(QLatin1Char('\n'), 0, 0);
+                for (std::size_t i : batch.libraries)
+                    fail(i,
+                         QStringLiteral("%1 wrote to standard output while its classes were created: \"%2\"")
+                             .arg(libraries_[i].moduleFile, line));
+            }
+        }
+        --running_;
+        startNext();
+        if (running_ == 0 && queue_.empty())
+            loop_.quit();
+    }
+
+    // The child died. The library whose class was being created fails; the others of the batch are checked
+    // again in a new child. Where it died after every control was made (while they were shown), each library
+    // of the batch is checked alone, so that the one at fault is found; alone, it fails.
+    void blame(const Batch &batch, const child::Said &said, const QString &ended)
+    {
+        const bool everyRecordAnswered
+            = std::all_of(batch.libraries.begin(), batch.libraries.end(), [&](auto i) {
+                  return std::all_of(
+                      libraries_[i].records.begin(), libraries_[i].records.end(), [&](const auto &r) {
+                          return std::any_of(said.outcomes.begin(), said.outcomes.end(),
+                                             [&](const auto &o) { return o.control == r.first; });
+                      });
+              });
+        if (everyRecordAnswered) {
+            if (batch.libraries.size() == 1) {
+                const std::size_t i = batch.libraries.front();
+                fail(i,
+                     QStringLiteral("%1 %2 while its controls were shown")
+                         .arg(libraries_[i].moduleFile, ended));
+                return;
+            }
+            for (std::size_t i : batch.libraries)
+                queue_.push_back({ i });
+            return;
+        }
+        const std::size_t culprit = libraryOf(batch, said.creatingClass);
+        std::vector<std::size_t> again;
+        for (std::size_t i : batch.libraries) {
+            if (i == culprit) {
+                fail(i,
+                     said.creatingClass.isEmpty()
+                         ? QStringLiteral("%1 %2 before creating any class")
+                               .arg(libraries_[i].moduleFile, ended)
+                         : QStringLiteral("%1 %2 while creating %3")
+                               .arg(libraries_[i].moduleFile, ended, said.creatingClass));
+            } else {
+                again.push_back(i);
+            }
+        }
+        // A child that died before it began names no class: each library of it is then checked alone.
+        if (culprit == libraries_.size()) {
+            for (std::size_t i : again)
+                queue_.push_back({ i });
+        } else if (!again.empty()) {
+            queue_.push_back(std::move(again));
         }
     }
-    // Where the child died after answering for every record, its library failed all the same.
-    if (!reason.isEmpty() && outcomes.controls.size() >= library.records.size()) {
-        for (installation::ControlOutcome &outcome : outcomes.controls) {
-            outcome.created = false;
-            outcome.reason = reason;
-        }
-    }
-    // Every record the child did not answer for fails with the reason its child died.
-    for (const auto &[control, className] : library.records) {
-        const bool answered = std::any_of(outcomes.controls.begin(), outcomes.controls.end(),
-                                          [&](const auto &o) { return o.control == control; });
-        if (!answered) {
+
+    // The outcomes the child gave for the library's records; one it did not give fails.
+    void record(std::size_t library, const child::Said &said)
+    {
+        LibraryOutcomes &outcomes = outcomes_[library];
+        outcomes.controls.clear();
+        for (const auto &[control, className] : libraries_[library].records) {
+            const auto given = std::find_if(said.outcomes.begin(), said.outcomes.end(),
+                                            [&](const auto &o) { return o.control == control; });
             outcomes.controls.push_back(
-                { control, className, false,
-                  reason.isEmpty() ? QStringLiteral("the check of %1 said nothing of it").arg(library.file)
-                                   : reason });
+                given != said.outcomes.end()
+                    ? *given
+                    : installation::ControlOutcome {
+                        control, className, false,
+                        QStringLiteral("the check of %1 said nothing of it").arg(libraries_[library].file) });
         }
+        outcomes.failure = said.failure;
     }
-    return outcomes;
-}
+
+    const std::vector<LibraryToCheck> &libraries_;
+    const ChildSettings &settings_;
+    std::vector<LibraryOutcomes> outcomes_;
+    std::deque<std::vector<std::size_t>> queue_;
+    std::vector<std::unique_ptr<Batch>> batches_;
+    QTemporaryDir folder_;
+    QEventLoop loop_;
+    int running_ = 0;
+};
 } // namespace
 
 std::vector<LibraryOutcomes> checkLibrariesInChildren(const std::vector<LibraryToCheck> &libraries,
                                                       const ChildSettings &settings)
 {
-    std::vector<LibraryOutcomes> outcomes(libraries.size());
     if (libraries.empty())
-        return outcomes;
-    QTemporaryDir folder;
-    std::vector<Child> children(libraries.size());
-    QEventLoop loop;
-    std::size_t started = 0;
-    std::size_t finished = 0;
-
-    std::function<void()> startNext = [&] {
-        if (started == libraries.size())
-            return;
-        const std::size_t i = started++;
-        Child &child = children[i];
-        child.resultFile = folder.filePath(QStringLiteral("library-%1").arg(i));
-        child.process = std::make_unique<QProcess>();
-        QProcess &process = *child.process;
-        // Messages of Qt and of the modules still reach the user; standard output is the report's alone.
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.setProgram(settings.program);
-        process.setArguments({ QStringLiteral("--check-library=%1").arg(libraries[i].file),
-                               QStringLiteral("--result-file=%1").arg(child.resultFile) });
-        auto *limit = new QTimer(&process);
-        limit->setSingleShot(true);
-        QObject::connect(limit, &QTimer::timeout, &process, [&child] {
-            child.timedOut = true;
-            child.process->kill();
-        });
-        const auto done = [&, i] {
-            Child &c = children[i];
-            if (c.finished)
-                return;
-            c.finished = true;
-            outcomes[i] = outcomesOf(libraries[i], c, settings);
-            if (++finished == libraries.size())
-                loop.quit();
-            else
-                startNext();
-        };
-        QObject::connect(&process, &QProcess::finished, &loop, done, Qt::QueuedConnection);
-        QObject::connect(
-            &process, &QProcess::errorOccurred, &loop,
-            [&, done](QProcess::ProcessError error) {
-                if (error == QProcess::FailedToStart)
-                    done();
-            },
-            Qt::QueuedConnection);
-        process.start();
-        limit->start(settings.timeLimit);
-    };
-    for (int n = 0; n < std::max(1, settings.sideBySide); ++n)
-        startNext();
-    loop.exec();
-    return outcomes;
+        return {};
+    return BatchRunner(libraries, settings).run();
 }
 
 } // namespace qv::checker

@@ -1,8 +1,8 @@
 #pragma once
-// The parent side of the check: each control library's classes created in a child process of their own
-// (this program run again for that library), two or more side by side, each within a time limit. A module
-// that crashes, aborts, hangs, ends the process or writes to standard output fails its own library, with
-// the reason, and every other library is still checked.
+// The parent side of the check: the control libraries' classes created in child processes (this program run
+// again for a share of the libraries), two or more side by side, within a time limit. A module that crashes,
+// aborts, hangs, ends the process or writes to standard output fails its own library, with the reason; the
+// other libraries of that child are checked again in a new one, so every other library is still checked.
 
 #include <quorvane/installation.h>
 
@@ -15,8 +15,8 @@ namespace qv::checker
 {
 
 struct ChildSettings {
-    QString program; // this program, run again with --check-library
-    std::chrono::seconds timeLimit { 30 }; // for one library's classes, all together
+    QString program; // this program, run again with --check-library for each library of its share
+    std::chrono::seconds timeLimit { 30 }; // for one child's libraries, all together
     int sideBySide = 2;
 };
 

@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
             out << qv::checker::libraryListText();
         return 0;
     case CheckOptions::Action::CheckLibrary:
-        return qv::checker::checkLibraryAsChild(qv::form2Layout(), options.library, options.resultFile);
+        return qv::checker::checkLibrariesAsChild(qv::form2Layout(), options.libraries, options.resultFile);
     case CheckOptions::Action::Check:
         break;
     }

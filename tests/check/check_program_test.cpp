@@ -421,7 +421,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "mscomct2\\.so ended the process \\(exit status 0\\) while creating MSComCtl2\\.\\w+" },
         Fault { "prints_to_stdout",
                 "mscomct2\\.so wrote to standard output while creating MSComCtl2\\.\\w+: "
-                "\"a module's own progress line\"" }),
+                "\"a module's own progress line\"" },
+        Fault { "crash_when_shown", "mscomct2\\.so crashed with SIGSEGV while its controls were shown" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

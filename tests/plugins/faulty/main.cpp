@@ -12,6 +12,24 @@
 #if defined(QUORVANE_FAULT_UNRESOLVED_SYMBOL)
 // Provided by no library: as if the module had been built against a newer runtime.
 extern "C" void qv_function_of_a_newer_runtime();
+#elif defined(QUORVANE_FAULT_CRASH_WHEN_SHOWN)
+namespace
+{
+// Made without a fault; shown, it writes through a null pointer.
+class CrashesWhenShown : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void showEvent(QShowEvent *) override
+    {
+        int *nowhere = nullptr;
+        asm volatile("" : "+r"(nowhere));
+        *nowhere = 1;
+    }
+};
+} // namespace
 #elif defined(QUORVANE_FAULT_ABORT_AT_LOAD)
 namespace
 {
@@ -44,6 +62,8 @@ public:
             std::this_thread::sleep_for(std::chrono::seconds(1));
 #elif defined(QUORVANE_FAULT_EXIT_IN_CREATE)
         std::exit(0);
+#elif defined(QUORVANE_FAULT_CRASH_WHEN_SHOWN)
+        return { new CrashesWhenShown(&container), {} };
 #elif defined(QUORVANE_FAULT_PRINTS_TO_STDOUT)
         std::puts("a module's own progress line");
         std::fflush(stdout);
