@@ -222,8 +222,9 @@ private:
         LibraryOutcomes &outcomes = outcomes_[library];
         outcomes.controls.clear();
         for (const auto &[control, className] : libraries_[library].records) {
+            const QString &name = control; // a lambda may not capture a structured binding (C++20, clang 14)
             const auto given = std::find_if(said.outcomes.begin(), said.outcomes.end(),
-                                            [&](const auto &o) { return o.control == control; });
+                                            [&](const auto &o) { return o.control == name; });
             outcomes.controls.push_back(
                 given != said.outcomes.end()
                     ? *given
