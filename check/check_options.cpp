@@ -25,7 +25,7 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
         QStringLiteral("Print the files a setup package must carry, the forms runtime first, and exit."));
     const QCommandLineOption timeLimit(
         QStringLiteral("time-limit"),
-        QStringLiteral("Fail a control library whose classes are not all created within <seconds> (30)."),
+        QStringLiteral("Fail a control library whose control takes longer than <seconds> to create (30)."),
         QStringLiteral("seconds"), QStringLiteral("30"));
     // How the check runs itself again for one library; not for people.
     QCommandLineOption checkLibrary(QStringLiteral("check-library"), QString(), QStringLiteral("file"));

@@ -11,7 +11,7 @@ struct CheckOptions {
     enum class Action { Check, CheckLibrary, ListLibraries, Help, Version, UsageError };
     Action action = Action::Check;
     bool json = false;
-    int timeLimitSeconds = 30; // for one control library's classes
+    int timeLimitSeconds = 30; // for one control's creation
     QStringList libraries; // CheckLibrary: the library files whose classes this run creates (for a check)
     QString resultFile; // CheckLibrary: where the outcomes go
     QString text; // the help or version text, or the usage error's message

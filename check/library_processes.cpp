@@ -2,8 +2,10 @@
 
 #include "child_protocol.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +25,8 @@ struct Batch {
     std::vector<std::size_t> libraries; // indexes into the libraries to check
     std::unique_ptr<QProcess> process;
     QString resultFile;
+    QElapsedTimer sinceProgress; // since the child last wrote a line
+    qint64 written = -1; // the result file's size when it last grew
     bool timedOut = false;
     bool finished = false;
 };
@@ -95,11 +99,21 @@ private:
             arguments << QStringLiteral("--check-library=%1").arg(libraries_[i].file);
         arguments << QStringLiteral("--result-file=%1").arg(batch.resultFile);
         process.setArguments(arguments);
-        auto *limit = new QTimer(&process);
-        limit->setSingleShot(true);
-        QObject::connect(limit, &QTimer::timeout, &process, [&batch] {
-            batch.timedOut = true;
-            batch.process->kill();
+        // The time limit runs from the child's last word: each line it writes shows it is getting on.
+        auto *watch = new QTimer(&process);
+        watch->setInterval(std::chrono::milliseconds(100));
+        batch.sinceProgress.start();
+        QObject::connect(watch, &QTimer::timeout, &process, [this, &batch] {
+            const qint64 size = QFileInfo(batch.resultFile).size();
+            if (size != batch.written) {
+                batch.written = size;
+                batch.sinceProgress.restart();
+            } else if (!batch.timedOut
+                       && batch.sinceProgress.elapsed()
+                           > std::chrono::milliseconds(settings_.timeLimit).count()) {
+                batch.timedOut = true;
+                batch.process->kill();
+            }
         });
         const auto ended = [this, &batch] { finish(batch); };
         QObject::connect(&process, &QProcess::finished, &loop_, ended, Qt::QueuedConnection);
@@ -112,7 +126,7 @@ private:
             Qt::QueuedConnection);
         ++running_;
         process.start();
-        limit->start(settings_.timeLimit);
+        watch->start();
     }
 
     std::size_t libraryOf(const Batch &batch, const QString &className) const

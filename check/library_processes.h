@@ -16,7 +16,7 @@ namespace qv::checker
 
 struct ChildSettings {
     QString program; // this program, run again with --check-library for each library of its share
-    std::chrono::seconds timeLimit { 30 }; // for one child's libraries, all together
+    std::chrono::seconds timeLimit { 30 }; // for one control's creation, or the window's showing
     int sideBySide = 2;
 };
 

@@ -377,7 +377,7 @@ TEST_P(ModuleFaults, FailOnlyTheirLibraryWithTheReason)
 {
     replaceWith(modules, "mscomct2.so", faulty(GetParam().name));
     const QRegularExpression reason(QStringLiteral("^%1$").arg(QLatin1String(GetParam().reason)));
-    const QStringList arguments { QStringLiteral("--time-limit=2") };
+    const QStringList arguments { QStringLiteral("--time-limit=3") };
 
     const ProcessRun text = run(arguments);
     EXPECT_EQ(text.exitCode, 1) << qPrintable(text.out + text.err);
@@ -416,7 +416,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault { "null_write", "mscomct2\\.so crashed with SIGSEGV while creating MSComCtl2\\.\\w+" },
         Fault { "abort_at_load", "mscomct2\\.so crashed with SIGABRT while creating MSComCtl2\\.\\w+" },
         Fault { "endless_loop",
-                "mscomct2\\.so did not return within 2 seconds while creating MSComCtl2\\.\\w+" },
+                "mscomct2\\.so did not return within 3 seconds while creating MSComCtl2\\.\\w+" },
         Fault { "exit_in_create",
                 "mscomct2\\.so ended the process \\(exit status 0\\) while creating MSComCtl2\\.\\w+" },
         Fault { "prints_to_stdout",
