@@ -14,9 +14,11 @@ if(QUORVANE_SANITIZE)
     set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${sanitizers})
     add_link_options(${sanitizers})
-    # Every program of the build carries the sanitizers' settings (sanitizers/defaults.cpp).
+    # Every program of the build carries the sanitizers' settings (sanitizers/defaults.cpp); the installed
+    # runtime's CMake package does not pass them on to programs built elsewhere.
     add_library(quorvane_sanitizer_defaults OBJECT ${PROJECT_SOURCE_DIR}/sanitizers/defaults.cpp)
-    link_libraries("$<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:quorvane_sanitizer_defaults>")
+    link_libraries(
+        "$<BUILD_INTERFACE:$<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:quorvane_sanitizer_defaults>>")
 endif()
 if(QUORVANE_FUZZ)
     # Coverage in every target; only the fuzz targets link libFuzzer's own main.
