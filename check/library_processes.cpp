@@ -25,6 +25,7 @@ struct Batch {
     std::vector<std::size_t> libraries; // indexes into the libraries to check
     std::unique_ptr<QProcess> process;
     QString resultFile;
+    QTimer *watch = nullptr; // the time limit's, stopped once the child has ended
     QElapsedTimer sinceProgress; // since the child last wrote a line
     qint64 written = -1; // the result file's size when it last grew
     bool timedOut = false;
@@ -100,7 +101,7 @@ private:
         arguments << QStringLiteral("--result-file=%1").arg(batch.resultFile);
         process.setArguments(arguments);
         // The time limit runs from the child's last word: each line it writes shows it is getting on.
-        auto *watch = new QTimer(&process);
+        QTimer *watch = batch.watch = new QTimer(&process);
         watch->setInterval(std::chrono::milliseconds(100));
         batch.sinceProgress.start();
         QObject::connect(watch, &QTimer::timeout, &process, [this, &batch] {
@@ -154,6 +155,7 @@ private:
         if (batch.finished)
             return;
         batch.finished = true;
+        batch.watch->stop();
         QFile file(batch.resultFile);
         const child::Said said = child::read(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
         const QByteArray printed = batch.process->readAllStandardOutput();
@@ -196,38 +198,39 @@ private:
                       });
               });
         if (everyRecordAnswered) {
-            if (batch.libraries.size() == 1) {
-                const std::size_t i = batch.libraries.front();
-                fail(i,
-                     QStringLiteral("%1 %2 while its controls were shown")
-                         .arg(libraries_[i].moduleFile, ended));
-                return;
-            }
-            for (std::size_t i : batch.libraries)
-                queue_.push_back({ i });
+            checkEachAlone(batch, ended + QStringLiteral(" while its controls were shown"));
             return;
         }
+        // A child that died before it began creating names no class of its libraries.
         const std::size_t culprit = libraryOf(batch, said.creatingClass);
+        if (culprit == libraries_.size()) {
+            checkEachAlone(batch, ended + QStringLiteral(" before creating any class"));
+            return;
+        }
         std::vector<std::size_t> again;
         for (std::size_t i : batch.libraries) {
-            if (i == culprit) {
+            if (i == culprit)
                 fail(i,
-                     said.creatingClass.isEmpty()
-                         ? QStringLiteral("%1 %2 before creating any class")
-                               .arg(libraries_[i].moduleFile, ended)
-                         : QStringLiteral("%1 %2 while creating %3")
-                               .arg(libraries_[i].moduleFile, ended, said.creatingClass));
-            } else {
+                     QStringLiteral("%1 %2 while creating %3")
+                         .arg(libraries_[i].moduleFile, ended, said.creatingClass));
+            else
                 again.push_back(i);
-            }
         }
-        // A child that died before it began names no class: each library of it is then checked alone.
-        if (culprit == libraries_.size()) {
-            for (std::size_t i : again)
-                queue_.push_back({ i });
-        } else if (!again.empty()) {
+        if (!again.empty())
             queue_.push_back(std::move(again));
+    }
+
+    // Each library of the batch is checked again in a child of its own, to find the one at fault; a library
+    // already alone is the one, and fails.
+    void checkEachAlone(const Batch &batch, const QString &whatHappened)
+    {
+        if (batch.libraries.size() == 1) {
+            const std::size_t i = batch.libraries.front();
+            fail(i, QStringLiteral("%1 %2").arg(libraries_[i].moduleFile, whatHappened));
+            return;
         }
+        for (std::size_t i : batch.libraries)
+            queue_.push_back({ i });
     }
 
     // The outcomes the child gave for the library's records; one it did not give fails.
