@@ -8,21 +8,26 @@
 namespace qv::checker
 {
 
+const installation::LibraryEntry *libraryOfClass(const QString &className)
+{
+    static const std::vector<installation::LibraryEntry> libraries = installation::libraries();
+    for (const installation::LibraryEntry &library : libraries) {
+        for (const installation::ClassEntry &cls : library.classes) {
+            if (cls.className == className && !library.moduleFile.isEmpty())
+                return &library;
+        }
+    }
+    return nullptr;
+}
+
 QString libraryFileOf(const ControlRecord &record)
 {
     const auto *progId = std::get_if<ProgId>(&record.cls);
     if (!progId)
         return {};
-    const QString className
-        = QString::fromUtf8(progId->text.data(), static_cast<qsizetype>(progId->text.size()));
-    static const std::vector<installation::LibraryEntry> libraries = installation::libraries();
-    for (const installation::LibraryEntry &library : libraries) {
-        for (const installation::ClassEntry &cls : library.classes) {
-            if (cls.className == className)
-                return library.file;
-        }
-    }
-    return {};
+    const installation::LibraryEntry *library
+        = libraryOfClass(QString::fromUtf8(progId->text.data(), static_cast<qsizetype>(progId->text.size())));
+    return library ? library->file : QString();
 }
 
 std::vector<ControlRecord> recordsOf(const FormDescription &form, const QString &libraryFile)

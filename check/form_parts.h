@@ -5,12 +5,17 @@
 
 #include <quorvane/default_instance.h>
 #include <quorvane/form_description.h>
+#include <quorvane/installation.h>
 
 #include <QString>
 #include <vector>
 
 namespace qv::checker
 {
+
+// The library a class comes from, "MSComCtl2.UpDown" from MSCOMCT2.OCX; null for a class of the forms runtime
+// and one the manifest does not list.
+const installation::LibraryEntry *libraryOfClass(const QString &className);
 
 // The library file of a record's class ("MSCOMCT2.OCX"); empty for a class of the forms runtime and for one
 // the manifest does not list, which the runtime refuses without loading any module.

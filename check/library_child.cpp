@@ -5,6 +5,7 @@
 
 #include <quorvane/installation.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
@@ -19,13 +20,8 @@ namespace
 // The module that makes a class: "mscomct2.so" for "MSComCtl2.UpDown".
 QString moduleFileOf(const QString &className)
 {
-    for (const installation::LibraryEntry &library : installation::libraries()) {
-        for (const installation::ClassEntry &cls : library.classes) {
-            if (cls.className == className)
-                return library.moduleFile;
-        }
-    }
-    return className;
+    const installation::LibraryEntry *library = libraryOfClass(className);
+    return library ? library->moduleFile : className;
 }
 
 // The parent reads nothing from this process's standard output: it goes to an unnamed file, and what a
@@ -36,7 +32,7 @@ public:
     CapturedStandardOutput()
     {
         std::fflush(stdout);
-        fd_ = ::open("/tmp", O_TMPFILE | O_RDWR, 0600);
+        fd_ = ::open(QFile::encodeName(QDir::tempPath()).constData(), O_TMPFILE | O_RDWR, 0600);
         if (fd_ >= 0)
             ::dup2(fd_, STDOUT_FILENO);
     }
