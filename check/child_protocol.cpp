@@ -70,7 +70,6 @@ Said read(const QByteArray &written)
     for (const QByteArray &text : lines) {
         const QList<QByteArray> f = text.split('\t');
         if (f[0] == "creating" && f.size() == 3) {
-            said.creatingControl = unescaped(f[1]);
             said.creatingClass = unescaped(f[2]);
         } else if (f[0] == "outcome" && f.size() == 5) {
             said.outcomes.push_back({ unescaped(f[1]), unescaped(f[2]), f[3] == "1", unescaped(f[4]) });

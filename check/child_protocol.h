@@ -18,8 +18,7 @@ QByteArray failureLine(const QString &failure);
 QByteArray doneLine();
 
 struct Said {
-    QString creatingControl; // the last control whose creation began
-    QString creatingClass;
+    QString creatingClass; // the class of the last control whose creation began
     std::vector<installation::ControlOutcome> outcomes;
     QString failure;
     bool done = false;

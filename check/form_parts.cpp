@@ -8,6 +8,11 @@
 namespace qv::checker
 {
 
+QString storedText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 const installation::LibraryEntry *libraryOfClass(const QString &className)
 {
     static const std::vector<installation::LibraryEntry> libraries = installation::libraries();
@@ -25,8 +30,7 @@ QString libraryFileOf(const ControlRecord &record)
     const auto *progId = std::get_if<ProgId>(&record.cls);
     if (!progId)
         return {};
-    const installation::LibraryEntry *library
-        = libraryOfClass(QString::fromUtf8(progId->text.data(), static_cast<qsizetype>(progId->text.size())));
+    const installation::LibraryEntry *library = libraryOfClass(storedText(progId->text));
     return library ? library->file : QString();
 }
 

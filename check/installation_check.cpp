@@ -119,10 +119,6 @@ CheckReport reportFrom(const QString &moduleDirectory,
     return report;
 }
 
-QString storedText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 } // namespace
 
 CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory)

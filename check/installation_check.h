@@ -56,8 +56,8 @@ std::vector<LibraryResult> expectedLibraries();
 CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory);
 
 // Runs the check as quorvane-check does, with the runtime's installed modules: the forms runtime's classes of
-// the showcase window in this process, each control library's in a child process of its own, so that no
-// module can take the report down with it.
+// the showcase window in this process, the control libraries' in child processes (library_processes.h), so
+// that no module can take the report down with it.
 CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings);
 
 } // namespace qv::checker
