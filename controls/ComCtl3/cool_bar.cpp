@@ -3,6 +3,7 @@
 
 #include "controls/interface/checked_state.h"
 #include "controls/interface/settings_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QBoxLayout>
 #include <array>
@@ -64,6 +65,7 @@ ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWid
 
     auto *bar = new CoolBarControl(QSize(barWidth, barHeight), &container);
     bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    presentAs(*bar, QAccessible::ToolBar); // rows of bands that hold tool bars
     auto *rows = new QVBoxLayout(bar);
     rows->setContentsMargins(2, 2, 2, 2);
     rows->setSpacing(2);
@@ -77,6 +79,8 @@ ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWid
         }
         lastInRow = new CoolBand(bands[i], bar);
         lastInRow->setObjectName(QStringLiteral("band%1").arg(i + 1));
+        lastInRow->setAccessibleName(QStringLiteral("Band %1").arg(i + 1));
+        presentAs(*lastInRow, QAccessible::Pane);
         row->addWidget(lastInRow);
     }
     lastInRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -2,6 +2,7 @@
 #include "button_symbols.h"
 
 #include "controls/interface/checked_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -23,6 +24,7 @@ ControlLibrary::Creation createMMControl(std::span<const std::byte> settings, QW
         return { nullptr, state.error() };
 
     auto *control = new QFrame(&container);
+    presentAs(*control, QAccessible::ToolBar); // a row of player buttons
     auto *layout = new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, control);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -31,6 +33,7 @@ ControlLibrary::Creation createMMControl(std::span<const std::byte> settings, QW
         auto *button = new QToolButton(control);
         button->setObjectName(QLatin1String(name));
         button->setToolTip(QLatin1String(name));
+        button->setAccessibleName(QLatin1String(name)); // the symbol alone says nothing to a screen reader
         button->setIcon(buttonSymbol(which));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         // With no device open the control offers none of its commands.

@@ -1,6 +1,7 @@
 #include "adodc.h"
 
 #include "controls/interface/checked_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +63,7 @@ ControlLibrary::Creation createAdodc(std::span<const std::byte> settings, QWidge
         return { nullptr, state.error() };
 
     auto *control = new QWidget(&container);
+    presentAs(*control, QAccessible::ToolBar); // a row of record buttons
     // The caption sits on the window colour, left-aligned beside the backward buttons.
     auto *caption = new QLabel(captionText, control);
     caption->setAutoFillBackground(true);

@@ -1,6 +1,7 @@
 #include "animation.h"
 
 #include "controls/interface/checked_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QFrame>
 
@@ -17,6 +18,7 @@ ControlLibrary::Creation createAnimation(std::span<const std::byte> settings, QW
     auto *area = new QFrame(&container);
     area->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     area->setAutoFillBackground(opaque);
+    presentAs(*area, QAccessible::Animation);
     return { area, {} };
 }
 

@@ -1,6 +1,7 @@
 #include "up_down.h"
 
 #include "controls/interface/checked_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -15,9 +16,10 @@ namespace
 constexpr int lowest = std::numeric_limits<int>::min();
 constexpr int highest = std::numeric_limits<int>::max();
 
-QToolButton *arrowButton(Qt::ArrowType arrow, QWidget *parent)
+QToolButton *arrowButton(Qt::ArrowType arrow, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
+    button->setAccessibleName(name);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -31,13 +33,16 @@ UpDownControl::UpDownControl(Range range, int value, Qt::Orientation orientation
     , range_(range)
     , value_(value)
 {
+    presentAs(*this, QAccessible::SpinBox);
     const bool vertical = orientation == Qt::Vertical;
     // The button toward Max comes first: on top, or on the right when the pair lies across.
     auto *layout = new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::RightToLeft, this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    QToolButton *towardMax = arrowButton(vertical ? Qt::UpArrow : Qt::RightArrow, this);
-    QToolButton *towardMin = arrowButton(vertical ? Qt::DownArrow : Qt::LeftArrow, this);
+    QToolButton *towardMax = arrowButton(vertical ? Qt::UpArrow : Qt::RightArrow,
+                                         vertical ? QStringLiteral("Up") : QStringLiteral("Right"), this);
+    QToolButton *towardMin = arrowButton(vertical ? Qt::DownArrow : Qt::LeftArrow,
+                                         vertical ? QStringLiteral("Down") : QStringLiteral("Left"), this);
     layout->addWidget(towardMax);
     layout->addWidget(towardMin);
     connect(towardMax, &QToolButton::clicked, this, [this] { step(true); });

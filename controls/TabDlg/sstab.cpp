@@ -1,6 +1,7 @@
 #include "sstab.h"
 
 #include "controls/interface/settings_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QTabWidget>
 
@@ -18,6 +19,7 @@ ControlLibrary::Creation createSSTab(std::span<const std::byte> settings, QWidge
         return { nullptr, QStringLiteral("Tabs is %1; a tab dialog has 1 to 32 tabs").arg(tabs) };
 
     auto *tabWidget = new QTabWidget(&container);
+    presentAs(*tabWidget, QAccessible::PageTabList);
     for (int i = 0; i < tabs; ++i) {
         const QString caption = block.state.text(QStringLiteral("TabCaption(%1)").arg(i))
                                     .value_or(QStringLiteral("Tab %1").arg(i));

@@ -3,6 +3,7 @@
 // properties; with no database and no record source it opens nothing, and its buttons move nowhere.
 
 #include "runtime/builtin/makers.h"
+#include <quorvane/accessible_role.h>
 
 #include <QLabel>
 #include <QPainter>
@@ -126,7 +127,9 @@ private:
 
 Outcome<QObject *> makeDataControl(const ControlRecord &record, const MakeSite &site)
 {
-    return new DataControlBar(record, site.container);
+    auto *bar = new DataControlBar(record, site.container);
+    presentAs(*bar, QAccessible::ToolBar); // a row of record buttons
+    return bar;
 }
 
 } // namespace qv::builtin

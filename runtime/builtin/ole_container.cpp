@@ -1,5 +1,6 @@
 #include "ole_container.h"
 #include "runtime/core/stored_text.h"
+#include <quorvane/accessible_role.h>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -91,7 +92,9 @@ Outcome<QObject *> makeOleContainer(const ControlRecord &record, const MakeSite 
     if (!record.oleClass.empty() && storedText(record.oleClass) != object.className)
         return refused(QStringLiteral("its record names the class %1, but the embedded object is a %2")
                            .arg(storedText(record.oleClass), object.className));
-    return new OleContainer(name, std::move(object), &site.container);
+    auto *container = new OleContainer(name, std::move(object), &site.container);
+    presentAs(*container, QAccessible::Graphic); // it shows the object's cached picture
+    return container;
 }
 
 } // namespace qv::builtin

@@ -1,6 +1,7 @@
 // The picture classes, both without a picture here: the picture box and the image.
 
 #include "runtime/builtin/makers.h"
+#include <quorvane/accessible_role.h>
 
 #include <QFrame>
 #include <QLabel>
@@ -17,6 +18,7 @@ Outcome<QObject *> makePictureBox(const ControlRecord &, const MakeSite &site)
     box->setBackgroundRole(QPalette::Button);
     box->setAutoFillBackground(true);
     box->setFocusPolicy(Qt::StrongFocus);
+    presentAs(*box, QAccessible::Canvas); // a surface the program draws on
     return box;
 }
 
@@ -25,6 +27,7 @@ Outcome<QObject *> makeImage(const ControlRecord &, const MakeSite &site)
 {
     auto *image = new QLabel(&site.container);
     image->setFrameShape(QFrame::NoFrame);
+    presentAs(*image, QAccessible::Graphic);
     return image;
 }
 

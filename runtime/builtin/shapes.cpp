@@ -3,6 +3,7 @@
 // windowless controls do.
 
 #include "runtime/builtin/makers.h"
+#include <quorvane/accessible_role.h>
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -78,14 +79,18 @@ private:
 
 Outcome<QObject *> makeShape(const ControlRecord &, const MakeSite &site)
 {
-    return new ShapeWidget(site.container);
+    auto *shape = new ShapeWidget(site.container);
+    presentAs(*shape, QAccessible::Graphic);
+    return shape;
 }
 
 Outcome<QObject *> makeLine(const ControlRecord &record, const MakeSite &site)
 {
     const QPoint from(site.scale.toPixelsX(record.left), site.scale.toPixelsY(record.top));
     const QPoint to(site.scale.toPixelsX(record.x2), site.scale.toPixelsY(record.y2));
-    return new LineWidget(from, to, site.container);
+    auto *line = new LineWidget(from, to, site.container);
+    presentAs(*line, QAccessible::Separator);
+    return line;
 }
 
 } // namespace qv::builtin

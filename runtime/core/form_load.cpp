@@ -1,4 +1,5 @@
 #include "runtime/core/form_load.h"
+#include "runtime/core/accessibility.h"
 #include "runtime/core/control_private.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
@@ -39,6 +40,7 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
         widget->setGeometry(placement(record, container, runtime.scale()));
         if (record.font)
             widget->setFont(toQFont(*record.font));
+        nameForAssistiveTechnology(*widget, storedText(record.name));
     }
     return ObjRef<Control>(makeControlObject(form, record, object, std::move(made.value().className)));
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The top-level widget of a loaded form. It only passes the close box and hiding on to its form.
+// The top-level widget of a loaded form. It passes the close box and hiding on to its form, and gives the
+// keyboard what a dialog gives it: Enter presses the default button, Escape in a modal window is its close
+// box.
 
 #include <QWidget>
 
@@ -21,6 +23,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Form &form_;
