@@ -50,6 +50,12 @@ void ProgramDriver::typeIntoText1(const QString &text) const
 
 void ProgramDriver::clickTest(std::function<void()> whileShown)
 {
+    pressTest([this] { QTest::mouseClick(button(form1(), "Command1"), Qt::LeftButton); },
+              std::move(whileShown));
+}
+
+void ProgramDriver::pressTest(const std::function<void()> &press, std::function<void()> whileShown)
+{
     whileShownTimer_.setSingleShot(true);
     whileShownTimer_.disconnect();
     QObject::connect(&whileShownTimer_, &QTimer::timeout, [this, whileShown = std::move(whileShown)] {
@@ -57,7 +63,7 @@ void ProgramDriver::clickTest(std::function<void()> whileShown)
             whileShown();
     });
     whileShownTimer_.start(0);
-    QTest::mouseClick(button(form1(), "Command1"), Qt::LeftButton);
+    press();
     whileShownTimer_.stop();
 }
 

@@ -48,6 +48,8 @@ public:
     // Clicks "Test"; `whileShown` runs inside the modal show once the showcase window is up, and not at all
     // when it never comes up.
     void clickTest(std::function<void()> whileShown);
+    // The same, with "Test" pressed another way (a key).
+    void pressTest(const std::function<void()> &press, std::function<void()> whileShown);
     void clickCloseForm();
     void closeShowcaseByCloseBox();
     // Lets deferred deletions of unloaded windows happen.
