@@ -17,6 +17,9 @@ namespace qv::mschart20lib
 namespace
 {
 
+// The labels' size: a chart on a form is a few centimetres across.
+constexpr qreal labelPoints = 7;
+
 // The chart control shows made-up data until it is given some; fixed values keep every run alike.
 int sampleValue(int row, int column)
 {
@@ -35,13 +38,26 @@ QChart *makeChart(int rows, int columns, bool showLegend, const QString &title)
     }
     chart->addSeries(series);
 
+    // Small labels, whole numbers and three steps leave the plot most of the box. Qt Charts gives each label
+    // a share of its axis less paddings that take more than a small chart has, and would cut even "R1" to
+    // "..." though it fits between its ticks: the labels are drawn whole.
+    QFont labelFont = chart->font();
+    labelFont.setPointSizeF(labelPoints);
+
     auto *categories = new QBarCategoryAxis(chart);
     for (int row = 0; row < rows; ++row)
         categories->append(QStringLiteral("R%1").arg(row + 1));
+    categories->setLabelsFont(labelFont);
+    categories->setGridLineVisible(false);
+    categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto *values = new QValueAxis(chart);
     values->setRange(0, 10);
+    values->setTickCount(3);
+    values->setLabelFormat(QStringLiteral("%d"));
+    values->setLabelsFont(labelFont);
+    values->setTruncateLabels(false);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
 
@@ -53,6 +69,7 @@ QChart *makeChart(int rows, int columns, bool showLegend, const QString &title)
 
     chart->legend()->setVisible(showLegend);
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setFont(labelFont);
     chart->setTitle(title);
     return chart;
 }

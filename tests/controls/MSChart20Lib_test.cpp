@@ -3,8 +3,10 @@
 #include "support/control_module_cases.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGraphicsObject>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 
 namespace qv::test
@@ -16,6 +18,7 @@ constexpr auto msChart = manifestClassId("MSChart20Lib.MSChart");
 constexpr std::int32_t extentX = settings::twipsToHimetric(2175);
 constexpr std::int32_t extentY = settings::twipsToHimetric(1575);
 constexpr BlockBuilder<256> blockOf { extentX, extentY };
+const QSize placeOnTheForm(145, 105); // 2175 x 1575 twips at 96 dots per inch
 
 // The tests see the chart as any caller of the module does, through Qt's object model, without Qt Charts.
 QObject *sceneObject(const QGraphicsView &view, const char *className)
@@ -93,7 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Charts, MSChart20LibChart, ::testing::ValuesIn(shownCha
 // A chart view will not shrink below its chart's minimum size; the chart must fit the box the form gives it.
 TEST(MSChart20LibModule, KeepsTheSizeOfItsPlaceOnTheForm)
 {
-    const QSize placeOnTheForm(145, 105); // 2175 x 1575 twips at 96 dots per inch
     QWidget container;
     auto *view = madeChild<QWidget>(create("mschrt20", msChart, blockOf(noState), container), container);
     ASSERT_NE(view, nullptr);
@@ -101,6 +103,62 @@ TEST(MSChart20LibModule, KeepsTheSizeOfItsPlaceOnTheForm)
     container.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(view->size(), placeOnTheForm);
+}
+
+// The texts the chart shows, axis labels, legend entries and title alike, where the view shows them.
+std::vector<const QGraphicsTextItem *> shownTexts(const QGraphicsView &view)
+{
+    std::vector<const QGraphicsTextItem *> texts;
+    for (QGraphicsItem *item : view.scene()->items()) {
+        const auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+        if (text && text->isVisible() && !text->toPlainText().isEmpty())
+            texts.push_back(text);
+    }
+    return texts;
+}
+
+// The glyphs of a label, without the margins of its text document, in the view's coordinates.
+QRectF inkOf(const QGraphicsTextItem &text)
+{
+    const QFontMetricsF metrics(text.font());
+    QRectF ink(0, 0, metrics.horizontalAdvance(text.toPlainText()), metrics.height());
+    ink.moveCenter(text.sceneBoundingRect().center());
+    return ink;
+}
+
+// At its place on the showcase the chart is a few centimetres across; Qt Charts cuts a label it thinks has no
+// room down to "...". Every label must be read whole, inside the box, clear of its neighbours.
+TEST(MSChart20LibModule, ShowsEveryLabelWholeAtItsPlaceOnTheForm)
+{
+    QWidget container;
+    auto *view
+        = madeChild<QGraphicsView>(create("mschrt20", msChart, blockOf(noState), container), container);
+    ASSERT_NE(view, nullptr);
+    view->setGeometry(QRect(QPoint(0, 0), placeOnTheForm));
+    container.show();
+    QCoreApplication::processEvents();
+
+    QStringList shown;
+    const QRectF box(QPointF(0, 0), placeOnTheForm);
+    for (const QGraphicsTextItem *text : shownTexts(*view)) {
+        const QString label = text->toPlainText();
+        shown << label;
+        EXPECT_FALSE(label.contains(QLatin1String("...")) || label.contains(QChar(0x2026)))
+            << qPrintable(label);
+        EXPECT_TRUE(box.contains(inkOf(*text))) << qPrintable(label);
+        for (const QGraphicsTextItem *other : shownTexts(*view)) {
+            EXPECT_TRUE(other == text || !inkOf(*text).intersects(inkOf(*other)))
+                << qPrintable(label) << " overlaps " << qPrintable(other->toPlainText());
+        }
+    }
+    const QObject *chart = sceneObject(*view, "QChart");
+    ASSERT_NE(chart, nullptr);
+    QStringList expected
+        = labelsOf(*chart, "QBarCategoryAxis", "categories") + labelsOf(*chart, "QBarSet", "label");
+    expected << QStringLiteral("0") << QStringLiteral("10"); // the ends of the value scale
+    for (const QString &label : expected)
+        EXPECT_TRUE(shown.contains(label))
+            << qPrintable(label) << " not among: " << qPrintable(shown.join(u'|'));
 }
 
 std::vector<MalformedBlock> badBlocks()
