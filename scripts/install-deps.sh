@@ -12,6 +12,7 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth xdotool xclip imagemagick python3-xlib # the real-display tests
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # the windows as a screen reader reads them
     clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
     valgrind
     libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor

@@ -21,21 +21,6 @@ QAccessibleInterface *markedRole(const QString &, QObject *object)
         return nullptr;
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
-// Qt names these kinds by their caption. Any other kind with a name from Qt has it from its current item (a
-// combo box, a tab strip), which changes as the user chooses and says nothing of the control.
-bool namedByCaption(QAccessible::Role role)
-{
-    switch (role) {
-    case QAccessible::Button:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::StaticText:
-    case QAccessible::Grouping:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 void presentMarkedRoles()
@@ -52,7 +37,7 @@ void nameForAssistiveTechnology(QWidget &widget, const QString &controlName)
     if (!widget.accessibleName().isEmpty())
         return;
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&widget);
-    if (!face || !namedByCaption(face->role()) || face->text(QAccessible::Name).isEmpty())
+    if (!face || face->text(QAccessible::Name).isEmpty())
         widget.setAccessibleName(controlName);
 }
 
