@@ -1,5 +1,6 @@
-// A failing operation inside each handler: the runtime's report names the object and the operation, the run
-// ends with a non-zero status, and every reference and string the handler took is released.
+// A failing operation inside each handler: the runtime's report names the object and the operation, the
+// handler goes no further, the run ends with a non-zero status, and every reference and string the handler
+// took is released.
 
 #include "runtime/core/string_count.h"
 #include "support/program_fixture.h"
@@ -20,6 +21,7 @@ struct FailureCase {
     const char *object; // the object whose operation fails
     const char *operation;
     const char *interfaceName;
+    int nth = 1; // which use of the operation, counting from the injection, fails
 };
 void PrintTo(const FailureCase &c, std::ostream *os)
 {
@@ -29,16 +31,24 @@ void PrintTo(const FailureCase &c, std::ostream *os)
 class HandlerFailure : public ProgramFixture, public ::testing::WithParamInterface<FailureCase>
 {
 protected:
-    // Fails the n-th call (counting from 1) of the case's operation on the case's object.
-    void injectAt(int nth = 1)
+    // Fails the case's use of its operation on its object, and notes every operation called before the run
+    // ended.
+    void inject()
     {
-        runtime_->probe().setFaultInjector([&c = GetParam(), nth, calls = 0](
-                                               const ComObject &object, std::string_view operation) mutable {
-            if (object.objectName() == QLatin1String(c.object) && operation == c.operation && ++calls == nth)
-                return status::fail;
-            return status::ok;
-        });
+        runtime_->probe().setFaultInjector(
+            [this, &c = GetParam(), calls = 0](const ComObject &object, std::string_view operation) mutable {
+                if (runtime_->hasEnded())
+                    return status::ok;
+                called.push_back(object.objectName() + u'.'
+                                 + QLatin1StringView(operation.data(), qsizetype(operation.size())));
+                if (object.objectName() == QLatin1String(c.object) && operation == c.operation
+                    && ++calls == c.nth)
+                    return status::fail;
+                return status::ok;
+            });
     }
+
+    QStringList called;
 };
 
 TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
@@ -48,12 +58,12 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
     std::optional<int> form2Refs; // while the showcase was up, if it came up
     const int strings = liveStrings();
     if (c.scenario == Scenario::StartUp) {
-        injectAt();
+        inject();
         start();
     } else {
         start();
         form1Refs = form1().refCount();
-        injectAt();
+        inject();
         clickTest([&] {
             EXPECT_FALSE(windowOf(form1())->isVisible());
             form2Refs = form2().refCount();
@@ -78,6 +88,9 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
         << qPrintable(report.text);
     EXPECT_TRUE(report.text.contains(QStringLiteral("Run-time error '-2147467259 (80004005)'")))
         << qPrintable(report.text);
+    ASSERT_FALSE(called.isEmpty());
+    EXPECT_EQ(called.back(), QStringLiteral("%1.%2").arg(QLatin1String(c.object), QLatin1String(c.operation)))
+        << "the handler stopped at the failing operation; called: " << qPrintable(called.join(u' '));
     EXPECT_EQ(host_.exitStatus, 1);
     EXPECT_EQ(liveStrings(), strings);
     if (c.scenario != Scenario::StartUp) {
@@ -106,7 +119,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase { "CloseFormShowMain", Scenario::CloseForm, "Form1", "Show", "_Form1" },
         FailureCase { "CloseFormText1", Scenario::CloseForm, "Form1", "Text1", "_Form1" },
         FailureCase { "CloseFormWriteText", Scenario::CloseForm, "Text1", "Text", "_TextBox" },
-        FailureCase { "CloseFormFocusMain", Scenario::CloseForm, "Form1", "SetFocus", "_Form1" }),
+        FailureCase { "CloseFormFocusMain", Scenario::CloseForm, "Form1", "SetFocus", "_Form1" },
+        // A later use of an operation the handlers call more than once.
+        FailureCase { "TestSecondText1", Scenario::CloseBox, "Form1", "Text1", "_Form1", 2 },
+        FailureCase { "TestWriteFarewell", Scenario::CloseBox, "Text1", "Text", "_TextBox", 2 },
+        // "Close Form" has run in full; the Test handler fails after it resumes.
+        FailureCase { "ResumedShowMain", Scenario::CloseForm, "Form1", "Show", "_Form1", 2 },
+        FailureCase { "ResumedText1", Scenario::CloseForm, "Form1", "Text1", "_Form1", 2 },
+        FailureCase { "ResumedReadText", Scenario::CloseForm, "Text1", "Text", "_TextBox", 2 }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
