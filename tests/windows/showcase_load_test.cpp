@@ -1,6 +1,7 @@
 // The showcase window loaded in full: one instance of every class, each at its stored place and in its tab
 // order; what hiding keeps and unloading destroys; and a load that stops at a missing library.
 
+#include "modules_without.h"
 #include "support/control_module.h"
 #include "support/program_fixture.h"
 
@@ -8,9 +9,6 @@
 #include "runtime/core/placement.h"
 #include "windows/showcase/form2_layout.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <map>
 #include <set>
 
@@ -140,17 +138,6 @@ TEST_F(Showcase, HidingKeepsEveryInstanceAndUnloadingDestroysThem)
     settle();
     EXPECT_EQ(runtime_->probe().liveControls(), baseline + 55) << "loaded anew";
     EXPECT_EQ(loadCountOf(form2()), 2);
-}
-
-// A copy of the built modules with one library's module taken away.
-QString modulesWithout(QTemporaryDir &dir, const char *module)
-{
-    const QDir built(builtModuleDir());
-    for (const QString &file : built.entryList({ QStringLiteral("*.so") }, QDir::Files)) {
-        if (file != QLatin1String(module))
-            QFile::copy(built.filePath(file), QDir(dir.path()).filePath(file));
-    }
-    return dir.path();
 }
 
 struct MissingLibrary {
