@@ -8,10 +8,14 @@ run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libgsf-1-dev libelf-dev
     fonts-liberation # stands in for the classic dialog face the stored layouts were drawn for
+    qt6-wayland      # the program on a Wayland session
+    libqt6svg6       # Qt's SVG plugins: the window icon's scalable picture, sharp on a scaled display
 )
 test_packages=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth xdotool xclip imagemagick python3-xlib # the real-display tests
+    x11-xserver-utils x11-utils                        # their desktop resolution (xrdb), the window icon (xprop)
+    weston                                             # the round trips on a Wayland compositor
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # the windows as a screen reader reads them
     clang-14 libclang-rt-14-dev llvm-14                # the instrumented build, its fuzz targets and symbolizer
     valgrind

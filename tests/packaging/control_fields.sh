@@ -63,6 +63,13 @@ for ((i = 0; i < ${#dependencies[@]}; i += 2)); do
     done
     [[ $found -eq 1 ]] || problem "$package does not depend on $wanted; it depends on: $(field "$package" Depends)"
 done
+# Plugins Qt loads where they are installed, which no scan of the binaries finds: the Wayland platform, and the
+# SVG plugins the window icon's scalable picture is drawn with.
+recommends=$(field "$program_package" Recommends)
+for wanted in qt6-wayland libqt6svg6; do
+    [[ ", $recommends," == *", $wanted"[,\ ]* ]] ||
+        problem "$program_package does not recommend $wanted; it recommends: $recommends"
+done
 # The program's dependency on the runtime package is exact, never satisfied by another build's runtime.
 for package in "$program_package" "$development_package"; do
     entries=$(field "$package" Depends | sed 's/, */\n/g' | grep -c "^$runtime_package\b" || true)
