@@ -1,12 +1,12 @@
 #include "runtime/core/fonts.h"
 #include "runtime/core/stored_text.h"
 #include "runtime/start/desktop_host.h"
+#include "runtime/start/program_icon.h"
 #include "runtime/start/standard_runtime.h"
 #include <quorvane/font_record.h>
 #include <quorvane/program.h>
 
 #include <QApplication>
-#include <QIcon>
 
 namespace qv
 {
@@ -19,7 +19,7 @@ void ThunRTMain(const ProjectRecord &project, const char *programPath)
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(storedText(project.identity.title));
-    QApplication::setWindowIcon(QIcon(storedText(project.identity.iconResource)));
+    QApplication::setWindowIcon(programIcon(storedText(project.identity.iconResource)));
     installFaceSubstitutions();
 
     DesktopHost host;
