@@ -1,6 +1,8 @@
 // The main window as stored: its client area, each control's place, text and tab order, and its Load event.
 
+#include "runtime/core/stored_text.h"
 #include "support/program_fixture.h"
+#include "windows/display_scale.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,18 +22,25 @@ protected:
     void SetUp() override { start(); }
 };
 
+// On a scaled display the logical pixels stay those of 96 dots an inch; the device pixels, what the user
+// sees, grow with the scale.
 TEST_F(MainWindow, ShowsItsCaptionAndClientAreaInPixels)
 {
     const QWidget *window = windowOf(form1());
+    const FormDescription &stored = form1().description();
     ASSERT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvane All Controls"));
-    EXPECT_EQ(window->size(), QSize(373, 57));
+    EXPECT_EQ(window->windowTitle(), storedText(stored.caption));
+    EXPECT_EQ(window->size(), storedInLogicalPixels(0, 0, stored.clientWidth, stored.clientHeight).size());
+    EXPECT_DOUBLE_EQ(window->devicePixelRatio(), displayScale());
+    const QRectF shown = inDevicePixels(window->rect(), window->devicePixelRatio());
+    const QRectF expected = storedInDevicePixels(0, 0, stored.clientWidth, stored.clientHeight);
+    EXPECT_TRUE(withinAPixel(shown, expected))
+        << describe(shown) << " shown, " << describe(expected) << " stored";
 }
 
 struct PlacedControl {
     const char *name;
-    QRect pixels;
-    QString text;
+    const char *shown = nullptr; // null: the stored text
 };
 void PrintTo(const PlacedControl &c, std::ostream *os)
 {
@@ -46,25 +55,29 @@ TEST_P(MainWindowControl, StandsAtItsStoredPlace)
 {
     const Control *control = findControl(form1(), GetParam().name);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(widgetOf(*control)->geometry(), GetParam().pixels);
-    QString shown;
-    if (auto *label = qobject_cast<QLabel *>(widgetOf(*control)))
-        shown = label->text();
-    else if (auto *button = qobject_cast<QPushButton *>(widgetOf(*control)))
-        shown = button->text();
-    else if (auto *edit = qobject_cast<QLineEdit *>(widgetOf(*control)))
-        shown = edit->text();
-    EXPECT_EQ(shown, GetParam().text);
+    const ControlRecord &r = recordOf(*control);
+    QWidget *widget = widgetOf(*control);
+    EXPECT_EQ(widget->geometry(), storedInLogicalPixels(r.left, r.top, r.width, r.height));
+    const QRectF shown = inDevicePixels(widget->geometry(), widget->devicePixelRatio());
+    const QRectF expected = storedInDevicePixels(r.left, r.top, r.width, r.height);
+    EXPECT_TRUE(withinAPixel(shown, expected))
+        << describe(shown) << " shown, " << describe(expected) << " stored";
+
+    QString shownText;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        shownText = label->text();
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        shownText = button->text();
+    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        shownText = edit->text();
+    EXPECT_EQ(shownText, GetParam().shown ? QString::fromLatin1(GetParam().shown) : storedText(r.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, MainWindowControl,
-    ::testing::Values(PlacedControl { "Text1", QRect(96, 32, 185, 21), QString() },
-                      PlacedControl { "Command2", QRect(288, 32, 81, 21), QStringLiteral("Exit") },
-                      PlacedControl { "Command1", QRect(8, 32, 81, 21), QStringLiteral("Test") },
-                      PlacedControl { "Label1", QRect(16, 8, 353, 17),
-                                      QStringLiteral("This program  tests if VB6 runtime is working.") }),
-    [](const auto &row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Controls, MainWindowControl,
+                         ::testing::Values(PlacedControl { "Text1", "" }, // the Load event clears it
+                                           PlacedControl { "Command2" }, PlacedControl { "Command1" },
+                                           PlacedControl { "Label1" }),
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, BannerIsCentredAndBold)
 {

@@ -2,6 +2,7 @@
 // the captions, and both messages in the main window's text box.
 
 #include "support/program_fixture.h"
+#include "windows/display_scale.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,9 @@ TEST_P(TextInFull, FitsItsControl)
         else if (auto *button = qobject_cast<QPushButton *>(widget))
             text = button->text();
     }
+    // Qt lays text out in logical pixels with the metrics of the display scale and draws it in device
+    // pixels: what fits here fits on the screen, provided the window is really drawn at that scale.
+    ASSERT_DOUBLE_EQ(widget->devicePixelRatio(), displayScale());
     const QFontMetrics metrics(widget->font());
     EXPECT_LE(metrics.horizontalAdvance(text), roomForText(widget))
         << qPrintable(text) << " in " << qPrintable(widget->font().family());
