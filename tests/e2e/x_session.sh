@@ -5,13 +5,20 @@ main_title='^Quorvane All Controls$'
 showcase_title='^All VB6 Pro Controls$'
 report_title='^Quorvane$'
 
-# Runs the calling script again inside its own Xvfb (the xcb platform at 96 dpi), unless it already is. The
-# server must not reset when its last client leaves: a program started during the reset cannot connect.
+# The desktop's resolution: 96 dpi, or what the calling script sets before under_xvfb (144 for 150 %).
+xft_dpi=${xft_dpi:-96}
+
+# Runs the calling script again inside its own Xvfb (the xcb platform at xft_dpi), unless it already is. The
+# screen grows with the resolution, so that the scaled windows fit on it; Qt scales its windows by the
+# desktop's Xft.dpi, as a user's desktop settings set it. The server must not reset when its last client
+# leaves: a program started during the reset cannot connect, and the resolution would be lost.
 under_xvfb() {
     if [[ -z "${QUORVANE_UNDER_XVFB:-}" ]]; then
         export QUORVANE_UNDER_XVFB=1
-        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" "$@"
+        local screen="$((1280 * xft_dpi / 96))x$((1024 * xft_dpi / 96))x24"
+        exec xvfb-run -a -s "-screen 0 $screen -dpi $xft_dpi -noreset" "$@"
     fi
+    [[ $xft_dpi -eq 96 ]] || echo "Xft.dpi: $xft_dpi" | xrdb -merge
 }
 
 fail() {
@@ -56,6 +63,9 @@ wait_for_exit() {
     wait "$pid" && exit_status=0 || exit_status=$?
 }
 
+# A length in pixels at 96 dpi as the desktop's pixels.
+scaled() { echo $(($1 * xft_dpi / 96)); }
+
 # Moves the pointer onto the point and clicks there. The pointer first leaves for the screen's corner: xdotool
 # waits for a movement forever when the pointer already stands on the point, as it does where the last run's
 # window was.
@@ -64,7 +74,7 @@ click_at() {
 }
 shot() { timeout 20 import -window "$1" "$artefacts/$2.png"; }
 
-# Button centres in pixels at 96 dpi, from the stored layouts.
-click_test() { click_at "$1" 48 42; }
-click_exit() { click_at "$1" 328 42; }
-click_close_form() { click_at "$1" 444 86; }
+# Button centres in pixels at 96 dpi, from the stored layouts, scaled with the desktop.
+click_test() { click_at "$1" "$(scaled 48)" "$(scaled 42)"; }
+click_exit() { click_at "$1" "$(scaled 328)" "$(scaled 42)"; }
+click_close_form() { click_at "$1" "$(scaled 444)" "$(scaled 86)"; }
