@@ -1,6 +1,7 @@
 #include "mschart.h"
 
 #include "controls/interface/checked_block.h"
+#include <quorvane/accessible_role.h>
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -88,6 +89,7 @@ ControlLibrary::Creation createMSChart(std::span<const std::byte> settings, QWid
 
     auto *view = new QChartView(makeChart(rows, columns, showLegend, title), &container);
     view->setRenderHint(QPainter::Antialiasing);
+    presentAs(*view, QAccessible::Chart); // not the graphics view it is drawn in
     return { view, {} };
 }
 

@@ -206,7 +206,7 @@ def report(expected_texts):
 
     def texts(accessible):
         found = [accessible.get_name()]
-        if accessible.get_text_iface() is not None:
+        if 'Text' in accessible.get_interfaces():
             found.append(text_of(accessible))
         for child in children(accessible):
             found += texts(child)
