@@ -2,21 +2,11 @@
 //   grab_windows OUTPUT_DIR
 // main-start.png, showcase.png, main-after-close-form.png, main-after-close-box.png.
 
-#include "app/project_identity.h"
-#include "runtime/core/control_private.h"
 #include "runtime/core/fonts.h"
-#include "runtime/core/form_private.h"
-#include "runtime/start/standard_runtime.h"
-#include "support/recording_host.h"
-#include "windows/main/form1.h"
-#include "windows/program_state.h"
-#include "windows/showcase/form2.h"
-#include <quorvane/font_record.h>
+#include "support/program_driver.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
 #include <cstdio>
 
 namespace
@@ -33,9 +23,12 @@ bool save(QWidget *window, const QDir &dir, const char *name)
     return true;
 }
 
-void click(const qv::Form &form, std::string_view name)
+// A window that did not come up leaves the runtime's report: say what it was.
+bool nothingReported(const qv::test::ProgramDriver &program)
 {
-    qobject_cast<QAbstractButton *>(widgetOf(*findControl(form, name)))->click();
+    for (const auto &report : program.host_.reports)
+        std::fprintf(stderr, "grab_windows: the program reported:\n%s\n", qPrintable(report.text));
+    return program.host_.reports.empty();
 }
 
 } // namespace
@@ -53,34 +46,20 @@ int main(int argc, char **argv)
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(dir.path());
 
-    qv::test::RecordingHost host;
-    qv::StandardRuntime runtime(host);
-    qv::ProgramState state;
-    const qv::ProjectRecord project { qv::quorvaneIdentity, qv::form1Class(state), state.form1 };
-    runtime.start(project);
-    auto &form1 = state.form1.as<qv::Form1>();
-
-    bool ok = save(windowOf(form1), dir, "main-start.png");
-    QTimer::singleShot(0, [&] {
-        ok = save(windowOf(*state.form2), dir, "showcase.png") && ok;
-        click(*state.form2, "Command2");
+    // The modules the build made, whichever folder this program runs from.
+    qv::test::ProgramDriver closedByButton;
+    closedByButton.start();
+    bool ok = save(windowOf(closedByButton.form1()), dir, "main-start.png");
+    closedByButton.clickTest([&] {
+        ok = save(windowOf(closedByButton.form2()), dir, "showcase.png") && ok;
+        closedByButton.clickCloseForm();
     });
-    click(form1, "Command1");
-    ok = save(windowOf(form1), dir, "main-after-close-form.png") && ok;
+    ok = save(windowOf(closedByButton.form1()), dir, "main-after-close-form.png") && ok;
+    ok = nothingReported(closedByButton) && ok;
 
-    // A fresh run for the close-box ending.
-    qv::test::RecordingHost host2;
-    qv::StandardRuntime runtime2(host2);
-    qv::ProgramState state2;
-    const qv::ProjectRecord project2 { qv::quorvaneIdentity, qv::form1Class(state2), state2.form1 };
-    runtime2.start(project2);
-    QTimer::singleShot(0, [&] { windowOf(*state2.form2)->close(); });
-    click(state2.form1.as<qv::Form1>(), "Command1");
-    ok = save(windowOf(*state2.form1), dir, "main-after-close-box.png") && ok;
-    // A window that did not come up leaves the runtime's report: say what it was.
-    for (const auto *recorded : { &host, &host2 }) {
-        for (const auto &report : recorded->reports)
-            std::fprintf(stderr, "grab_windows: the program reported:\n%s\n", qPrintable(report.text));
-    }
-    return ok && host.reports.empty() && host2.reports.empty() ? 0 : 1;
+    qv::test::ProgramDriver closedByBox; // a fresh run for the close-box ending
+    closedByBox.start();
+    closedByBox.clickTest([&] { closedByBox.closeShowcaseByCloseBox(); });
+    ok = save(windowOf(closedByBox.form1()), dir, "main-after-close-box.png") && ok;
+    return nothingReported(closedByBox) && ok ? 0 : 1;
 }
