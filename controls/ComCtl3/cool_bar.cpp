@@ -3,7 +3,7 @@
 
 #include "controls/interface/checked_state.h"
 #include "controls/interface/settings_block.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QBoxLayout>
 #include <array>

@@ -2,7 +2,7 @@
 #include "button_symbols.h"
 
 #include "controls/interface/checked_block.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QBoxLayout>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "up_down.h"
 
 #include "controls/interface/checked_block.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QBoxLayout>
 #include <QToolButton>

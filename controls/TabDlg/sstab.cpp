@@ -1,7 +1,7 @@
 #include "sstab.h"
 
 #include "controls/interface/settings_block.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QTabWidget>
 

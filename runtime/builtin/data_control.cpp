@@ -3,7 +3,7 @@
 // properties; with no database and no record source it opens nothing, and its buttons move nowhere.
 
 #include "runtime/builtin/makers.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QLabel>
 #include <QPainter>

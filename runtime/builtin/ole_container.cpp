@@ -1,6 +1,6 @@
 #include "ole_container.h"
 #include "runtime/core/stored_text.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QLabel>
 #include <QMouseEvent>

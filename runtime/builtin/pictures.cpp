@@ -1,7 +1,7 @@
 // The picture classes, both without a picture here: the picture box and the image.
 
 #include "runtime/builtin/makers.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // windowless controls do.
 
 #include "runtime/builtin/makers.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QPaintEvent>
 #include <QPainter>

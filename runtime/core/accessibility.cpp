@@ -1,5 +1,5 @@
 #include "runtime/core/accessibility.h"
-#include <quorvane/accessible_role.h>
+#include "controls/interface/accessible_role.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 // What a screen reader learns of a form's window and its controls: a name for every control, and the role a
-// control library or the runtime marked on a widget (<quorvane/accessible_role.h>).
+// control library or the runtime marked on a widget (controls/interface/accessible_role.h).
 
 #include <QString>
 
