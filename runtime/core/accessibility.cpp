@@ -1,7 +1,10 @@
 #include "runtime/core/accessibility.h"
 #include "controls/interface/accessible_role.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace qv
@@ -21,6 +24,18 @@ QAccessibleInterface *markedRole(const QString &, QObject *object)
         return nullptr;
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
+// Qt names these by their caption. Asking Qt for the name instead would make an accessible object for every
+// control of every load, screen reader or not.
+bool showsCaption(const QWidget &widget)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(&widget))
+        return !button->text().isEmpty();
+    if (const auto *label = qobject_cast<const QLabel *>(&widget))
+        return !label->text().isEmpty();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(&widget))
+        return !frame->title().isEmpty();
+    return false;
+}
 } // namespace
 
 void presentMarkedRoles()
@@ -34,10 +49,7 @@ void presentMarkedRoles()
 
 void nameForAssistiveTechnology(QWidget &widget, const QString &controlName)
 {
-    if (!widget.accessibleName().isEmpty())
-        return;
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&widget);
-    if (!face || face->text(QAccessible::Name).isEmpty())
+    if (widget.accessibleName().isEmpty() && !showsCaption(widget))
         widget.setAccessibleName(controlName);
 }
 

@@ -12,8 +12,8 @@ namespace qv
 // Presents marked widgets in their role, from now on, in the whole process. Idempotent.
 void presentMarkedRoles();
 
-// A control is known by the name Qt gives its kind where there is one (a button's or a label's caption, a
-// combo box's text, a tab strip's chosen tab), else by its control name.
+// A control is known by its caption where it shows one (a button, a label, a frame), else by its control
+// name. (Qt on Linux names a combo box by its text and a tab strip by its chosen tab whatever is set.)
 void nameForAssistiveTechnology(QWidget &widget, const QString &controlName);
 
 } // namespace qv
