@@ -1,12 +1,14 @@
 #!/usr/bin/python3
-"""Quorvane as a screen reader sees it, over AT-SPI: the names and roles of both windows' controls, the message
-announced in the main window's text box after "Close Form", and the failure report's text.
+"""Quorvane as a screen reader sees it, over AT-SPI: the names and roles of both windows' controls, the messages
+announced in the main window's text box (the farewell after the close box, then the success after "Close
+Form"), and the failure report's text.
 
 Usage: screen_reader.py round-trip    (the program is running, its main window up)
        screen_reader.py report TEXT... (the program is showing its failure report; each TEXT must be in it)
 
 Key presses and clicks go through the X server (xdotool); everything read comes from the accessibility bus.
 """
+import pathlib
 import subprocess
 import sys
 import time
@@ -19,6 +21,8 @@ from gi.repository import Atspi, GLib  # noqa: E402 (python3-pyatspi brings the 
 MAIN = 'Quorvane All Controls'
 SHOWCASE = 'All VB6 Pro Controls'
 ALL_GOOD = 'All Good! Looks like it is working.'
+FAREWELL = 'Well that was fun ....'
+HERE = pathlib.Path(__file__).resolve().parent
 
 # What a screen reader user must hear for each control that has a window: its name and its role.
 MAIN_CONTROLS = {
@@ -173,6 +177,15 @@ def round_trip():
             announced.append(event.any_data)
     listener = Atspi.EventListener.new(on_insert)
     listener.register('object:text-changed:insert')
+
+    # The first round trip ends at the close box: the farewell goes into the empty text box.
+    click(MAIN, 48, 42)  # Test
+    window(app, SHOWCASE)
+    subprocess.run(['/usr/bin/python3', str(HERE.parent / 'e2e' / 'send_wm_delete.py'), x_window(SHOWCASE)],
+                   check=True, timeout=10)
+    window(app, MAIN)
+    check(pump(10, lambda: FAREWELL in announced),
+          f'"{FAREWELL}" was not announced from Text1; text insertions seen: {announced}')
 
     click(MAIN, 48, 42)  # Test
     showcase = window(app, SHOWCASE)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The installed program as a screen reader reads it: on Xvfb, with a D-Bus session and the accessibility bus
 # (at-spi2-core) switched on the way a screen reader switches it on, screen_reader.py walks both windows over
-# AT-SPI, checks every control's name and role, waits for the message announced after "Close Form" and reads
-# it back; then, from a copy of the installed tree without the module of MSCOMCT2.OCX, it reads the failure
-# report. Screenshots go to the artefact folder.
+# AT-SPI, checks every control's name and role, waits for the farewell announced after the close box and the
+# success after "Close Form" and reads the text box back; then, from a copy of the installed tree without the
+# module of MSCOMCT2.OCX, it reads the failure report. Screenshots go to the artefact folder.
 #
 #   screen_reader.sh PROGRAM ARTEFACT_DIR
 set -euo pipefail
