@@ -8,6 +8,10 @@
 namespace qv::test
 {
 
+// What the program writes into the main window's text box, as a user reads it there.
+inline const QString allGood = QStringLiteral("All Good! Looks like it is working.");
+inline const QString wellThatWasFun = QStringLiteral("Well that was fun ....");
+
 class ProgramFixture : public ::testing::Test, public ProgramDriver
 {
 protected:

@@ -14,8 +14,6 @@ namespace qv::test
 namespace
 {
 
-const QString allGood = QStringLiteral("All Good! Looks like it is working.");
-
 // Main windows loaded, shown or hidden.
 int mainWindows()
 {

@@ -11,9 +11,6 @@ namespace qv::test
 namespace
 {
 
-const QString allGood = QStringLiteral("All Good! Looks like it is working.");
-const QString wellThatWasFun = QStringLiteral("Well that was fun ....");
-
 class RoundTrip : public ProgramFixture
 {
 protected:
