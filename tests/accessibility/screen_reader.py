@@ -6,7 +6,8 @@ Form"), and the failure report's text.
 Usage: screen_reader.py round-trip    (the program is running, its main window up)
        screen_reader.py report TEXT... (the program is showing its failure report; each TEXT must be in it)
 
-Key presses and clicks go through the X server (xdotool); everything read comes from the accessibility bus.
+Clicks go through the X server, with the other real-display tests' helpers (tests/e2e/x_session.sh);
+everything read comes from the accessibility bus.
 """
 import pathlib
 import subprocess
@@ -147,16 +148,11 @@ def check_controls(where, parent, expected):
     return {name: found for name, (_, found) in seen.items()}
 
 
-def x_window(title):
-    return subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', f'^{title}$'], check=True,
-                          capture_output=True, text=True).stdout.split()[0]
-
-
-def click(title, x, y):
-    """Clicks at a point of the window, in pixels at 96 dpi."""
-    subprocess.run(['xdotool', 'mousemove', '0', '0'], check=True, timeout=10)
-    subprocess.run(['xdotool', 'mousemove', '--sync', '--window', x_window(title), str(x), str(y), 'click', '1'],
-                   check=True, timeout=10)
+def x_session(command):
+    """Runs a command with the X session helpers the other real-display tests use: the windows' titles, where
+    their buttons are, how to click them and close them."""
+    subprocess.run(['bash', '-c', f'source "$0" && {command}', str(HERE.parent / 'e2e' / 'x_session.sh')],
+                   check=True, timeout=30)
 
 
 def text_of(accessible):
@@ -179,15 +175,14 @@ def round_trip():
     listener.register('object:text-changed:insert')
 
     # The first round trip ends at the close box: the farewell goes into the empty text box.
-    click(MAIN, 48, 42)  # Test
+    x_session('click_test "$(visible_window "$main_title")"')
     window(app, SHOWCASE)
-    subprocess.run(['/usr/bin/python3', str(HERE.parent / 'e2e' / 'send_wm_delete.py'), x_window(SHOWCASE)],
-                   check=True, timeout=10)
+    x_session(f'/usr/bin/python3 {HERE.parent / "e2e" / "send_wm_delete.py"} "$(visible_window "$showcase_title")"')
     window(app, MAIN)
     check(pump(10, lambda: FAREWELL in announced),
           f'"{FAREWELL}" was not announced from Text1; text insertions seen: {announced}')
 
-    click(MAIN, 48, 42)  # Test
+    x_session('click_test "$(visible_window "$main_title")"')
     showcase = window(app, SHOWCASE)
     check(showcase.get_role_name() == 'frame', f'the showcase is a {showcase.get_role_name()}, expected a frame')
     controls = check_controls(SHOWCASE, showcase, SHOWCASE_CONTROLS)
@@ -195,7 +190,7 @@ def round_trip():
     windows = len(controls) + len(in_frame)
     check(windows == 45, f'{SHOWCASE}: {windows} controls with a window, expected 45')
 
-    click(SHOWCASE, 444, 86)  # Close Form
+    x_session('click_close_form "$(visible_window "$showcase_title")"')
     main = window(app, MAIN)
     check(pump(10, lambda: ALL_GOOD in announced),
           f'"{ALL_GOOD}" was not announced from Text1; text insertions seen: {announced}')
