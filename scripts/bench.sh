@@ -6,20 +6,34 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/bench --target showcase_bench
+cmake --build build/bench --target showcase_bench Quorvane
 bench=build/bench/bench/showcase_bench
 export QT_QPA_PLATFORM=offscreen
 
 "$bench" "$@"
 
-# The whole process, as anyone can time it: start, main window, "Test", all 55 controls, "Close Form",
-# end; beside a bare Qt start that shows one empty window and ends.
+# Whole processes, as anyone can time them: the start-up to the main window, and the whole check (start, main
+# window, "Test", all 55 controls, "Close Form", end); each beside its fair floor, the same windows as plain Qt
+# widgets made directly, and beside a bare Qt start that shows one empty window and ends.
 hyperfine --warmup 3 --runs 30 -N --export-json build/bench/whole-process.json \
-    "$bench --child=cold-load" "$bench --child=bare-qt"
-python3 - build/bench/whole-process.json <<'PY'
-import json, sys
+    "$bench --child=start-up" "$bench --child=plain-start" \
+    "$bench --child=cold-load" "$bench --child=plain-check" "$bench --child=bare-qt"
+python3 - build/bench/whole-process.json "$bench" <<'PY'
+import json, statistics, subprocess, sys
 results = json.load(open(sys.argv[1]))["results"]
-for r in results:
-    print(f"{r['command']}: median {r['median'] * 1000:.1f} ms")
-print(f"ratio of medians: {results[0]['median'] / results[1]['median']:.2f}")
+median = {r["command"].split("--child=")[1]: r["median"] for r in results}
+for mode, seconds in median.items():
+    print(f"--child={mode}: median {seconds * 1000:.1f} ms")
+print(f"start-up / its plain floor: {median['start-up'] / median['plain-start']:.2f}")
+print(f"whole check / its plain floor: {median['cold-load'] / median['plain-check']:.2f}")
+for mode in ("start-up", "plain-start", "cold-load", "plain-check"):
+    print(f"{mode} / bare Qt start: {median[mode] / median['bare-qt']:.2f}")
+
+# Peak resident memory, as each child reports its own (VmHWM, MiB): the median of five.
+def peak(mode):
+    return statistics.median(float(subprocess.run([sys.argv[2], f"--child={mode}"], capture_output=True,
+                                                  check=True, text=True).stdout.split()[1]) for _ in range(5))
+check, floor = peak("cold-load"), peak("plain-check")
+print(f"peak resident memory: whole check {check:.1f} MiB, its plain floor {floor:.1f} MiB, "
+      f"ratio {check / floor:.2f}")
 PY
