@@ -37,3 +37,6 @@ check, floor = peak("cold-load"), peak("plain-check")
 print(f"peak resident memory: whole check {check:.1f} MiB, its plain floor {floor:.1f} MiB, "
       f"ratio {check / floor:.2f}")
 PY
+
+# The first click on a real X server: the program against a plain Qt program with the same two windows.
+bench/first_click_xvfb.sh build/bench/bin/Quorvane "$bench" 20
