@@ -12,6 +12,7 @@
 
 #include "child_process.h"
 #include "direct_qt_showcase.h"
+#include "growth.h"
 #include "peak_memory.h"
 #include "plain_program.h"
 
@@ -214,6 +215,7 @@ void registerBenchmarks(benchmark::IterationCount freshRuns)
     fresh("BM_StartUpToMainWindow", BM_StartUpToMainWindow);
     fresh("BM_StartUpPlainFloor", BM_StartUpPlainFloor);
     fresh("BM_StartUpBareQt", BM_StartUpBareQt);
+    registerGrowthBenchmarks(freshRuns);
 }
 
 // Takes --fresh_process_runs=N out of the arguments, before Google Benchmark sees them.
