@@ -6,8 +6,9 @@
 // Prints one line, the load's nanoseconds, this process's peak resident MiB and the MiB the load added to it,
 // and ends at once, without tearing anything down.
 
-#include "growth_runtime.h"
 #include "peak_memory.h"
+
+#include "runtime/start/standard_runtime.h"
 
 #include "controls/interface/settings_block.h"
 #include "support/recording_host.h"
@@ -19,8 +20,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
-#include <string>
 #include <vector>
 
 namespace qv::bench
@@ -35,12 +34,10 @@ public:
     explicit ModulesWindow(std::size_t moduleCount)
     {
         for (std::size_t m = 0; m < moduleCount; ++m) {
-            for (const GrowthClass &cls : growthModules[m].classes) {
+            for (const manifest::ClassRecord *cls : growthCatalog.classesOf(growthLibraries[m].file)) {
                 const auto i = static_cast<int>(records_.size());
-                names_.push_back(std::string(cls.progId.substr(cls.progId.find('.') + 1))
-                                 + std::to_string(m + 1));
-                records_.push_back(ControlRecord { .name = names_.back(),
-                                                   .cls = ProgId { cls.progId },
+                records_.push_back(ControlRecord { .name = cls->instance,
+                                                   .cls = ProgId { cls->progId },
                                                    .left = static_cast<Twips>(i % columns * cellWidth),
                                                    .top = static_cast<Twips>(i / columns * cellHeight),
                                                    .width = width,
@@ -64,7 +61,6 @@ private:
     static constexpr auto block_
         = settings::makeBlock<32>(settings::twipsToHimetric(width), settings::twipsToHimetric(height),
                                   std::array<settings::Property, 0> {});
-    std::deque<std::string> names_;
     std::vector<ControlRecord> records_;
     FormDescription description_;
 };
@@ -73,11 +69,11 @@ int run(const char *argument, int argc, char **argv)
 {
     const char *colon = std::strchr(argument, ':');
     const std::size_t count = std::strtoul(argument, nullptr, 10);
-    if (!colon || count == 0 || count > growthModules.size())
+    if (!colon || count == 0 || count > growthLibraries.size())
         return 2;
     QApplication application(argc, argv);
     test::RecordingHost host;
-    GrowthRuntime runtime(host, QString::fromLocal8Bit(colon + 1));
+    StandardRuntime runtime(host, QString::fromLocal8Bit(colon + 1), growthCatalog);
     const ModulesWindow window(count);
     ObjRef<Form> form = runtime.adoptForm(new Form(runtime, window.description()));
 

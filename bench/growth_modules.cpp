@@ -7,11 +7,15 @@
 
 #include "child_process.h"
 
+#include "runtime/core/stored_text.h"
+#include "runtime/modules/installed_modules.h"
+
 #include <growth_catalog.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdio>
 
 #ifndef QUORVANE_GROWTH_CHILD
 #error "QUORVANE_GROWTH_CHILD: the module-count benchmark's child program"
@@ -26,10 +30,9 @@ namespace
 // with N too.
 bool linkFirstModules(const QTemporaryDir &folder, std::size_t count)
 {
-    const QString built = QString::fromUtf8(growthModuleDir.data(), qsizetype(growthModuleDir.size()));
+    const QString built = storedText(growthModuleDir);
     for (std::size_t m = 0; m < count; ++m) {
-        const QString file
-            = QString::fromUtf8(growthModules[m].file.data(), qsizetype(growthModules[m].file.size()));
+        const QString file = InstalledModules::moduleFileName(storedText(growthLibraries[m].file));
         if (!QFile::link(built + u'/' + file, folder.filePath(file)))
             return false;
     }
@@ -74,6 +77,12 @@ void BM_GrowthModules(benchmark::State &state)
 
 void registerGrowthModules(benchmark::IterationCount freshRuns)
 {
+    if (!QFile::exists(QStringLiteral(QUORVANE_GROWTH_CHILD))) {
+        std::fputs(
+            "BM_GrowthModules left out: its modules and child are built with the target growth_child\n",
+            stderr);
+        return;
+    }
     benchmark::RegisterBenchmark("BM_GrowthModules", BM_GrowthModules)
         ->Arg(20)
         ->Arg(50)

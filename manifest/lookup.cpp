@@ -1,4 +1,5 @@
-// Enumeration over the manifest's tables, and the invariants the program relies on, checked when it is built.
+// A catalog's classes by library, the manifest's package files, and the invariants the program relies on,
+// checked when it is built.
 
 #include "manifest.h"
 
@@ -36,10 +37,10 @@ constexpr bool everyClassHasItsLibraryAndEveryLibraryAClass()
 static_assert(everyClassHasItsLibraryAndEveryLibraryAClass());
 } // namespace
 
-std::vector<const ClassRecord *> classesOf(std::string_view libraryFile)
+std::vector<const ClassRecord *> Catalog::classesOf(std::string_view libraryFile) const
 {
     std::vector<const ClassRecord *> out;
-    for (const ClassRecord &c : classes()) {
+    for (const ClassRecord &c : classes) {
         if (c.libraryFile == libraryFile)
             out.push_back(&c);
     }

@@ -4,16 +4,19 @@
 // Read-only data, complete when the program starts, and usable at compile time: its tables are generated from
 // manifest/control_libraries.json.
 
+#include "manifest/catalog.h"
 #include "manifest/records.h"
 #include "manifest/tables.h"
 
-#include <algorithm>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace qv::manifest
 {
+
+// The program's own libraries and classes.
+inline constexpr Catalog program { libraryTable, classTable };
 
 // In table order.
 constexpr std::span<const LibraryRecord> libraries()
@@ -30,21 +33,18 @@ constexpr std::span<const std::string_view> builtinClasses()
     return builtinClassNames;
 }
 
-// The class with that programmatic identifier (exact, as stored), or null.
 constexpr const ClassRecord *findClass(std::string_view progId)
 {
-    const auto it = std::find_if(classTable.begin(), classTable.end(),
-                                 [&](const ClassRecord &c) { return c.progId == progId; });
-    return it != classTable.end() ? &*it : nullptr;
+    return program.findClass(progId);
 }
 constexpr const LibraryRecord *findLibrary(std::string_view file)
 {
-    const auto it = std::find_if(libraryTable.begin(), libraryTable.end(),
-                                 [&](const LibraryRecord &l) { return l.file == file; });
-    return it != libraryTable.end() ? &*it : nullptr;
+    return program.findLibrary(file);
 }
-
-std::vector<const ClassRecord *> classesOf(std::string_view libraryFile);
+inline std::vector<const ClassRecord *> classesOf(std::string_view libraryFile)
+{
+    return program.classesOf(libraryFile);
+}
 // The files a setup package must carry, in table order: the forms runtime, then every library file.
 std::vector<std::string_view> setupPackageFiles();
 

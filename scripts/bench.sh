@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/bench --target showcase_bench Quorvane
+cmake --build build/bench --target showcase_bench growth_child Quorvane
 bench=build/bench/bench/showcase_bench
 export QT_QPA_PLATFORM=offscreen
 

@@ -5,7 +5,6 @@
 #include "runtime/modules/module_resolution.h"
 
 #include "controls/interface/control_library.h"
-#include "manifest/manifest.h"
 
 #include <QWidget>
 
@@ -25,13 +24,13 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
             failure);
     };
 
-    const manifest::ClassRecord *cls = manifest::findClass(std::get<ProgId>(record.cls).text);
+    const manifest::ClassRecord *cls = catalog_.findClass(std::get<ProgId>(record.cls).text);
     if (!cls)
         return refused(problems::classNotInManifest());
     failure.clsid = storedText(cls->clsid);
     failure.libraryFile = storedText(cls->libraryFile);
 
-    Resolution resolved = resolveClass(modules_, *cls);
+    Resolution resolved = resolveClass(modules_, *cls, catalog_);
     if (const auto *problem = std::get_if<ModuleProblem>(&resolved))
         return refused(problem->reason);
     const ModuleInfo &module = *std::get<const ModuleInfo *>(resolved);

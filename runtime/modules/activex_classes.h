@@ -4,6 +4,8 @@
 
 #include "runtime/core/control_maker.h"
 
+#include "manifest/manifest.h"
+
 namespace qv
 {
 
@@ -12,8 +14,10 @@ class InstalledModules;
 class ActiveXClasses final : public ControlMaker
 {
 public:
-    explicit ActiveXClasses(InstalledModules &modules)
+    // Classes outside the catalog are refused before any module is looked at.
+    explicit ActiveXClasses(InstalledModules &modules, const manifest::Catalog &catalog = manifest::program)
         : modules_(modules)
+        , catalog_(catalog)
     {
     }
     // The record's class must be an ActiveX one.
@@ -21,6 +25,7 @@ public:
 
 private:
     InstalledModules &modules_;
+    const manifest::Catalog &catalog_;
 };
 
 } // namespace qv

@@ -9,7 +9,7 @@ namespace
 {
 // `asked`: the class being created, if any, so that a module leaving out that very class says so.
 Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord &library,
-                        const manifest::ClassRecord *asked)
+                        const manifest::ClassRecord *asked, const manifest::Catalog &catalog)
 {
     const QString libraryFile = storedText(library.file);
     const ModuleInfo *module = modules.forLibrary(libraryFile);
@@ -21,7 +21,7 @@ Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord
     }
     // A module that leaves out any class of its library is a broken installation, whichever class is asked
     // for first.
-    for (const manifest::ClassRecord *cls : manifest::classesOf(library.file)) {
+    for (const manifest::ClassRecord *cls : catalog.classesOf(library.file)) {
         const ModuleClass *declared = module->findClass(storedText(cls->clsid));
         if (!declared)
             return problems::classLeftOut(library, *module, *cls, cls == asked);
@@ -34,20 +34,22 @@ Resolution checkLibrary(InstalledModules &modules, const manifest::LibraryRecord
 }
 } // namespace
 
-Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library)
+Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library,
+                          const manifest::Catalog &catalog)
 {
-    return checkLibrary(modules, library, nullptr);
+    return checkLibrary(modules, library, nullptr, catalog);
 }
 
-Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls)
+Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls,
+                        const manifest::Catalog &catalog)
 {
-    const manifest::LibraryRecord *library = manifest::findLibrary(cls.libraryFile);
+    const manifest::LibraryRecord *library = catalog.findLibrary(cls.libraryFile);
     if (!library)
         return ModuleProblem { ModuleProblem::Kind::Missing,
                                storedText(cls.libraryFile),
                                {},
                                problems::libraryNotInManifest(cls.libraryFile) };
-    Resolution resolved = checkLibrary(modules, *library, &cls);
+    Resolution resolved = checkLibrary(modules, *library, &cls, catalog);
     const auto *module = std::get_if<const ModuleInfo *>(&resolved);
     if (!module)
         return resolved;

@@ -16,12 +16,14 @@ class InstalledModules;
 
 using Resolution = std::variant<const ModuleInfo *, ModuleProblem>;
 
-// The library's module, checked: present, readable, declaring every class of the library with its
-// visibility, of the manifest's version.
-Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library);
+// The library's module, checked: present, readable, declaring every class the catalog gives the library, with
+// its visibility, of the catalog's version.
+Resolution resolveLibrary(InstalledModules &modules, const manifest::LibraryRecord &library,
+                          const manifest::Catalog &catalog = manifest::program);
 
 // The module that makes the class: its library's module, provided that module is also the one the class's
 // identity is found in.
-Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls);
+Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &cls,
+                        const manifest::Catalog &catalog = manifest::program);
 
 } // namespace qv

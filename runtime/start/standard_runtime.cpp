@@ -3,10 +3,10 @@
 namespace qv
 {
 
-StandardRuntime::StandardRuntime(Host &host, QString moduleDirectory)
+StandardRuntime::StandardRuntime(Host &host, QString moduleDirectory, const manifest::Catalog &catalog)
     : Runtime(host)
     , modules_(std::move(moduleDirectory))
-    , activeX_(modules_)
+    , activeX_(modules_, catalog)
 {
 }
 

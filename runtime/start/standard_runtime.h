@@ -13,8 +13,10 @@ namespace qv
 class StandardRuntime final : public Runtime, private ControlMaker
 {
 public:
-    // Control library modules are looked for in moduleDirectory; the program passes its own, beside it.
-    explicit StandardRuntime(Host &host, QString moduleDirectory = InstalledModules::besideRuntime());
+    // Control library modules are looked for in moduleDirectory; the program passes its own, beside it. The
+    // classes made by modules are the catalog's: the program's manifest, or a benchmark's own.
+    explicit StandardRuntime(Host &host, QString moduleDirectory = InstalledModules::besideRuntime(),
+                             const manifest::Catalog &catalog = manifest::program);
     ~StandardRuntime() override;
 
     ControlMaker &controlMaker() override { return *this; }
