@@ -132,3 +132,60 @@ function(quorvane_write_if_changed path content)
     endif()
     file(WRITE ${path} "${content}")
 endfunction()
+
+# quorvane_write_module_description(<folder> <metadata file> <library file> <type library> <version> <made from>
+#     CLASSES <name> <clsid> <visible> ...): what a control library module is built from besides its code, in
+# <folder>: its plugin metadata (<metadata file>, the name Q_PLUGIN_METADATA gives) and library_classes.h, the
+# library file and one constant per class identity for its class table. <made from> names what to change
+# instead of these files.
+function(quorvane_write_module_description folder metadata_file library_file type_library version made_from)
+    cmake_parse_arguments(ARG "" "" "CLASSES" ${ARGN})
+    set(metadata_classes "")
+    set(clsid_constants "")
+    set(class_ids "")
+    set(count 0)
+    set(rest ${ARG_CLASSES})
+    while(rest)
+        list(POP_FRONT rest name clsid visible)
+        if(count GREATER 0)
+            string(APPEND metadata_classes ",\n")
+            string(APPEND class_ids ", ")
+        endif()
+        string(APPEND metadata_classes
+            "        { \"progId\": \"${type_library}.${name}\", \"clsid\": \"${clsid}\", \"visible\": ${visible} }")
+        string(APPEND clsid_constants "inline constexpr QStringView ${name} = u\"${clsid}\";\n")
+        string(APPEND class_ids "clsid::${name}")
+        math(EXPR count "${count} + 1")
+    endwhile()
+
+    quorvane_write_if_changed(${folder}/${metadata_file} "{
+    \"libraryFile\": \"${library_file}\",
+    \"typeLibrary\": \"${type_library}\",
+    \"version\": \"${version}\",
+    \"classes\": [
+${metadata_classes}
+    ]
+}
+")
+    quorvane_write_if_changed(${folder}/library_classes.h "#pragma once
+// Generated from ${made_from} when the build is configured: change that, not this.
+// The library file ${library_file} and the identity of each of its classes, for the module's class table.
+
+#include <QStringView>
+#include <array>
+
+namespace qv::library
+{
+
+inline constexpr QStringView file = u\"${library_file}\";
+
+namespace clsid
+{
+${clsid_constants}} // namespace clsid
+
+// Every class of the library, in table order.
+inline constexpr std::array<QStringView, ${count}> classIds { ${class_ids} };
+
+} // namespace qv::library
+")
+endfunction()
