@@ -1,8 +1,10 @@
 #include "runtime/modules/elf_file_check.h"
 
 #include <QFile>
+#include <algorithm>
 #include <gelf.h>
 #include <libelf.h>
+#include <limits>
 #include <memory>
 
 namespace qv
@@ -36,6 +38,30 @@ std::optional<QString> moduleFileDamage(const QString &path)
         return QStringLiteral(
                    "the file is cut short: its section headers reach byte %1, the file has %2 bytes")
             .arg(end)
+            .arg(file.size());
+
+    // The loader maps each loadable segment's bytes from the file as the header gives them. A program header
+    // table libelf cannot read is the plugin loader's to refuse.
+    std::size_t count = 0;
+    if (elf_getphdrnum(elf.get(), &count) != 0)
+        return std::nullopt;
+    quint64 segmentsEnd = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        GElf_Phdr segment;
+        if (!gelf_getphdr(elf.get(), int(i), &segment))
+            return std::nullopt;
+        if (segment.p_type != PT_LOAD)
+            continue;
+        // A length that would wrap past the largest offset reaches at least that far.
+        const quint64 last = segment.p_filesz > std::numeric_limits<quint64>::max() - segment.p_offset
+            ? std::numeric_limits<quint64>::max()
+            : segment.p_offset + segment.p_filesz;
+        segmentsEnd = std::max(segmentsEnd, last);
+    }
+    if (segmentsEnd > size)
+        return QStringLiteral(
+                   "the file is cut short: its loadable segments reach byte %1, the file has %2 bytes")
+            .arg(segmentsEnd)
             .arg(file.size());
     return std::nullopt;
 }

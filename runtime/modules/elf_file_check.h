@@ -1,9 +1,10 @@
 #pragma once
-// Looks at a module file before the loader maps it. Qt's plugin loader refuses a file that is not ELF, or
-// whose program headers or loadable segments reach past its end, each in its own words. It does not look at
-// the section header table, nor does libelf complain of one that is missing; yet the dynamic loader maps a
-// file cut short there as if it were whole, and the first touch of a missing page then kills the process. So
-// that one fault is refused here, with the numbers.
+// Looks at a module file before the loader maps it. The dynamic loader maps a file cut short as if it were
+// whole, and the first touch of a missing page then kills the process; libelf does not complain of a missing
+// section table, and Qt's plugin loader, which refuses a file whose loadable segments reach past its end,
+// says so in its own words without the numbers. So the file's length is held against its section table and
+// against every loadable segment here, and a short file is refused with the numbers. A file that is not ELF,
+// or whose program headers libelf cannot read, is left to the plugin loader.
 
 #include <QString>
 #include <optional>
@@ -11,8 +12,8 @@
 namespace qv
 {
 
-// Why the file cannot be a whole shared object, or nothing when its section table lies within it (or it is
-// not ELF at all, which the plugin loader says).
+// Why the file cannot be a whole shared object, or nothing when its section table and its loadable segments
+// lie within it (or it is not ELF at all, which the plugin loader says).
 std::optional<QString> moduleFileDamage(const QString &path);
 
 } // namespace qv

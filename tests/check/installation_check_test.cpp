@@ -128,6 +128,14 @@ INSTANTIATE_TEST_SUITE_P(
         Difference { "CutShort",
                      [](const QDir &d) { cutShort(d, "richtx32.so", [](qint64 size) { return size / 2; }); },
                      "unreadable", "RICHTX32.OCX", "richtx32.so", "the file is cut short" },
+        Difference { "LoadableSegmentPastTheEnd",
+                     [](const QDir &d) {
+                         setLoadableSegmentLength(d, "richtx32.so", 0, [](std::uint64_t offset) {
+                             return (std::uint64_t(1) << 30) - offset;
+                         });
+                     },
+                     "unreadable", "RICHTX32.OCX", "richtx32.so",
+                     "the file is cut short: its loadable segments reach byte 1073741824, the file has " },
         Difference { "WrongVersion",
                      [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
                      "wrong version", "MSCOMM32.OCX", "mscomm32.so",

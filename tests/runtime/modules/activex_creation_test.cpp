@@ -230,6 +230,25 @@ INSTANTIATE_TEST_SUITE_P(
         Failure { "ModuleCutInHalf", "MSCommLib.MSComm",
                   [](const QDir &d) { cutShort(d, "mscomm32.so", [](qint64 size) { return size / 2; }); },
                   "the file is cut short" },
+        Failure {
+            "LoadableSegmentPastTheEnd", "MSCommLib.MSComm",
+            [](const QDir &d) {
+                setLoadableSegmentLength(d, "mscomm32.so", 0, [](std::uint64_t offset) {
+                    return (std::uint64_t(1) << 30) - offset;
+                });
+            },
+            "is not a loadable control library: the file is cut short: its loadable segments reach byte "
+            "1073741824, the file has " },
+        // Added to its offset, the length wraps around to a small number: the segment still reaches past the
+        // end.
+        Failure {
+            "LoadableSegmentLengthWraps", "MSCommLib.MSComm",
+            [](const QDir &d) {
+                setLoadableSegmentLength(d, "mscomm32.so", 1,
+                                         [](std::uint64_t offset) { return std::uint64_t(64) - offset; });
+            },
+            "is not a loadable control library: the file is cut short: its loadable segments reach byte "
+            "18446744073709551615, the file has " },
         Failure { "WrongVersion", "MSCommLib.MSComm",
                   [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
                   "type library version 1.0, the program needs 1.1" },
