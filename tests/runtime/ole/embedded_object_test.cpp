@@ -159,6 +159,15 @@ INSTANTIATE_TEST_SUITE_P(
             "PresentationNotADib",
             [] { return withStream(presentationName, [](Bytes &b) { putU32(b, 4, 3); }); },
             "the stream \\2OlePres000 is damaged: its clipboard format is 0xFFFFFFFF 0x00000003, not a DIB" },
+        // The extent rounded down, and a height one over: the picture that follows is still the right size.
+        Damage { "PresentationExtentRoundedDown",
+                 [] { return withStream(presentationName, [](Bytes &b) { putU32(b, 28, 7937); }); },
+                 "the stream \\2OlePres000 is damaged: its extent is 7937 x 6615 hundredths of a millimetre, "
+                 "not 7938 x 6615" },
+        Damage { "PresentationExtentTaller",
+                 [] { return withStream(presentationName, [](Bytes &b) { putU32(b, 32, 6616); }); },
+                 "the stream \\2OlePres000 is damaged: its extent is 7938 x 6616 hundredths of a millimetre, "
+                 "not 7938 x 6615" },
         Damage { "PresentationDataSizeWrong",
                  [] { return withStream(presentationName, [](Bytes &b) { putU32(b, 36, 100); }); },
                  "its header gives 100 bytes of picture, but 225144 follow" },
