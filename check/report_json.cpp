@@ -1,14 +1,27 @@
 #include "report_output.h"
 
+#include "check/schema_members.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <string_view>
 
 namespace qv::checker
 {
 
 namespace
 {
+// A member name of the output. quorvane-check.schema.json is the one list of them: a name it does not give
+// any object does not compile. Which object holds which member, and the types, the tests check against it.
+consteval QLatin1String member(std::string_view name)
+{
+    if (std::find(schemaMembers.begin(), schemaMembers.end(), name) == schemaMembers.end())
+        throw "quorvane-check.schema.json gives no object a member of this name";
+    return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 QJsonValue orNull(const QString &text)
 {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
@@ -16,26 +29,26 @@ QJsonValue orNull(const QString &text)
 
 QJsonObject libraryEntry(const LibraryResult &library)
 {
-    return { { QStringLiteral("file"), library.file },
-             { QStringLiteral("typeLibrary"), library.typeLibrary },
-             { QStringLiteral("version"), orNull(library.version) },
-             { QStringLiteral("module"), orNull(library.module) } };
+    return { { member("file"), library.file },
+             { member("typeLibrary"), library.typeLibrary },
+             { member("version"), orNull(library.version) },
+             { member("module"), orNull(library.module) } };
 }
 
 QJsonObject classEntry(const ClassResult &cls)
 {
-    return { { QStringLiteral("class"), cls.className },
-             { QStringLiteral("controls"), QJsonArray::fromStringList(cls.controls) },
-             { QStringLiteral("created"), cls.created },
-             { QStringLiteral("reason"), orNull(cls.reason) } };
+    return { { member("class"), cls.className },
+             { member("controls"), QJsonArray::fromStringList(cls.controls) },
+             { member("created"), cls.created },
+             { member("reason"), orNull(cls.reason) } };
 }
 
 QJsonObject problemEntry(const installation::ModuleProblem &problem)
 {
-    return { { QStringLiteral("kind"), problem.kind },
-             { QStringLiteral("library"), orNull(problem.libraryFile) },
-             { QStringLiteral("path"), problem.path },
-             { QStringLiteral("reason"), problem.reason } };
+    return { { member("kind"), problem.kind },
+             { member("library"), orNull(problem.libraryFile) },
+             { member("path"), problem.path },
+             { member("reason"), problem.reason } };
 }
 } // namespace
 
@@ -48,31 +61,31 @@ QByteArray reportJson(const CheckReport &report)
     QJsonArray libraries;
     for (const LibraryResult &library : report.libraries) {
         QJsonObject entry = libraryEntry(library);
-        entry.insert(QStringLiteral("created"), library.created());
+        entry.insert(member("created"), library.created());
         QJsonArray classes;
         for (const ClassResult &cls : library.classes)
             classes.append(classEntry(cls));
-        entry.insert(QStringLiteral("classes"), classes);
+        entry.insert(member("classes"), classes);
         libraries.append(entry);
     }
 
-    const QJsonObject summary { { QStringLiteral("classes"), report.classCount() },
-                                { QStringLiteral("created"), report.createdCount() },
-                                { QStringLiteral("notCreated"), report.classCount() - report.createdCount() },
-                                { QStringLiteral("failedLibraries"),
+    const QJsonObject summary { { member("classes"), report.classCount() },
+                                { member("created"), report.createdCount() },
+                                { member("notCreated"), report.classCount() - report.createdCount() },
+                                { member("failedLibraries"),
                                   QJsonArray::fromStringList(report.failedLibraries()) },
-                                { QStringLiteral("loadFailure"), orNull(report.loadFailure) } };
+                                { member("loadFailure"), orNull(report.loadFailure) } };
 
-    const QJsonObject document { { QStringLiteral("program"), QStringLiteral("quorvane-check") },
-                                 { QStringLiteral("version"), QStringLiteral(QUORVANE_VERSION) },
-                                 { QStringLiteral("runtime"),
-                                   QJsonObject { { QStringLiteral("path"), report.runtime.path },
-                                                 { QStringLiteral("version"), report.runtime.version } } },
-                                 { QStringLiteral("moduleDirectory"), report.moduleDirectory },
-                                 { QStringLiteral("moduleProblems"), problems },
-                                 { QStringLiteral("libraries"), libraries },
-                                 { QStringLiteral("summary"), summary },
-                                 { QStringLiteral("allCreated"), report.allCreated() } };
+    const QJsonObject document { { member("program"), QStringLiteral("quorvane-check") },
+                                 { member("version"), QStringLiteral(QUORVANE_VERSION) },
+                                 { member("runtime"),
+                                   QJsonObject { { member("path"), report.runtime.path },
+                                                 { member("version"), report.runtime.version } } },
+                                 { member("moduleDirectory"), report.moduleDirectory },
+                                 { member("moduleProblems"), problems },
+                                 { member("libraries"), libraries },
+                                 { member("summary"), summary },
+                                 { member("allCreated"), report.allCreated() } };
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
@@ -81,8 +94,7 @@ QByteArray libraryListJson()
     QJsonArray libraries;
     for (const LibraryResult &library : expectedLibraries())
         libraries.append(libraryEntry(library));
-    return QJsonDocument(QJsonObject { { QStringLiteral("libraries"), libraries } })
-        .toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject { { member("libraries"), libraries } }).toJson(QJsonDocument::Indented);
 }
 
 } // namespace qv::checker

@@ -3,7 +3,8 @@
 #   libquorvane-runtime1     the runtime library (its file and SONAME link) and one module for each library
 #                            file the manifest lists, as `quorvane-check --list-libraries` prints it
 #   quorvane                 the two programs and their manual pages, the desktop entry, the AppStream
-#                            metadata, the icon in four sizes and the fleet playbook
+#                            metadata, the icon in four sizes, the fleet playbook and the schema of
+#                            quorvane-check's JSON output
 #   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file
 # and each its copyright file, Debian changelog and lintian overrides. No binary carries a library search
 # path.
@@ -119,6 +120,7 @@ program_files=(
     "usr/share/icons/hicolor/48x48/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     usr/share/quorvane/fleet/check-quorvane.yml # quorvane-check on every host of a fleet, for administrators
+    usr/share/quorvane/quorvane-check.schema.json # what quorvane-check --json prints, for scripts that read it
     $(documents "$program_package")
 )
 compare "$program_package" program_files

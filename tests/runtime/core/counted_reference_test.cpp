@@ -6,6 +6,7 @@
 #include <quorvane/bstr.h>
 #include <quorvane/com_object.h>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -53,6 +54,78 @@ TEST_F(CountedReference, LastReleaseDestroysTheObject)
     }
     EXPECT_TRUE(destroyed);
 }
+
+// Assignments between two references, each holding an object of its own, or of a reference to itself: the
+// counts each object is left with (0: it is gone) and which object each reference holds afterwards.
+enum class Holds { nothing, first, second };
+struct Assignment {
+    const char *name;
+    bool toItself; // the reference is assigned to from itself, not from the second one
+    std::function<void(ObjRef<Probe> &to, ObjRef<Probe> &from)> assign;
+    int firstCount;
+    int secondCount;
+    Holds firstHolds;
+    Holds secondHolds;
+};
+void PrintTo(const Assignment &a, std::ostream *os)
+{
+    *os << a.name;
+}
+
+class ReferenceAssignment : public CountedReference, public ::testing::WithParamInterface<Assignment>
+{
+};
+
+TEST_P(ReferenceAssignment, ReleasesWhatItReplacesAndKeepsWhatItHolds)
+{
+    const Assignment &row = GetParam();
+    bool firstGone = false, secondGone = false;
+    auto *firstObject = new Probe(runtime, firstGone);
+    auto *secondObject = new Probe(runtime, secondGone);
+    {
+        ObjRef<Probe> first(firstObject);
+        ObjRef<Probe> second(secondObject);
+        row.assign(first, row.toItself ? first : second);
+
+        EXPECT_EQ(firstGone, row.firstCount == 0) << "the first object";
+        EXPECT_EQ(secondGone, row.secondCount == 0) << "the second object";
+        if (!firstGone) {
+            EXPECT_EQ(firstObject->refCount(), row.firstCount) << "the first object";
+        }
+        if (!secondGone) {
+            EXPECT_EQ(secondObject->refCount(), row.secondCount) << "the second object";
+        }
+        const auto held = [&](const ObjRef<Probe> &ref) {
+            return ref.get() == nullptr     ? Holds::nothing
+                : ref.get() == firstObject  ? Holds::first
+                : ref.get() == secondObject ? Holds::second
+                                            : Holds::nothing;
+        };
+        EXPECT_EQ(held(first), row.firstHolds) << "what the first reference holds";
+        EXPECT_EQ(held(second), row.secondHolds) << "what the second reference holds";
+    }
+    EXPECT_TRUE(firstGone) << "the first object outlives every reference to it";
+    EXPECT_TRUE(secondGone) << "the second object outlives every reference to it";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Assignments, ReferenceAssignment,
+    ::testing::Values(Assignment { "CopyOverAHeldReference", false,
+                                   [](ObjRef<Probe> &to, ObjRef<Probe> &from) { to = from; }, 0, 2,
+                                   Holds::second, Holds::second },
+                      Assignment { "MoveOverAHeldReference", false,
+                                   [](ObjRef<Probe> &to, ObjRef<Probe> &from) { to = std::move(from); }, 0, 1,
+                                   Holds::second, Holds::nothing },
+                      Assignment { "EmptyOverAHeldReference", false,
+                                   [](ObjRef<Probe> &to, ObjRef<Probe> &) { to = ObjRef<Probe>(); }, 0, 1,
+                                   Holds::nothing, Holds::second },
+                      Assignment { "CopyToItself", true,
+                                   [](ObjRef<Probe> &to, ObjRef<Probe> &from) { to = from; }, 1, 1,
+                                   Holds::first, Holds::second },
+                      Assignment { "MoveToItself", true,
+                                   [](ObjRef<Probe> &to, ObjRef<Probe> &from) { to = std::move(from); }, 1, 1,
+                                   Holds::first, Holds::second }),
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(CountedReference, StringsAreCountedWhileAlive)
 {
