@@ -22,7 +22,8 @@ test_packages=(
     libbenchmark-dev qt6-tools-dev hyperfine           # the benchmarks and their QUiLoader anchor
     ansible-core                                       # the fleet playbook, run against this machine
     dpkg-dev file desktop-file-utils appstream lintian # the Debian packages: cpack's scans, their validators
-    python3                                            # reading quorvane-check's JSON report in the package tests
+    python3 python3-jsonschema                         # quorvane-check's JSON output against its schema
+    python3-yaml python3-jinja2                        # what the fleet playbook reads of it
     abigail-tools xz-utils                             # the runtime library's ABI against its recorded baseline
 )
 
