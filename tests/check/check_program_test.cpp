@@ -3,6 +3,7 @@
 #include "manifest/manifest.h"
 #include "runtime/modules/installed_modules.h"
 #include "support/broken_modules.h"
+#include "support/check_json.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -130,6 +131,7 @@ protected:
     {
         const ProcessRun r = run({ QStringLiteral("--json") });
         EXPECT_EQ(r.exitCode, expectedExit) << qPrintable(r.err);
+        EXPECT_TRUE(holdsToSchema(r.out.toUtf8(), "report"));
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(r.out.toUtf8(), &error);
         EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
@@ -219,6 +221,7 @@ TEST_P(DecoyModules, AreIgnoredForTheFolderBesideTheRuntime)
 
     const ProcessRun r = run({ QStringLiteral("--json") }, environment, folder);
     EXPECT_EQ(r.exitCode, 0) << qPrintable(r.out + r.err);
+    EXPECT_TRUE(holdsToSchema(r.out.toUtf8(), "report"));
     const QJsonObject document = QJsonDocument::fromJson(r.out.toUtf8()).object();
     const QString expected = QDir(runtimeDir()).canonicalPath();
     EXPECT_EQ(document[QStringLiteral("moduleDirectory")].toString(),
@@ -298,6 +301,7 @@ TEST_F(CheckProgram, ListLibrariesIsTheManifestInOrderWithEachModule)
     EXPECT_EQ(text.exitCode, 0) << qPrintable(text.err);
     const ProcessRun json = run({ QStringLiteral("--list-libraries"), QStringLiteral("--json") });
     EXPECT_EQ(json.exitCode, 0) << qPrintable(json.err);
+    EXPECT_TRUE(holdsToSchema(json.out.toUtf8(), "libraryList"));
     const QJsonArray listed
         = QJsonDocument::fromJson(json.out.toUtf8())[QStringLiteral("libraries")].toArray();
 
@@ -391,6 +395,7 @@ TEST_P(ModuleFaults, FailOnlyTheirLibraryWithTheReason)
 
     const ProcessRun json = run(arguments + QStringList { QStringLiteral("--json") });
     EXPECT_EQ(json.exitCode, 1);
+    EXPECT_TRUE(holdsToSchema(json.out.toUtf8(), "report"));
     QJsonParseError error;
     const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError)
