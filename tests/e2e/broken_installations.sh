@@ -35,6 +35,8 @@ under_xvfb "$0" "$installed_program" "$without_a_class" "$control_libraries" "$s
 records=$(QT_QPA_PLATFORM=offscreen "$showcase_records") || fail "$showcase_records failed"
 listed=$("$(dirname "$installed_program")/quorvane-check" --list-libraries --json) ||
     fail "quorvane-check --list-libraries failed"
+"$here/../support/check_json.py" libraryList <<<"$listed" ||
+    fail "quorvane-check --list-libraries --json does not hold to its schema (above)"
 table=$(python3 - "$control_libraries" "$records" "$listed" <<'PY'
 import json
 import sys

@@ -2,11 +2,13 @@
 # The fleet playbook against this machine (localhost, local connection), on copies of the installed program:
 # a full installation, one with a module removed, one with a module that crashes, and a host where
 # quorvane-check is not there at all. Each run's report must name, for the host, exactly the libraries that
-# failed, and carry the check's reasons as it gave them.
+# failed, and carry the check's reasons as it gave them. What quorvane-check printed for the playbook must hold
+# to the report's schema, and the playbook must read nothing of it that the schema does not name.
 #
 # Usage: playbook_test.sh PLAYBOOK INSTALLED_PREFIX BIN_SUBDIR CONTROLS_SUBDIR ARTEFACT_DIR CRASHING_MODULE
 set -u
 playbook=$1 installed=$2 bin_subdir=$3 controls_subdir=$4 artefacts=$5 crashing_module=$6
+here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,10 +31,27 @@ copy_installation() {
     cp -a "$installed/." "$work/$1/"
 }
 
-# Runs the playbook with the given quorvane-check; the report goes to $artefacts/$case.json.
+# Runs the playbook with the given quorvane-check; the report goes to $artefacts/$case.json. An installed
+# quorvane-check runs through a wrapper that keeps what it printed for the host in $artefacts/$case.check.json,
+# which must hold to the report's schema.
 run_playbook() {
-    (cd "$work" && ansible-playbook -i "$work/inventory" "$playbook" -e "quorvane_check=$1" \
+    local check=$1
+    if [[ -x $check ]]; then
+        check=$work/$case-quorvane-check
+        rm -f "$artefacts/$case.check.json"
+        # shellcheck disable=SC2016 # the wrapper's own "$@" and $?
+        printf '#!/bin/sh\n"%s" "$@" >"%s"\nstatus=$?\ncat "%s"\nexit $status\n' \
+            "$1" "$artefacts/$case.check.json" "$artefacts/$case.check.json" >"$check"
+        chmod +x "$check"
+    fi
+    (cd "$work" && ansible-playbook -i "$work/inventory" "$playbook" -e "quorvane_check=$check" \
         -e "quorvane_report_file=$artefacts/$case.json") >"$artefacts/$case.log" 2>&1
+    local status=$?
+    if [[ $check != "$1" ]]; then
+        "$here/../support/check_json.py" report "$artefacts/$case.check.json" ||
+            fail "quorvane-check's report to the playbook does not hold to its schema (above)"
+    fi
+    return $status
 }
 
 # Checks the report's one host: its status, its failed libraries (comma-separated) and, optionally, a text
@@ -53,6 +72,11 @@ if reason:
     assert reasons and all(re.fullmatch(reason, r) for r in reasons), f"reasons {reasons}, expected {reason!r}"
 PY
 }
+
+# Every member of the report the playbook reads, followed through its templates, is one the schema names.
+case=reads_of_the_report
+"$here/playbook_reads.py" "$playbook" >"$artefacts/$case.log" 2>&1 ||
+    fail "the playbook reads members of the report that its schema does not name: $(cat "$artefacts/$case.log")"
 
 case=all_created
 copy_installation full
@@ -91,4 +115,4 @@ if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s); logs and reports in $artefacts"
     exit 1
 fi
-echo "playbook: all four cases as expected; reports in $artefacts"
+echo "playbook: all four cases as expected, each report to it as its schema says; reports in $artefacts"

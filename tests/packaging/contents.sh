@@ -120,7 +120,7 @@ program_files=(
     "usr/share/icons/hicolor/48x48/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     usr/share/quorvane/fleet/check-quorvane.yml # quorvane-check on every host of a fleet, for administrators
-    usr/share/quorvane/quorvane-check.schema.json # what quorvane-check --json prints, for scripts that read it
+    "$check_schema" # what quorvane-check --json prints, for scripts that read it
     $(documents "$program_package")
 )
 compare "$program_package" program_files

@@ -45,6 +45,8 @@ grep -q "Modules in $controls against the manifest: all 20 present" "$artefacts/
     fail "the installed quorvane-check did not use $controls: $(head -n 4 "$artefacts/quorvane-check.txt")"
 (cd / && quorvane-check --json >"$artefacts/quorvane-check.json") ||
     fail "the installed quorvane-check --json failed"
+"$check_json" --schema "/$check_schema" report "$artefacts/quorvane-check.json" ||
+    fail "the installed quorvane-check's report does not hold to the installed /$check_schema (above)"
 # Prints the value of a text member of the JSON report, e.g. `member runtime path`.
 member() {
     python3 -c '

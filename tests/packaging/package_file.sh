@@ -7,6 +7,10 @@ runtime_package=libquorvane-runtime1
 program_package=quorvane
 development_package=libquorvane-runtime-dev
 all_packages=("$runtime_package" "$program_package" "$development_package")
+# The schema of quorvane-check's JSON output, as the program package carries it (without the leading "/"),
+# and the tests' validator, which checks a document against it.
+check_schema=usr/share/quorvane/quorvane-check.schema.json
+check_json=$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)/check_json.py
 
 fail() {
     echo "FAIL: $*" >&2

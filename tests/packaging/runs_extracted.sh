@@ -2,8 +2,9 @@
 # The runtime package and the program package, unpacked together into a folder of their own, make a working
 # installation: quorvane-check runs with the unpacked runtime library, which finds its modules beside itself.
 # With one module taken away it reports that module and fails, so the modules it found were the unpacked
-# ones. The programs of a Debian package find the runtime where the system looks, so here the unpacked
-# library folder is put before the system's (LD_LIBRARY_PATH), as installing puts the library there.
+# ones. Its JSON report holds to the schema the program package carries. The programs of a Debian package
+# find the runtime where the system looks, so here the unpacked library folder is put before the system's
+# (LD_LIBRARY_PATH), as installing puts the library there.
 #
 #   runs_extracted.sh PACKAGE_DIR LIBDIR
 set -euo pipefail
@@ -32,6 +33,8 @@ status=0
 output=$("$check" --json 2>&1) || status=$?
 [[ $status -eq 0 ]] || fail "the unpacked quorvane-check ended with status $status:
 $output"
+"$check_json" --schema "$root/$check_schema" report <<<"$output" ||
+    fail "the unpacked quorvane-check's report does not hold to /$check_schema (above)"
 runtime=$(member runtime path <<<"$output")
 modules=$(member moduleDirectory <<<"$output")
 [[ $runtime == "$root/usr/$libdir/"* ]] ||
