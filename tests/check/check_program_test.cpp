@@ -362,8 +362,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage { "ChildOptionsAlone", { "--result-file=/tmp/x" }, 2, "go together" }),
     [](const auto &row) { return std::string(row.param.name); });
 
-// A module for MSCOMCT2.OCX that loads and then misbehaves: the check survives it, fails that library with
-// the reason, checks every other library, and its report stays well formed.
+// A module for MSCOMCT2.OCX with the real module's metadata that loads and then misbehaves: the check
+// survives it, fails that library with the reason, checks every other library, and its report stays well
+// formed. The installed modules agree with the manifest, so the exit status comes from the classes created
+// alone.
 struct Fault {
     const char *name; // the test module, tests/plugins/faulty/<name>
     const char *reason; // what each class of the library says, a regular expression
@@ -400,6 +402,9 @@ TEST_P(ModuleFaults, FailOnlyTheirLibraryWithTheReason)
     const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError)
         << "standard output carries the report alone: " << qPrintable(json.out.left(300));
+    EXPECT_FALSE(document[QStringLiteral("allCreated")].toBool());
+    EXPECT_TRUE(document[QStringLiteral("moduleProblems")].toArray().isEmpty())
+        << "the module's metadata is the real one's: " << qPrintable(json.out.left(600));
     EXPECT_EQ(factsFromJson(document), facts);
     for (const QJsonValue library : document[QStringLiteral("libraries")].toArray()) {
         if (library[QStringLiteral("file")].toString() != QStringLiteral("MSCOMCT2.OCX"))
@@ -427,7 +432,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fault { "prints_to_stdout",
                 "mscomct2\\.so wrote to standard output while creating MSComCtl2\\.\\w+: "
                 "\"a module's own progress line\"" },
-        Fault { "crash_when_shown", "mscomct2\\.so crashed with SIGSEGV while its controls were shown" }),
+        Fault { "crash_when_shown", "mscomct2\\.so crashed with SIGSEGV while its controls were shown" },
+        Fault { "makes_nothing",
+                "the module mscomct2\\.so could not make an instance: this test module makes no "
+                "\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

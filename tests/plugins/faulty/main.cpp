@@ -69,6 +69,8 @@ public:
         std::fflush(stdout);
         return { new QWidget(&container), {} };
 #endif
+        // makes_nothing: the module answers, with no instance and its reason, as a module does that cannot
+        // make one on this machine.
         return { nullptr, QStringLiteral("this test module makes no %1").arg(clsid) };
     }
 };
