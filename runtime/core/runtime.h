@@ -38,7 +38,8 @@ public:
     void start(const ProjectRecord &project);
     Host &host() const { return host_; }
     QString title() const;
-    TwipsScale scale() const { return scale_; }
+    // Twips to pixels for laying out forms: the primary screen's, unless a test has given another.
+    TwipsScale scale() const { return probe_.scale().value_or(scale_); }
     // What makes the controls of every class the runtime knows.
     virtual ControlMaker &controlMaker() = 0;
 

@@ -1,0 +1,113 @@
+// Both windows on a screen whose pixels are not square, as some displays have them: every
+// width and left edge at the horizontal resolution, every height and top edge at the vertical one. The
+// offscreen screen is square (one resolution for both axes), so the runtime is given the resolution through
+// its probe.
+
+#include "support/program_fixture.h"
+#include "windows/display_scale.h"
+
+#include <ostream>
+
+namespace qv::test
+{
+namespace
+{
+
+struct Screen {
+    const char *name;
+    double dpiX;
+    double dpiY;
+};
+void PrintTo(const Screen &s, std::ostream *os)
+{
+    *os << s.name;
+}
+
+constexpr double twipsPerInch = 1440.0;
+
+// Stored twips as the pixels they cover on the screen, unrounded.
+QRectF stored(const Screen &screen, int left, int top, int width, int height)
+{
+    const double across = screen.dpiX / twipsPerInch;
+    const double down = screen.dpiY / twipsPerInch;
+    return QRectF(left * across, top * down, width * across, height * down);
+}
+
+class NonSquarePixels : public ProgramFixture, public ::testing::WithParamInterface<Screen>
+{
+protected:
+    void SetUp() override
+    {
+        runtime_->probe().setScale(TwipsScale(GetParam().dpiX, GetParam().dpiY));
+        start();
+    }
+
+    // The window's client area and every control with a window, each within a pixel of its stored twips.
+    void expectLaidOutAsStored(const Form &form) const
+    {
+        const Screen &screen = GetParam();
+        const QWidget *window = windowOf(form);
+        ASSERT_NE(window, nullptr);
+        const FormDescription &description = form.description();
+        const QRectF client = stored(screen, 0, 0, description.clientWidth, description.clientHeight);
+        EXPECT_TRUE(withinAPixel(QRectF(window->rect()), client))
+            << form.objectName().toStdString() << ": " << describe(QRectF(window->rect())) << " shown, "
+            << describe(client) << " stored";
+
+        int placed = 0;
+        for (const auto &control : controlsOf(form)) {
+            const ControlRecord &r = recordOf(*control);
+            const QWidget *widget = widgetOf(*control);
+            if (!widget)
+                continue;
+            ++placed;
+            const QRect shown = widget->geometry();
+            if (isBuiltin(r.cls, BuiltinClass::Line)) {
+                // From one end to the other, both ends included.
+                const QRectF ends = stored(screen, r.left, r.top, r.x2 - r.left, r.y2 - r.top).normalized();
+                const QRectF drawn(QPointF(shown.left(), shown.top()),
+                                   QPointF(shown.right(), shown.bottom()));
+                EXPECT_TRUE(withinAPixel(drawn, ends))
+                    << r.name << ": " << describe(drawn) << " drawn, " << describe(ends) << " stored";
+                continue;
+            }
+            QRectF expected = stored(screen, r.left, r.top, r.width, r.height);
+            // Aligned to an edge of its container: as wide as the container, at its stored height.
+            const QWidget &container = *widget->parentWidget();
+            if (r.align == EdgeAlign::Top)
+                expected = QRectF(0, 0, container.width(), expected.height());
+            else if (r.align == EdgeAlign::Bottom)
+                expected
+                    = QRectF(0, container.height() - expected.height(), container.width(), expected.height());
+            EXPECT_TRUE(withinAPixel(QRectF(shown), expected))
+                << r.name << ": " << describe(QRectF(shown)) << " shown, " << describe(expected) << " stored";
+        }
+        EXPECT_GT(placed, 0);
+    }
+};
+
+TEST_P(NonSquarePixels, MainWindowIsLaidOutAtEachAxisOwnResolution)
+{
+    expectLaidOutAsStored(form1());
+}
+
+TEST_P(NonSquarePixels, ShowcaseIsLaidOutAtEachAxisOwnResolution)
+{
+    bool shown = false;
+    clickTest([&] {
+        shown = true;
+        expectLaidOutAsStored(form2());
+        clickCloseForm();
+    });
+    EXPECT_TRUE(shown) << "the showcase came up";
+    EXPECT_TRUE(host_.reports.empty()) << qPrintable(host_.reports.front().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, NonSquarePixels,
+                         ::testing::Values(Screen { "Taller96x144", 96, 144 },
+                                           Screen { "Wider144x96", 144, 96 },
+                                           Screen { "Wider120x72", 120, 72 }),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace qv::test
