@@ -83,8 +83,8 @@ class Reads:
                 target = target[step]
             members, items = self.resolved(target)[0], items or self.resolved(target)[1]
         members = dict(members, **schema.get("properties", {}))
-        for part in schema.get("allOf", []):
-            members.update(self.resolved(part)[0])
+        for branch in schema.get("allOf", []):
+            members.update(self.resolved(branch)[0])
         return members, items
 
     def member(self, place, name):
