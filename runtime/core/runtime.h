@@ -39,7 +39,11 @@ public:
     Host &host() const { return host_; }
     QString title() const;
     // Twips to pixels for laying out forms: the primary screen's, unless a test has given another.
-    TwipsScale scale() const { return probe_.scale().value_or(scale_); }
+    TwipsScale scale() const { return scale_; }
+    // Forms loaded from now on are laid out at this resolution in place of the primary screen's: for tests of
+    // screens the machine does not have, such as one whose pixels are not square. It sets the resolution the
+    // runtime already holds: a member more would change the runtime's layout, which programs refer to.
+    void layOutFormsAt(TwipsScale scale) { scale_ = scale; }
     // What makes the controls of every class the runtime knows.
     virtual ControlMaker &controlMaker() = 0;
 

@@ -1,10 +1,9 @@
 #pragma once
 // What tests steer and read in a running runtime, apart from everything a program does: a fault injected
-// into any form or control operation, the screen resolution forms are laid out at, and the counts of controls
-// made and alive. A program never sets an injector or a resolution; the counts cost an increment.
+// into any form or control operation, and the counts of controls made and alive. A program never sets an
+// injector; the counts cost an increment.
 
 #include "runtime/core/failure.h"
-#include "runtime/core/twips.h"
 
 #include <functional>
 #include <optional>
@@ -25,11 +24,6 @@ public:
     void setFaultInjector(FaultInjector injector) { injector_ = std::move(injector); }
     std::optional<Failure> injectedFault(const ComObject &object, std::string_view operation) const;
 
-    // Forms loaded from now on are laid out at this resolution, in place of the primary screen's: for screens
-    // the test machine does not have, such as one whose pixels are not square.
-    void setScale(TwipsScale scale) { scale_ = scale; }
-    const std::optional<TwipsScale> &scale() const { return scale_; }
-
     int liveControls() const { return liveControls_; }
     int controlsCreated() const { return controlsCreated_; } // over the whole run
     void controlCreated()
@@ -41,7 +35,6 @@ public:
 
 private:
     FaultInjector injector_;
-    std::optional<TwipsScale> scale_;
     int liveControls_ = 0;
     int controlsCreated_ = 0;
 };

@@ -38,7 +38,7 @@ class NonSquarePixels : public ProgramFixture, public ::testing::WithParamInterf
 protected:
     void SetUp() override
     {
-        runtime_->probe().setScale(TwipsScale(GetParam().dpiX, GetParam().dpiY));
+        runtime_->layOutFormsAt(TwipsScale(GetParam().dpiX, GetParam().dpiY));
         start();
     }
 
