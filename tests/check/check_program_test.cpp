@@ -4,6 +4,7 @@
 #include "runtime/modules/installed_modules.h"
 #include "support/broken_modules.h"
 #include "support/check_json.h"
+#include "support/named_rows.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -181,10 +182,7 @@ struct Decoy {
     // Lays out the decoy under the test's root; may name a current folder and environment to run with.
     std::function<void(const QDir &root, QString &folder, QProcessEnvironment &environment)> place;
 };
-void PrintTo(const Decoy &d, std::ostream *os)
-{
-    *os << d.name;
-}
+using qv::test::PrintTo;
 
 // Every module of the manifest, as broken files, in `dir`.
 void brokenModulesIn(const QDir &dir)
@@ -325,10 +323,6 @@ struct Usage {
     int exitCode;
     const char *inOutput; // on standard output for 0, on standard error otherwise
 };
-void PrintTo(const Usage &u, std::ostream *os)
-{
-    *os << u.name;
-}
 
 class CommandLine : public CheckProgram, public ::testing::WithParamInterface<Usage>
 {
@@ -370,10 +364,6 @@ struct Fault {
     const char *name; // the test module, tests/plugins/faulty/<name>
     const char *reason; // what each class of the library says, a regular expression
 };
-void PrintTo(const Fault &f, std::ostream *os)
-{
-    *os << f.name;
-}
 
 class ModuleFaults : public CheckProgram, public ::testing::WithParamInterface<Fault>
 {

@@ -3,6 +3,7 @@
 #include "check/installation_check.h"
 #include "manifest/manifest.h"
 #include "support/broken_modules.h"
+#include "support/named_rows.h"
 #include "support/program_driver.h"
 #include "windows/program_state.h"
 
@@ -92,10 +93,7 @@ struct Difference {
     const char *file; // the module file the problem names
     const char *reason;
 };
-void PrintTo(const Difference &d, std::ostream *os)
-{
-    *os << d.name;
-}
+using qv::test::PrintTo;
 
 class ModulesAgainstManifest : public ::testing::TestWithParam<Difference>
 {

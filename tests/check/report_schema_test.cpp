@@ -7,6 +7,7 @@
 #include "runtime/modules/module_problems.h"
 #include "support/broken_modules.h"
 #include "support/check_json.h"
+#include "support/named_rows.h"
 #include "support/program_driver.h"
 #include "windows/program_state.h"
 
@@ -102,10 +103,7 @@ struct Breach {
     QJsonValue value; // undefined: the member is taken away
     const char *fault; // in the validator's message
 };
-void PrintTo(const Breach &b, std::ostream *os)
-{
-    *os << b.name;
-}
+using qv::test::PrintTo;
 
 class SchemaRefuses : public ::testing::TestWithParam<Breach>
 {

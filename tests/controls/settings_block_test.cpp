@@ -1,6 +1,7 @@
 // The stored-settings block: its head, and a reader that checks everything it reads.
 
 #include "controls/interface/settings_block.h"
+#include "support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -64,10 +65,7 @@ struct Malformed {
     std::vector<unsigned char> bytes;
     const char *fault;
 };
-void PrintTo(const Malformed &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 std::vector<unsigned char> head(std::vector<unsigned char> state)
 {

@@ -5,6 +5,7 @@
 
 #include "controls/interface/settings_block.h"
 #include "support/control_module.h"
+#include "support/named_rows.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -113,18 +114,6 @@ inline ::testing::AssertionResult isRefused(const ControlLibrary::Creation &made
 }
 
 // ---- Data-driven rows
-
-// Each row of a data-driven test is named after its case.
-inline constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
-
-// Rows print as their names in test listings, not as raw bytes. A file whose rows are its own brings this
-// in with `using test::PrintTo;` beside them, where the test framework looks for it.
-template<class Row>
-requires std::convertible_to<decltype(Row::name), const char *>
-void PrintTo(const Row &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 // A block the module must refuse, and a part of the message it must give. The rows take any bytes, so a
 // block made at compile time, a spoilt one and a cut one stand in a list alike.

@@ -1,5 +1,6 @@
 // The end of the run: "Exit" and the main window's close box, also with the showcase loaded but hidden.
 
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 
 #include <QtTest/QTest>
@@ -17,10 +18,7 @@ struct EndCase {
     Ending ending;
     bool showcaseLoadedFirst;
 };
-void PrintTo(const EndCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class EndOfRun : public ProgramFixture, public ::testing::WithParamInterface<EndCase>
 {

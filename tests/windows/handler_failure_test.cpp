@@ -3,6 +3,7 @@
 // took is released.
 
 #include "runtime/core/string_count.h"
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 
 #include <optional>
@@ -23,10 +24,7 @@ struct FailureCase {
     const char *interfaceName;
     int nth = 1; // which use of the operation, counting from the injection, fails
 };
-void PrintTo(const FailureCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class HandlerFailure : public ProgramFixture, public ::testing::WithParamInterface<FailureCase>
 {

@@ -1,5 +1,6 @@
 // The round trip without a mouse: which key does what in each window, and where the focus stands.
 
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 
 #include <QtTest/QTest>
@@ -26,10 +27,7 @@ struct EnterCase {
     const char *target; // the main window's control the key goes to
     Qt::KeyboardModifiers modifiers;
 };
-void PrintTo(const EnterCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class EnterInMainWindow : public Keyboard, public ::testing::WithParamInterface<EnterCase>
 {

@@ -1,6 +1,7 @@
 // The main window as stored: its client area, each control's place, text and tab order, and its Load event.
 
 #include "runtime/core/stored_text.h"
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 #include "windows/display_scale.h"
 
@@ -42,10 +43,7 @@ struct PlacedControl {
     const char *name;
     const char *shown = nullptr; // null: the stored text
 };
-void PrintTo(const PlacedControl &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class MainWindowControl : public MainWindow, public ::testing::WithParamInterface<PlacedControl>
 {

@@ -3,6 +3,7 @@
 // offscreen screen is square (one resolution for both axes), so the runtime is given the resolution through
 // its probe.
 
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 #include "windows/display_scale.h"
 
@@ -18,10 +19,7 @@ struct Screen {
     double dpiX;
     double dpiY;
 };
-void PrintTo(const Screen &s, std::ostream *os)
-{
-    *os << s.name;
-}
+using qv::test::PrintTo;
 
 constexpr double twipsPerInch = 1440.0;
 

@@ -1,6 +1,7 @@
 // Round trips through the showcase window, driven by clicks on the real windows.
 
 #include "runtime/core/string_count.h"
+#include "support/named_rows.h"
 #include "support/program_fixture.h"
 
 #include <QApplication>
@@ -42,10 +43,7 @@ struct CloseBoxCase {
     QString before;
     QString after;
 };
-void PrintTo(const CloseBoxCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class CloseBoxRoundTrip : public RoundTrip, public ::testing::WithParamInterface<CloseBoxCase>
 {

@@ -2,6 +2,7 @@
 
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
+#include "support/named_rows.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <cmath>
@@ -81,10 +82,7 @@ struct StoredBlock {
     const char *name;
     std::size_t length;
 };
-void PrintTo(const StoredBlock &b, std::ostream *os)
-{
-    *os << b.name;
-}
+using qv::test::PrintTo;
 
 class ShowcaseBlock : public ::testing::TestWithParam<StoredBlock>
 {
@@ -119,10 +117,6 @@ struct WorkedHead {
     std::int32_t extentX;
     std::int32_t extentY;
 };
-void PrintTo(const WorkedHead &h, std::ostream *os)
-{
-    *os << h.name;
-}
 
 class ShowcaseHead : public ::testing::TestWithParam<WorkedHead>
 {

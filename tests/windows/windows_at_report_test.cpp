@@ -4,6 +4,7 @@
 #include "modules_without.h"
 #include "support/program_fixture.h"
 
+#include "support/named_rows.h"
 #include "windows/main/form1_layout.h"
 #include "windows/showcase/form2_layout.h"
 
@@ -50,10 +51,7 @@ struct ReportCase {
     bool mainVisible;
     bool showcaseVisible;
 };
-void PrintTo(const ReportCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 // Made first, so that the program starts on the folder it fills.
 struct ModuleFolder {

@@ -4,6 +4,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
+#include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/form.h>
 
@@ -279,10 +280,7 @@ struct ControlKind {
     const char *qtClass;
     std::optional<const char *> text; // none where the control shows no caption or text of its own
 };
-void PrintTo(const ControlKind &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class BuiltinControlKind : public BuiltinControl, public ::testing::WithParamInterface<ControlKind>
 {
@@ -343,10 +341,6 @@ struct ScrollBarRow {
     const char *name;
     Qt::Orientation orientation;
 };
-void PrintTo(const ScrollBarRow &r, std::ostream *os)
-{
-    *os << r.name;
-}
 
 class BuiltinScrollBar : public BuiltinControl, public ::testing::WithParamInterface<ScrollBarRow>
 {
@@ -526,10 +520,6 @@ struct AwkwardDirectory {
     // Removes what the scratch directory cannot remove by itself.
     std::function<void(const QString &here)> cleanUp = [](const QString &) {};
 };
-void PrintTo(const AwkwardDirectory &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 // "café.txt" in Latin-1, which is not valid UTF-8: only the raw bytes name the file.
 QByteArray notUtf8Path(const QString &here)

@@ -5,6 +5,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
+#include "support/named_rows.h"
 #include "support/recording_host.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
 #include <quorvane/form.h>
@@ -108,10 +109,7 @@ struct BadRecord {
     const char *cls;
     const char *fault;
 };
-void PrintTo(const BadRecord &r, std::ostream *os)
-{
-    *os << r.name;
-}
+using qv::test::PrintTo;
 
 class OleContainerRefusal : public ::testing::TestWithParam<BadRecord>
 {

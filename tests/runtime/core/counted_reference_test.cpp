@@ -2,6 +2,7 @@
 
 #include "runtime/core/string_count.h"
 #include "runtime/start/standard_runtime.h"
+#include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/bstr.h>
 #include <quorvane/com_object.h>
@@ -67,10 +68,7 @@ struct Assignment {
     Holds firstHolds;
     Holds secondHolds;
 };
-void PrintTo(const Assignment &a, std::ostream *os)
-{
-    *os << a.name;
-}
+using qv::test::PrintTo;
 
 class ReferenceAssignment : public CountedReference, public ::testing::WithParamInterface<Assignment>
 {

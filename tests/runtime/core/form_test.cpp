@@ -3,6 +3,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
 #include "runtime/start/standard_runtime.h"
+#include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/form.h>
 
@@ -97,10 +98,7 @@ struct ShowArguments {
     Variant owner;
     Status expected;
 };
-void PrintTo(const ShowArguments &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using qv::test::PrintTo;
 
 class ShowArgument : public FormObject, public ::testing::WithParamInterface<ShowArguments>
 {
@@ -236,10 +234,6 @@ struct UnsoundDescription {
     std::span<const ControlRecord> controls;
     const char *fault;
 };
-void PrintTo(const UnsoundDescription &d, std::ostream *os)
-{
-    *os << d.name;
-}
 
 class Unsound : public FormObject, public ::testing::WithParamInterface<UnsoundDescription>
 {

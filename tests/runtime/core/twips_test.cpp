@@ -1,6 +1,7 @@
 // Twips to pixels at the resolutions a screen reports.
 
 #include "runtime/core/twips.h"
+#include "support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -42,10 +43,7 @@ struct Resolution {
     double dpiY;
     QRect control;
 };
-void PrintTo(const Resolution &r, std::ostream *os)
-{
-    *os << r.name;
-}
+using qv::test::PrintTo;
 
 class TwipsAtResolution : public ::testing::TestWithParam<Resolution>
 {

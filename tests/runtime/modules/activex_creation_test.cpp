@@ -7,6 +7,7 @@
 #include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
+#include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/form.h>
 
@@ -167,10 +168,7 @@ struct Failure {
     const char *reason;
     std::vector<unsigned char> block = {}; // empty: a well-formed one
 };
-void PrintTo(const Failure &f, std::ostream *os)
-{
-    *os << f.name;
-}
+using qv::test::PrintTo;
 
 class CreationFailure : public ActiveXCreation, public ::testing::WithParamInterface<Failure>
 {

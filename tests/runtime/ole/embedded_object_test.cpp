@@ -3,6 +3,7 @@
 
 #include "runtime/ole/embedded_object.h"
 #include "support/compound_document_view.h"
+#include "support/named_rows.h"
 #include "windows/showcase/embedded_picture/compound_document_writer.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
 
@@ -63,10 +64,7 @@ struct Damage {
     std::function<Bytes()> document;
     const char *fault;
 };
-void PrintTo(const Damage &d, std::ostream *os)
-{
-    *os << d.name;
-}
+using qv::test::PrintTo;
 
 class OleObjectDamage : public ::testing::TestWithParam<Damage>
 {
