@@ -10,12 +10,10 @@
 #include <QVariant>
 #include <QWidget>
 #include <array>
-#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <span>
-#include <string>
 #include <utility>
 #include <vector>
 

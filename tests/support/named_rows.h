@@ -1,7 +1,6 @@
 #pragma once
 // The rows of data-driven tests, named after their cases: in test names and in the framework's printouts.
 
-#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
