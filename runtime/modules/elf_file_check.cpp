@@ -15,6 +15,15 @@ namespace
 struct ElfEnd {
     void operator()(Elf *elf) const { elf_end(elf); }
 };
+
+// The file ends before a part of it the header places: `reach` is the first byte past that part.
+QString cutShort(QLatin1String part, quint64 reach, quint64 size)
+{
+    return QStringLiteral("the file is cut short: its %1 reach byte %2, the file has %3 bytes")
+        .arg(part)
+        .arg(reach)
+        .arg(size);
+}
 } // namespace
 
 std::optional<QString> moduleFileDamage(const QString &path)
@@ -35,10 +44,7 @@ std::optional<QString> moduleFileDamage(const QString &path)
     const quint64 table = sections * header.e_shentsize; // at most 65535 * 65535: no overflow
     const quint64 end = header.e_shoff > size ? header.e_shoff : header.e_shoff + table;
     if (header.e_shoff != 0 && end > size)
-        return QStringLiteral(
-                   "the file is cut short: its section headers reach byte %1, the file has %2 bytes")
-            .arg(end)
-            .arg(file.size());
+        return cutShort(QLatin1String("section headers"), end, size);
 
     // The loader maps each loadable segment's bytes from the file as the header gives them. A program header
     // table libelf cannot read is the plugin loader's to refuse.
@@ -59,10 +65,7 @@ std::optional<QString> moduleFileDamage(const QString &path)
         segmentsEnd = std::max(segmentsEnd, last);
     }
     if (segmentsEnd > size)
-        return QStringLiteral(
-                   "the file is cut short: its loadable segments reach byte %1, the file has %2 bytes")
-            .arg(segmentsEnd)
-            .arg(file.size());
+        return cutShort(QLatin1String("loadable segments"), segmentsEnd, size);
     return std::nullopt;
 }
 
