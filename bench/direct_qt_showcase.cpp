@@ -1,7 +1,7 @@
 #include "direct_qt_showcase.h"
 
-#include "runtime/core/stored_text.h"
 #include "runtime/core/twips.h"
+#include <quorvane/form_description.h>
 
 #include <QBuffer>
 #include <QCalendarWidget>

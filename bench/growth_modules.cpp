@@ -7,8 +7,8 @@
 
 #include "child_process.h"
 
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
+#include <quorvane/form_description.h>
 
 #include <growth_catalog.h>
 

@@ -8,11 +8,6 @@
 namespace qv::checker
 {
 
-QString storedText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const installation::LibraryEntry *libraryOfClass(const QString &className)
 {
     static const std::vector<installation::LibraryEntry> libraries = installation::libraries();

@@ -13,9 +13,6 @@
 namespace qv::checker
 {
 
-// A name as the stored layout holds it.
-QString storedText(std::string_view text);
-
 // The library a class comes from, "MSComCtl2.UpDown" from MSCOMCT2.OCX; null for a class of the forms runtime
 // and one the manifest does not list.
 const installation::LibraryEntry *libraryOfClass(const QString &className);

@@ -7,10 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    qv::EmbeddedObject object;
-    QString error;
-    if (!qv::readEmbeddedObject({ reinterpret_cast<const std::byte *>(data), size }, object, error)
-        && error.isEmpty())
+    const auto read = qv::readEmbeddedObject({ reinterpret_cast<const std::byte *>(data), size });
+    if (!read && read.failure().info.description.isEmpty())
         __builtin_trap(); // a refusal always says why
     return 0;
 }

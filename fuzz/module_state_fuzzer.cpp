@@ -4,8 +4,8 @@
 
 #include "controls/interface/control_library.h"
 #include "manifest/manifest.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
+#include <quorvane/form_description.h>
 
 #include <QApplication>
 #include <QPluginLoader>

@@ -7,10 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    qv::settings::PropertyBag settings;
-    QString error;
-    if (!qv::settings::readNamedSettings({ reinterpret_cast<const std::byte *>(data), size }, settings, error)
-        && error.isEmpty())
+    const auto read = qv::settings::readNamedSettings({ reinterpret_cast<const std::byte *>(data), size });
+    if (!read && read.failure().info.description.isEmpty())
         __builtin_trap(); // a refusal always says why
     return 0;
 }

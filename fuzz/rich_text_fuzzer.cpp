@@ -8,9 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString rtf = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    qv::richtextlib::RichTextDocument document;
-    QString error;
-    if (!qv::richtextlib::readRichText(rtf, document, error) && error.isEmpty())
+    const auto read = qv::richtextlib::readRichText(rtf);
+    if (!read && read.failure().info.description.isEmpty())
         __builtin_trap(); // a refusal always says why
     return 0;
 }

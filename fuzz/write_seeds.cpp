@@ -6,9 +6,9 @@
 
 #include "controls/interface/settings_block.h"
 #include "manifest/manifest.h"
-#include "runtime/core/stored_text.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
 #include "windows/showcase/form2_layout.h"
+#include <quorvane/form_description.h>
 
 #include <QDir>
 #include <QFile>
@@ -62,10 +62,8 @@ int main(int argc, char **argv)
         QByteArray selected(1, char(cls - classes.begin()));
         ok &= write(out.filePath(u"module_state"_qs), name, selected + block.toByteArray());
 
-        qv::settings::Block parsed;
-        QString error;
-        if (!named && qv::settings::readBlock(record.settings, parsed, error)) {
-            if (const auto rtf = parsed.state.text(u"TextRTF"))
+        if (const auto parsed = qv::settings::readBlock(record.settings); parsed && !named) {
+            if (const auto rtf = parsed.value().state.text(u"TextRTF"))
                 ok &= write(out.filePath(u"rich_text"_qs), name, rtf->toLatin1());
         }
     }

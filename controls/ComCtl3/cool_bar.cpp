@@ -1,9 +1,9 @@
 #include "cool_bar.h"
 #include "cool_band.h"
 
+#include "controls/interface/accessible_role.h"
 #include "controls/interface/checked_state.h"
 #include "controls/interface/settings_block.h"
-#include "controls/interface/accessible_role.h"
 
 #include <QBoxLayout>
 #include <array>
@@ -43,11 +43,10 @@ QSize CoolBarControl::sizeHint() const
 
 ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::PropertyBag named;
-    QString error;
-    if (!settings::readNamedSettings(settings, named, error))
-        return { nullptr, error };
-    settings::CheckedState read(named);
+    const Outcome<settings::PropertyBag> named = settings::readNamedSettings(settings);
+    if (!named)
+        return { nullptr, named.failure().info.description };
+    settings::CheckedState read(named.value());
     read.integer(u"_extentx", 0, 0, highest);
     read.integer(u"_extenty", 0, 0, highest);
     read.integer(u"_version", 0, 0, highest);

@@ -36,16 +36,16 @@ std::optional<char16_t> placeholderFor(QChar c)
 }
 } // namespace
 
-std::optional<QString> toInputMask(QStringView mask, QChar prompt, QString &error)
+Outcome<QString> toInputMask(QStringView mask, QChar prompt)
 {
     QString input;
     for (qsizetype i = 0; i < mask.size(); ++i) {
         QChar literal = mask[i];
         if (literal == u'\\') {
-            if (++i == mask.size()) {
-                error = QStringLiteral("Mask ends in \\, which must be followed by the character it escapes");
-                return std::nullopt;
-            }
+            if (++i == mask.size())
+                return failure(
+                    status::badFileFormat,
+                    QStringLiteral("Mask ends in \\, which must be followed by the character it escapes"));
             literal = mask[i];
         } else if (const auto placeholder = placeholderFor(literal)) {
             input += QChar(*placeholder);

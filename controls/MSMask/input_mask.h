@@ -1,15 +1,16 @@
 #pragma once
 // The masked edit box's mask syntax, translated to the input mask syntax of QLineEdit.
 
+#include <quorvane/outcome.h>
+
 #include <QString>
 #include <QStringView>
-#include <optional>
 
 namespace qv::msmask
 {
 
-// The QLineEdit input mask for mask, with prompt shown for input still due; std::nullopt with a message
-// in error when the mask cannot be read.
-std::optional<QString> toInputMask(QStringView mask, QChar prompt, QString &error);
+// The QLineEdit input mask for mask, with prompt shown for input still due; fails with a message when the
+// mask cannot be read.
+Outcome<QString> toInputMask(QStringView mask, QChar prompt);
 
 } // namespace qv::msmask

@@ -27,17 +27,13 @@ ControlLibrary::Creation createMaskEdBox(std::span<const std::byte> settings, QW
     if (!state.ok())
         return { nullptr, state.error() };
 
-    std::optional<QString> inputMask;
-    if (!mask.isEmpty()) {
-        QString error;
-        inputMask = toInputMask(mask, prompt, error);
-        if (!inputMask)
-            return { nullptr, error };
-    }
+    const Outcome<QString> inputMask = mask.isEmpty() ? QString() : toInputMask(mask, prompt);
+    if (!inputMask)
+        return { nullptr, inputMask.failure().info.description };
 
     auto *edit = new QLineEdit(&container);
-    if (inputMask)
-        edit->setInputMask(*inputMask);
+    if (!mask.isEmpty())
+        edit->setInputMask(inputMask.value());
     else
         edit->setMaxLength(length);
     return { edit, {} };

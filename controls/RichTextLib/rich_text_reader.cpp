@@ -63,7 +63,7 @@ public:
         : rtf_(rtf)
     {
     }
-    bool read(RichTextDocument &out, QString &error);
+    Outcome<RichTextDocument> read();
 
 private:
     bool fail(qsizetype at, const QString &what);
@@ -106,7 +106,7 @@ bool Reader::fail(qsizetype at, const QString &what)
     return false;
 }
 
-bool Reader::read(RichTextDocument &out, QString &error)
+Outcome<RichTextDocument> Reader::read()
 {
     const bool ok = [this] {
         if (rtf_.size() > maxDocumentLength)
@@ -122,14 +122,11 @@ bool Reader::read(RichTextDocument &out, QString &error)
         }
         return readAfterDocument();
     }();
-    if (!ok) {
-        error = error_;
-        return false;
-    }
+    if (!ok)
+        return failure(status::badFileFormat, error_);
     if (!paragraph_.runs.empty())
         endParagraph();
-    out = std::move(document_);
-    return true;
+    return std::move(document_);
 }
 
 bool Reader::readHeader()
@@ -469,9 +466,9 @@ QString Reader::defaultFace() const
 
 } // namespace
 
-bool readRichText(QStringView rtf, RichTextDocument &out, QString &error)
+Outcome<RichTextDocument> readRichText(QStringView rtf)
 {
-    return Reader(rtf).read(out, error);
+    return Reader(rtf).read();
 }
 
 } // namespace qv::richtextlib

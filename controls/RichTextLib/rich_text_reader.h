@@ -3,6 +3,8 @@
 // \'hh escapes in code page 1252, the font table, \f, \fs, \par and plain text. Anything it cannot read
 // with certainty is refused with a message naming the offset and the fault, rather than shown wrongly.
 
+#include <quorvane/outcome.h>
+
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -32,7 +34,7 @@ struct RichTextDocument {
     std::vector<Paragraph> paragraphs;
 };
 
-// Reads the document; false with a message when it is malformed or uses what this reader does not know.
-bool readRichText(QStringView rtf, RichTextDocument &out, QString &error);
+// Reads the document; fails with a message when it is malformed or uses what this reader does not know.
+Outcome<RichTextDocument> readRichText(QStringView rtf);
 
 } // namespace qv::richtextlib

@@ -42,13 +42,12 @@ ControlLibrary::Creation createRichTextBox(std::span<const std::byte> settings, 
     const QString rtf = state.text(u"TextRTF", {});
     if (!state.ok())
         return { nullptr, state.error() };
-    RichTextDocument document;
-    QString error;
-    if (!rtf.isEmpty() && !readRichText(rtf, document, error))
-        return { nullptr, QStringLiteral("TextRTF: %1").arg(error) };
+    const Outcome<RichTextDocument> document = rtf.isEmpty() ? RichTextDocument {} : readRichText(rtf);
+    if (!document)
+        return { nullptr, QStringLiteral("TextRTF: %1").arg(document.failure().info.description) };
 
     auto *box = new QTextEdit(&container);
-    show(document, *box);
+    show(document.value(), *box);
     return { box, {} };
 }
 

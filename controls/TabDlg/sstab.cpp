@@ -1,7 +1,7 @@
 #include "sstab.h"
 
-#include "controls/interface/settings_block.h"
 #include "controls/interface/accessible_role.h"
+#include "controls/interface/settings_block.h"
 
 #include <QTabWidget>
 
@@ -10,10 +10,10 @@ namespace qv::tabdlg
 
 ControlLibrary::Creation createSSTab(std::span<const std::byte> settings, QWidget &container)
 {
-    settings::Block block;
-    QString error;
-    if (!settings::readBlock(settings, block, error))
-        return { nullptr, error };
+    const Outcome<settings::Block> read = settings::readBlock(settings);
+    if (!read)
+        return { nullptr, read.failure().info.description };
+    const settings::Block &block = read.value();
     const int tabs = block.state.integer(u"Tabs").value_or(3);
     if (tabs < 1 || tabs > 32)
         return { nullptr, QStringLiteral("Tabs is %1; a tab dialog has 1 to 32 tabs").arg(tabs) };

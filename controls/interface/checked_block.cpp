@@ -6,9 +6,11 @@ namespace qv::settings
 CheckedBlock::CheckedBlock(std::span<const std::byte> settings)
     : CheckedState(block.state)
 {
-    QString error;
-    if (!readBlock(settings, block, error))
-        refuse(error);
+    Outcome<Block> read = readBlock(settings);
+    if (read)
+        block = std::move(read).value();
+    else
+        refuse(read.failure().info.description);
 }
 
 } // namespace qv::settings

@@ -41,18 +41,15 @@ std::optional<QString> PropertyBag::text(QStringView name) const
     return e && e->isText ? std::optional(e->text) : std::nullopt;
 }
 
-bool readPropertyBag(std::span<const std::byte> bytes, PropertyBag &out, QString &error)
+Outcome<PropertyBag> readPropertyBag(std::span<const std::byte> bytes)
 {
     ByteReader r(bytes);
     const auto fault = [&](const QString &what) {
-        error = QStringLiteral("saved state at offset %1: %2").arg(r.offset()).arg(what);
-        return false;
+        return badSettings(QStringLiteral("saved state at offset %1: %2").arg(r.offset()).arg(what));
     };
     std::uint32_t count = 0;
-    if (bytes.empty()) {
-        out = PropertyBag {}; // a control that saved nothing
-        return true;
-    }
+    if (bytes.empty())
+        return PropertyBag {}; // a control that saved nothing
     if (!r.u16(count))
         return fault(QStringLiteral("the property count is cut short"));
     PropertyBag bag;
@@ -90,8 +87,7 @@ bool readPropertyBag(std::span<const std::byte> bytes, PropertyBag &out, QString
         }
         bag.add(std::move(entry));
     }
-    out = std::move(bag);
-    return true;
+    return bag;
 }
 
 } // namespace qv::settings

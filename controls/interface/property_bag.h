@@ -2,6 +2,7 @@
 // The saved state of a control read back: named integer and text properties, as the stored-settings blocks
 // carry them (the encoding, and its writer, are in quorvane/settings_block.h).
 
+#include <quorvane/outcome.h>
 #include <quorvane/settings_block.h>
 
 #include <QString>
@@ -36,7 +37,13 @@ private:
     std::vector<Entry> entries_;
 };
 
-// Reads a property bag from the bytes; false with a message naming the offset and the fault otherwise.
-bool readPropertyBag(std::span<const std::byte> bytes, PropertyBag &out, QString &error);
+// Stored settings that do not read, and why.
+inline Failure badSettings(QString why)
+{
+    return failure(status::badFileFormat, std::move(why));
+}
+
+// Reads a property bag from the bytes, or fails with a message naming the offset and the fault.
+Outcome<PropertyBag> readPropertyBag(std::span<const std::byte> bytes);
 
 } // namespace qv::settings

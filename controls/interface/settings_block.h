@@ -16,7 +16,8 @@ struct Block {
     PropertyBag state;
 };
 
-bool readBlock(std::span<const std::byte> bytes, Block &out, QString &error);
-bool readNamedSettings(std::span<const std::byte> bytes, PropertyBag &out, QString &error);
+// Each fails with a message naming the fault.
+Outcome<Block> readBlock(std::span<const std::byte> bytes);
+Outcome<PropertyBag> readNamedSettings(std::span<const std::byte> bytes);
 
 } // namespace qv::settings

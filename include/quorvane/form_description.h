@@ -5,6 +5,7 @@
 #include <quorvane/builtin_class.h>
 #include <quorvane/font_record.h>
 
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,6 +15,13 @@
 
 namespace qv
 {
+
+// Stored names, captions and texts are single-byte (Latin-1) strings; this is the one place they become
+// QStrings, for the runtime and for any program that reads a description.
+inline QString storedText(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A position or size as stored: twips, 1/1440 inch (15 a pixel at 96 dots an inch).
 using Twips = std::int16_t;

@@ -12,14 +12,12 @@ Outcome<MadeObject> BuiltinClasses::make(const ControlRecord &record, const Make
     const QString name = storedText(record.name);
     const QString className = storedText(entry.name);
     const auto refused = [&](QString reason) {
-        return failure(status::cannotCreateObject,
-                       QStringLiteral("%1: %2 could not be created.").arg(name, className),
-                       CreationFailure { name, className, {}, {}, std::move(reason) });
+        return cannotCreate(CreationFailure { name, className, {}, {}, std::move(reason) });
     };
 
     Outcome<QObject *> made = entry.make(record, site);
     if (!made)
-        return refused(made.failure().info.description);
+        return refused(made.failure().explanation());
     QObject *object = made.value();
     if ((qobject_cast<QWidget *>(object) != nullptr) != (entry.window == Window::Has)) {
         delete object;

@@ -4,7 +4,7 @@
 // it what the record holds; the form load then names, places and sets the font of every one alike.
 
 #include "runtime/core/control_maker.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 
 #include <QObject>
 

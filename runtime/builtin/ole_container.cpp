@@ -1,6 +1,6 @@
 #include "ole_container.h"
-#include "runtime/core/stored_text.h"
 #include "controls/interface/accessible_role.h"
+#include <quorvane/form_description.h>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -85,14 +85,13 @@ Outcome<QObject *> makeOleContainer(const ControlRecord &record, const MakeSite 
     };
     if (record.oleObject.empty())
         return refused(QStringLiteral("its record holds no embedded object"));
-    EmbeddedObject object;
-    QString fault;
-    if (!readEmbeddedObject(record.oleObject, object, fault))
-        return refused(fault);
-    if (!record.oleClass.empty() && storedText(record.oleClass) != object.className)
+    Outcome<EmbeddedObject> object = readEmbeddedObject(record.oleObject);
+    if (!object)
+        return refused(object.failure().explanation());
+    if (!record.oleClass.empty() && storedText(record.oleClass) != object.value().className)
         return refused(QStringLiteral("its record names the class %1, but the embedded object is a %2")
-                           .arg(storedText(record.oleClass), object.className));
-    auto *container = new OleContainer(name, std::move(object), &site.container);
+                           .arg(storedText(record.oleClass), object.value().className));
+    auto *container = new OleContainer(name, std::move(object).value(), &site.container);
     presentAs(*container, QAccessible::Graphic); // it shows the object's cached picture
     return container;
 }

@@ -1,7 +1,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/runtime.h"
-#include "runtime/core/stored_text.h"
 #include <quorvane/form.h>
+#include <quorvane/form_description.h>
 
 #include <QLineEdit>
 

@@ -3,9 +3,9 @@
 // modules): the object of one stored record, made inside its container. The load names, places and counts it.
 
 #include "runtime/core/event_sink.h"
-#include "runtime/core/outcome.h"
 #include "runtime/core/twips.h"
 #include <quorvane/form_description.h>
+#include <quorvane/outcome.h>
 
 #include <QObject>
 #include <QString>
@@ -27,6 +27,14 @@ struct MadeObject {
     QObject *object = nullptr;
     QString className; // as reports show it: "CommandButton", "MSComctlLib.Toolbar"
 };
+
+// What a maker returns for a record it could not make: the runtime's one sentence for it, with everything a
+// person needs to find the fault.
+inline Failure cannotCreate(CreationFailure what)
+{
+    QString sentence = QStringLiteral("%1: %2 could not be created.").arg(what.controlName, what.className);
+    return failure(status::cannotCreateObject, std::move(sentence), std::move(what));
+}
 
 class ControlMaker
 {

@@ -3,9 +3,9 @@
 // widget, or the plain object of a class without a window). The window owns that object; the control only
 // points at it.
 
-#include "runtime/core/outcome.h"
 #include <quorvane/control.h>
 #include <quorvane/form_description.h>
+#include <quorvane/outcome.h>
 
 #include <QObject>
 #include <QPointer>

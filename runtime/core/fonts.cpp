@@ -1,5 +1,5 @@
 #include "runtime/core/fonts.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 
 #include <QFontDatabase>
 #include <QStringList>

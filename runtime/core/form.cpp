@@ -3,8 +3,8 @@
 #include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
 #include "runtime/core/runtime.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/core/tab_order.h"
+#include <quorvane/form_description.h>
 
 #include <QEventLoop>
 #include <QScopeGuard>

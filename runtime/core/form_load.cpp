@@ -5,7 +5,7 @@
 #include "runtime/core/form_private.h"
 #include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 
 #include <QWidget>
 #include <algorithm>

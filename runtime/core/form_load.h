@@ -4,10 +4,10 @@
 //   2. createControls: every record's control is made in its container, in stored order, under a policy;
 //   3. the form commits what was made (Form): the tab order, the window and its controls, the Load event.
 
-#include "runtime/core/outcome.h"
 #include <quorvane/com_object.h>
 #include <quorvane/control.h>
 #include <quorvane/form_description.h>
+#include <quorvane/outcome.h>
 
 #include <functional>
 #include <optional>

@@ -4,8 +4,8 @@
 
 #include "runtime/core/event_sink.h"
 #include "runtime/core/form_load.h"
-#include "runtime/core/outcome.h"
 #include <quorvane/form.h>
+#include <quorvane/outcome.h>
 
 #include <memory>
 #include <span>

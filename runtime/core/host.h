@@ -12,8 +12,9 @@ class Host
 public:
     virtual ~Host() = default;
     virtual void showErrorReport(const QString &title, const QString &text) = 0;
-    // Ends the process with the given exit status. DesktopHost never returns; a test host records and
-    // returns.
+    // Ends the process with the given exit status. DesktopHost never returns. A host that keeps its process
+    // (the installation check's, which loads a form and goes on) returns: the runtime has ended the run all
+    // the same.
     virtual void endProcess(int exitStatus) = 0;
 };
 

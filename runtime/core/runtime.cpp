@@ -1,6 +1,6 @@
 #include "runtime/core/runtime.h"
 #include "runtime/core/form_private.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 
 #include <QCoreApplication>
 
@@ -34,20 +34,14 @@ QString Runtime::title() const
 void Runtime::start(const ProjectRecord &project)
 {
     project_ = &project;
-    try {
-        if (project.startupSlot.empty())
-            vbaNew2(*this, project.startupForm, project.startupSlot);
-        Form &form = *project.startupSlot;
-        startupForm_ = &form;
-        if (const Status s = form.Show(); failed(s) && !hasEnded()) {
-            try {
-                vbaHresultCheckObj(s, form, form.interfaceName(), "Show");
-            } catch (const RunTimeError &) {
-                reportAndEnd(form, "Form", s);
-            }
-        }
-    } catch (const ProcessEnded &) {
-    }
+    if (project.startupSlot.empty())
+        vbaNew2(*this, project.startupForm, project.startupSlot);
+    Form &form = *project.startupSlot;
+    startupForm_ = &form;
+    // No handler of the program is running: the runtime reports the failure of the first Show itself.
+    if (const Status s = form.Show(); failed(s) && !hasEnded())
+        reportAndEnd(
+            RunTimeError(s, form.objectName(), form.interfaceName(), storedText("Show"), takeErrorObject()));
 }
 
 ObjRef<Form> Runtime::adoptForm(Form *form)
@@ -72,22 +66,26 @@ void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
     try {
         const Status s = handler();
         if (failed(s) && !hasEnded())
-            reportAndEnd(form, control, s);
+            handlerFailed(form, control, s);
     } catch (const RunTimeError &error) {
         // A handler without its own error path: the runtime's report all the same.
         if (!hasEnded())
-            reportAndEnd(form, control, error.status());
-    } catch (const ProcessEnded &) {
-        // The run ended inside the handler; nothing more of it runs.
+            handlerFailed(form, control, error.status());
     }
 }
 
-void Runtime::reportAndEnd(Form &form, std::string_view control, Status status)
+void Runtime::handlerFailed(Form &form, std::string_view control, Status status)
 {
-    if (!lastError_ || lastError_->status() != status)
-        lastError_ = RunTimeError(status, form.objectName(), form.interfaceName(),
-                                  QStringLiteral("%1 event handler").arg(QLatin1StringView(control)),
-                                  takeErrorObject());
+    if (lastError_ && lastError_->status() == status)
+        reportAndEnd(*lastError_);
+    else
+        reportAndEnd(RunTimeError(status, form.objectName(), form.interfaceName(),
+                                  storedText(control) + QStringLiteral(" event handler"), takeErrorObject()));
+}
+
+void Runtime::reportAndEnd(RunTimeError error)
+{
+    lastError_ = std::move(error);
     host_.showErrorReport(title(), lastError_->reportText());
     endRun(1);
 }
@@ -96,30 +94,30 @@ void Runtime::closeBoxPressed(Form &form)
 {
     if (hasEnded())
         return;
-    try {
-        // Closing the main window ends the run, even while another window is loaded but hidden: a hidden
-        // window must never keep alive a process that the user can no longer see or end.
-        if (&form == startupForm_)
-            endRun(0);
+    // Closing the main window ends the run, even while another window is loaded but hidden: a hidden window
+    // must never keep alive a process that the user can no longer see or end.
+    if (&form == startupForm_)
+        endRun(0);
+    else
         FormPrivate::of(form).unload();
-    } catch (const ProcessEnded &) {
-    }
 }
 
 void Runtime::endRun(int exitStatus)
 {
-    if (!hasEnded()) {
-        exitStatus_ = exitStatus;
-        for (auto &form : forms_)
-            FormPrivate::of(*form).unload();
-        host_.endProcess(exitStatus);
-    }
-    throw ProcessEnded { exitStatus };
+    if (hasEnded())
+        return;
+    exitStatus_ = exitStatus;
+    for (auto &form : forms_)
+        FormPrivate::of(*form).unload();
+    host_.endProcess(exitStatus);
 }
 
 void vbaEnd(Runtime &runtime)
 {
     runtime.endRun(0);
+    // Only a host that keeps its process returns from the end. The handler that called End goes no further:
+    // it leaves by the run-time error of a program that has ended, which the runtime reports to no one.
+    throw RunTimeError(status::programEnded, runtime.title(), {}, QStringLiteral("End"), ErrorInfo {});
 }
 
 } // namespace qv

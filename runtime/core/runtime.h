@@ -3,12 +3,12 @@
 // ends the run. One per process; tests make one per case with a recording host.
 
 #include "runtime/core/control_maker.h"
-#include "runtime/core/failure.h"
 #include "runtime/core/host.h"
 #include "runtime/core/runtime_probe.h"
 #include "runtime/core/twips.h"
 #include <quorvane/com_object.h>
 #include <quorvane/form.h>
+#include <quorvane/outcome.h>
 #include <quorvane/program.h>
 #include <quorvane/project_record.h>
 #include <quorvane/runtime_error.h>
@@ -20,11 +20,6 @@
 
 namespace qv
 {
-
-// Thrown where the host returned from ending the process (a test host), so that nothing after the end runs.
-struct ProcessEnded {
-    int exitStatus;
-};
 
 class Runtime
 {
@@ -63,8 +58,10 @@ public:
     void dispatchEvent(Form &form, std::string_view control, Event event);
     void closeBoxPressed(Form &form);
 
-    // Closes every window, loaded or hidden, and ends the process; no further event runs.
-    [[noreturn]] void endRun(int exitStatus);
+    // Closes every window, loaded or hidden, and ends the process. A host that keeps its process (the
+    // installation check's) returns, and so does this: the run is over all the same, every operation of a
+    // form or control fails with status::programEnded and no further event runs.
+    void endRun(int exitStatus);
     bool hasEnded() const { return exitStatus_.has_value(); }
     std::optional<int> exitStatus() const { return exitStatus_; }
 
@@ -76,7 +73,9 @@ protected:
     void unloadForms();
 
 private:
-    [[noreturn]] void reportAndEnd(Form &form, std::string_view control, Status status);
+    // A handler ended with a failing status: the run-time error it raised, or one made for its status.
+    void handlerFailed(Form &form, std::string_view control, Status status);
+    void reportAndEnd(RunTimeError error);
 
     Host &host_;
     const ProjectRecord *project_ = nullptr;

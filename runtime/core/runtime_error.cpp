@@ -1,5 +1,5 @@
 #include "runtime/core/runtime.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 #include <quorvane/runtime_error.h>
 
 namespace qv

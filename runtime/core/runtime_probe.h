@@ -3,7 +3,7 @@
 // into any form or control operation, and the counts of controls made and alive. A program never sets an
 // injector; the counts cost an increment.
 
-#include "runtime/core/failure.h"
+#include <quorvane/outcome.h>
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "runtime/modules/activex_classes.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
 #include "runtime/modules/module_code_watch.h"
 #include "runtime/modules/module_resolution.h"
+#include <quorvane/form_description.h>
 
 #include "controls/interface/control_library.h"
 
@@ -18,10 +18,7 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
     };
     const auto refused = [&](QString reason) {
         failure.reason = std::move(reason);
-        return qv::failure(
-            status::cannotCreateObject,
-            QStringLiteral("%1: %2 could not be created.").arg(failure.controlName, failure.className),
-            failure);
+        return cannotCreate(failure);
     };
 
     const manifest::ClassRecord *cls = catalog_.findClass(std::get<ProgId>(record.cls).text);
@@ -30,18 +27,18 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
     failure.clsid = storedText(cls->clsid);
     failure.libraryFile = storedText(cls->libraryFile);
 
-    Resolution resolved = resolveClass(modules_, *cls, catalog_);
-    if (const auto *problem = std::get_if<ModuleProblem>(&resolved))
-        return refused(problem->reason);
-    const ModuleInfo &module = *std::get<const ModuleInfo *>(resolved);
+    const Resolution resolved = resolveClass(modules_, *cls, catalog_);
+    if (!resolved)
+        return refused(resolved.failure().reason);
+    const ModuleInfo &module = *resolved.value();
 
     ControlLibrary::Creation made;
     {
         const ModuleCodeWatch watch(module.path, failure.className);
-        std::variant<ControlLibrary *, QString> loaded = modules_.load(module);
-        if (const auto *reason = std::get_if<QString>(&loaded))
-            return refused(*reason);
-        made = std::get<ControlLibrary *>(loaded)->create(failure.clsid, record.settings, site.container);
+        const Outcome<ControlLibrary *> loaded = modules_.load(module);
+        if (!loaded)
+            return refused(loaded.failure().explanation());
+        made = loaded.value()->create(failure.clsid, record.settings, site.container);
     }
     if (!made.object)
         return refused(problems::noInstance(module.path, made.error));

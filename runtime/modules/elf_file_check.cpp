@@ -17,26 +17,29 @@ struct ElfEnd {
 };
 
 // The file ends before a part of it the header places: `reach` is the first byte past that part.
-QString cutShort(QLatin1String part, quint64 reach, quint64 size)
+Failure cutShort(QLatin1String part, quint64 reach, quint64 size)
 {
-    return QStringLiteral("the file is cut short: its %1 reach byte %2, the file has %3 bytes")
-        .arg(part)
-        .arg(reach)
-        .arg(size);
+    return failure(status::badFileFormat,
+                   QStringLiteral("the file is cut short: its %1 reach byte %2, the file has %3 bytes")
+                       .arg(part)
+                       .arg(reach)
+                       .arg(size));
 }
 } // namespace
 
-std::optional<QString> moduleFileDamage(const QString &path)
+Outcome<> checkModuleFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        return failure(status::fail, QStringLiteral("it cannot be read: %1").arg(file.errorString()));
     if (elf_version(EV_CURRENT) == EV_NONE)
-        return QStringLiteral("libelf cannot read ELF files: %1").arg(QString::fromUtf8(elf_errmsg(-1)));
+        return failure(
+            status::fail,
+            QStringLiteral("libelf cannot read ELF files: %1").arg(QString::fromUtf8(elf_errmsg(-1))));
     const std::unique_ptr<Elf, ElfEnd> elf(elf_begin(file.handle(), ELF_C_READ, nullptr));
     GElf_Ehdr header;
     if (!elf || elf_kind(elf.get()) != ELF_K_ELF || !gelf_getehdr(elf.get(), &header))
-        return std::nullopt;
+        return {};
     // With more sections than the header counts, the count stands in the first section header, which lies at
     // the table's start: the table reaches at least that far.
     const quint64 sections = header.e_shnum != 0 ? header.e_shnum : 1;
@@ -50,12 +53,12 @@ std::optional<QString> moduleFileDamage(const QString &path)
     // table libelf cannot read is the plugin loader's to refuse.
     std::size_t count = 0;
     if (elf_getphdrnum(elf.get(), &count) != 0)
-        return std::nullopt;
+        return {};
     quint64 segmentsEnd = 0;
     for (std::size_t i = 0; i < count; ++i) {
         GElf_Phdr segment;
         if (!gelf_getphdr(elf.get(), int(i), &segment))
-            return std::nullopt;
+            return {};
         if (segment.p_type != PT_LOAD)
             continue;
         // A length that would wrap past the largest offset reaches at least that far.
@@ -66,7 +69,7 @@ std::optional<QString> moduleFileDamage(const QString &path)
     }
     if (segmentsEnd > size)
         return cutShort(QLatin1String("loadable segments"), segmentsEnd, size);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace qv

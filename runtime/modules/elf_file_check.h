@@ -6,14 +6,15 @@
 // against every loadable segment here, and a short file is refused with the numbers. A file that is not ELF,
 // or whose program headers libelf cannot read, is left to the plugin loader.
 
+#include <quorvane/outcome.h>
+
 #include <QString>
-#include <optional>
 
 namespace qv
 {
 
-// Why the file cannot be a whole shared object, or nothing when its section table and its loadable segments
-// lie within it (or it is not ELF at all, which the plugin loader says).
-std::optional<QString> moduleFileDamage(const QString &path);
+// Passes when the file's section table and its loadable segments lie within it (or it is not ELF at all,
+// which the plugin loader says); fails with why the file cannot be a whole shared object.
+Outcome<> checkModuleFile(const QString &path);
 
 } // namespace qv

@@ -13,14 +13,13 @@ std::vector<ModuleProblem> compareWithManifest(InstalledModules &modules)
     std::set<QString> accounted; // module files that stand for, or fail to stand for, a library
     for (const manifest::LibraryRecord &library : manifest::libraries()) {
         Resolution resolved = resolveLibrary(modules, library);
-        if (const auto *module = std::get_if<const ModuleInfo *>(&resolved)) {
-            accounted.insert((*module)->path);
+        if (resolved) {
+            accounted.insert(resolved.value()->path);
             continue;
         }
-        ModuleProblem &problem = std::get<ModuleProblem>(resolved);
-        if (problem.kind != ModuleProblem::Kind::Missing)
-            accounted.insert(problem.path);
-        found.push_back(std::move(problem));
+        if (resolved.failure().kind != problemKind::missing)
+            accounted.insert(resolved.failure().path);
+        found.push_back(std::move(resolved).failure());
     }
     for (const ModuleInfo &module : modules.modules()) {
         if (accounted.count(module.path))

@@ -51,18 +51,19 @@ void InstalledModules::scan()
     const QDir dir(directory_);
     const QStringList files = dir.entryList({ QLatin1Char('*') + moduleSuffix }, QDir::Files, QDir::Name);
     // A folder that others can write to is refused whole: each of its files is named with the reason.
-    const std::optional<QString> unsafeFolder = writableByOthers(directory_);
+    const Outcome<> safeFolder = checkOnlyOwnerWrites(directory_);
     for (const QString &file : files) {
-        std::optional<QString> unsafe = unsafeFolder ? unsafeFolder : writableByOthers(dir.filePath(file));
-        if (unsafe) {
-            unreadable_.push_back({ dir.filePath(file), *unsafe });
+        const QString path = dir.filePath(file);
+        const Outcome<> safe = safeFolder ? checkOnlyOwnerWrites(path) : safeFolder;
+        if (!safe) {
+            unreadable_.push_back({ path, safe.failure().explanation() });
             continue;
         }
-        std::variant<ModuleInfo, QString> read = readModuleMetadata(dir.filePath(file));
-        if (auto *info = std::get_if<ModuleInfo>(&read))
-            modules_.push_back(std::move(*info));
+        Outcome<ModuleInfo> read = readModuleMetadata(path);
+        if (read)
+            modules_.push_back(std::move(read).value());
         else
-            unreadable_.push_back({ dir.filePath(file), std::get<QString>(read) });
+            unreadable_.push_back({ path, read.failure().explanation() });
     }
 }
 
@@ -105,7 +106,7 @@ const UnreadableModule *InstalledModules::unreadableFile(QStringView fileName)
     return nullptr;
 }
 
-std::variant<ControlLibrary *, QString> InstalledModules::load(const ModuleInfo &module)
+Outcome<ControlLibrary *> InstalledModules::load(const ModuleInfo &module)
 {
     auto &loader = loaded_[module.path];
     if (!loader) {
@@ -116,10 +117,11 @@ std::variant<ControlLibrary *, QString> InstalledModules::load(const ModuleInfo 
     }
     QObject *instance = loader->instance();
     if (!instance)
-        return problems::loadFailed(module.path, loader->errorString());
+        return failure(status::cannotCreateObject, problems::loadFailed(module.path, loader->errorString()));
     auto *library = qobject_cast<ControlLibrary *>(instance);
     if (!library)
-        return problems::notAControlLibrary(module.path, QLatin1String(QuorvaneControlLibrary_iid));
+        return failure(status::cannotCreateObject,
+                       problems::notAControlLibrary(module.path, QLatin1String(QuorvaneControlLibrary_iid)));
     return library;
 }
 

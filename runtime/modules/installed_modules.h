@@ -3,12 +3,12 @@
 // loaded only when a class of theirs is created. A module loads once and stays loaded for the run.
 
 #include "runtime/modules/module_metadata.h"
+#include <quorvane/outcome.h>
 
 #include <QPluginLoader>
 #include <QString>
 #include <map>
 #include <memory>
-#include <variant>
 #include <vector>
 
 namespace qv
@@ -42,7 +42,7 @@ public:
     const UnreadableModule *unreadableFile(QStringView fileName);
 
     // Loads the module (once) and returns its interface, or the reason it cannot.
-    std::variant<ControlLibrary *, QString> load(const ModuleInfo &module);
+    Outcome<ControlLibrary *> load(const ModuleInfo &module);
 
 private:
     void scan();

@@ -20,17 +20,18 @@ const ModuleClass *ModuleInfo::findClass(QStringView clsid) const
     return nullptr;
 }
 
-std::variant<ModuleInfo, QString> readModuleMetadata(const QString &path)
+Outcome<ModuleInfo> readModuleMetadata(const QString &path)
 {
-    if (std::optional<QString> damage = moduleFileDamage(path))
-        return *damage;
+    if (Outcome<> whole = checkModuleFile(path); !whole)
+        return std::move(whole).failure();
     QPluginLoader loader(path);
     const QJsonObject meta = loader.metaData();
     if (meta.isEmpty())
-        return loader.errorString();
+        return failure(status::badFileFormat, loader.errorString());
     const QString iid = meta.value(QStringLiteral("IID")).toString();
     if (iid != QLatin1String(QuorvaneControlLibrary_iid))
-        return problems::pluginOfAnotherKind(iid, QLatin1String(QuorvaneControlLibrary_iid));
+        return failure(status::badFileFormat,
+                       problems::pluginOfAnotherKind(iid, QLatin1String(QuorvaneControlLibrary_iid)));
     const QJsonObject data = meta.value(QStringLiteral("MetaData")).toObject();
     ModuleInfo info;
     info.path = path;
@@ -38,7 +39,7 @@ std::variant<ModuleInfo, QString> readModuleMetadata(const QString &path)
     info.typeLibrary = data.value(QStringLiteral("typeLibrary")).toString();
     info.version = data.value(QStringLiteral("version")).toString();
     if (info.libraryFile.isEmpty() || info.typeLibrary.isEmpty())
-        return problems::metadataIncomplete();
+        return failure(status::badFileFormat, problems::metadataIncomplete());
     for (const QJsonValue &entry : data.value(QStringLiteral("classes")).toArray()) {
         const QJsonObject c = entry.toObject();
         info.classes.push_back({ c.value(QStringLiteral("progId")).toString(),

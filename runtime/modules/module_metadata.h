@@ -2,10 +2,10 @@
 // What a control library module says of itself in its plugin metadata, read without loading it.
 
 #include "manifest/manifest.h"
+#include <quorvane/outcome.h>
 
 #include <QString>
 #include <QStringView>
-#include <variant>
 #include <vector>
 
 namespace qv
@@ -29,7 +29,7 @@ struct ModuleInfo {
 
 // The module file's description, or why it has none: the file is damaged, not a plugin, a plugin of another
 // kind, or its metadata is incomplete.
-std::variant<ModuleInfo, QString> readModuleMetadata(const QString &path);
+Outcome<ModuleInfo> readModuleMetadata(const QString &path);
 
 // A type library version as module metadata writes it: "2.1".
 QString versionText(const manifest::Version &v);

@@ -1,6 +1,6 @@
 #include "runtime/modules/module_problems.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
+#include <quorvane/form_description.h>
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -10,9 +10,8 @@ namespace qv
 
 namespace
 {
-using Kind = ModuleProblem::Kind;
-
-ModuleProblem ofLibrary(Kind kind, const manifest::LibraryRecord &library, QString path, QString reason)
+ModuleProblem ofLibrary(QLatin1StringView kind, const manifest::LibraryRecord &library, QString path,
+                        QString reason)
 {
     return { kind, storedText(library.file), std::move(path), std::move(reason) };
 }
@@ -28,23 +27,6 @@ QString fileName(const QString &path)
 }
 } // namespace
 
-QString kindName(ModuleProblem::Kind kind)
-{
-    switch (kind) {
-    case Kind::Missing:
-        return QStringLiteral("missing");
-    case Kind::Unreadable:
-        return QStringLiteral("unreadable");
-    case Kind::WrongVersion:
-        return QStringLiteral("wrong version");
-    case Kind::WrongClasses:
-        return QStringLiteral("wrong classes");
-    case Kind::Extra:
-        return QStringLiteral("extra");
-    }
-    return {};
-}
-
 namespace problems
 {
 
@@ -52,7 +34,7 @@ ModuleProblem missing(const manifest::LibraryRecord &library, const QString &dir
 {
     const QString expected = InstalledModules::moduleFileName(storedText(library.file));
     return ofLibrary(
-        Kind::Missing, library, directory + QLatin1Char('/') + expected,
+        problemKind::missing, library, directory + QLatin1Char('/') + expected,
         QStringLiteral("no installed module provides the library (not installed or not registered): "
                        "%1 is missing from %2")
             .arg(expected, directory));
@@ -61,7 +43,7 @@ ModuleProblem missing(const manifest::LibraryRecord &library, const QString &dir
 ModuleProblem unreadable(const manifest::LibraryRecord &library, const UnreadableModule &file)
 {
     return ofLibrary(
-        Kind::Unreadable, library, file.path,
+        problemKind::unreadable, library, file.path,
         QStringLiteral("the module %1 is not a loadable control library: %2").arg(file.path, file.reason));
 }
 
@@ -69,7 +51,7 @@ ModuleProblem classLeftOut(const manifest::LibraryRecord &library, const ModuleI
                            const manifest::ClassRecord &cls, bool asked)
 {
     return ofLibrary(
-        Kind::WrongClasses, library, module.path,
+        problemKind::wrongClasses, library, module.path,
         asked ? QStringLiteral("the installed module %1 does not provide the class").arg(module.path)
               : QStringLiteral("the installed module %1 leaves out %2 %3, a class of its library")
                     .arg(module.path, storedText(cls.progId), storedText(cls.clsid)));
@@ -79,14 +61,14 @@ ModuleProblem wrongVisibility(const manifest::LibraryRecord &library, const Modu
                               const manifest::ClassRecord &cls)
 {
     return ofLibrary(
-        Kind::WrongClasses, library, module.path,
+        problemKind::wrongClasses, library, module.path,
         QStringLiteral("the module %1 declares the class %2 %3, the program needs it %4")
             .arg(module.path, storedText(cls.progId), visibility(!cls.visible), visibility(cls.visible)));
 }
 
 ModuleProblem wrongVersion(const manifest::LibraryRecord &library, const ModuleInfo &module)
 {
-    return ofLibrary(Kind::WrongVersion, library, module.path,
+    return ofLibrary(problemKind::wrongVersion, library, module.path,
                      QStringLiteral("the module %1 has type library version %2, the program needs %3")
                          .arg(module.path,
                               module.version.isEmpty() ? QStringLiteral("(none)") : module.version,
@@ -95,28 +77,28 @@ ModuleProblem wrongVersion(const manifest::LibraryRecord &library, const ModuleI
 
 ModuleProblem declaredElsewhere(const manifest::LibraryRecord &library, const ModuleInfo &declaring)
 {
-    return ofLibrary(Kind::WrongClasses, library, declaring.path,
+    return ofLibrary(problemKind::wrongClasses, library, declaring.path,
                      QStringLiteral("the class is declared by %1 for library file %2, not %3")
                          .arg(declaring.path, declaring.libraryFile, storedText(library.file)));
 }
 
 ModuleProblem secondModule(const ModuleInfo &module)
 {
-    return { Kind::Extra, module.libraryFile, module.path,
+    return { problemKind::extra, module.libraryFile, module.path,
              QStringLiteral("the module %1 is a second module for %2; the program uses the first")
                  .arg(module.path, module.libraryFile) };
 }
 
 ModuleProblem unknownLibrary(const ModuleInfo &module)
 {
-    return { Kind::Extra, module.libraryFile, module.path,
+    return { problemKind::extra, module.libraryFile, module.path,
              QStringLiteral("the module %1 declares %2, a library the program does not use")
                  .arg(module.path, module.libraryFile) };
 }
 
 ModuleProblem strayFile(const UnreadableModule &file)
 {
-    return { Kind::Extra,
+    return { problemKind::extra,
              {},
              file.path,
              QStringLiteral("%1 is not a loadable control library, and not one the program uses: %2")

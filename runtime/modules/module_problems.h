@@ -6,31 +6,32 @@
 #include "runtime/modules/module_metadata.h"
 
 #include "manifest/manifest.h"
+#include <quorvane/installation.h>
 
 #include <QString>
+#include <array>
 
 namespace qv
 {
 
 struct UnreadableModule;
 
-struct ModuleProblem {
-    enum class Kind {
-        Missing, // no module provides a library of the manifest
-        Unreadable, // a module file is there, but its metadata cannot be read
-        WrongVersion, // the module's type library version is not the manifest's
-        WrongClasses, // the module leaves out a class, declares one with another visibility, or another
-                      // module declares it
-        Extra, // a module the manifest does not ask for
-    };
-    Kind kind = Kind::Missing;
-    QString libraryFile; // the manifest's library; for an extra module, the library its metadata names
-    QString path; // the module file, or where it was looked for
-    QString reason; // a sentence naming the module file and what is wrong with it
-};
+// A problem of the installed modules, as the installation API reports it.
+using installation::ModuleProblem;
 
-// A short name for the kind: "missing", "unreadable", "wrong version", "wrong classes", "extra".
-QString kindName(ModuleProblem::Kind kind);
+// The kinds of problem, as ModuleProblem::kind names them.
+namespace problemKind
+{
+inline constexpr QLatin1StringView missing { "missing" }; // no module provides a library of the manifest
+inline constexpr QLatin1StringView unreadable {
+    "unreadable"
+}; // a module is there; its metadata cannot be read
+inline constexpr QLatin1StringView wrongVersion { "wrong version" }; // another type library version
+// The module leaves out a class, declares one with another visibility, or another module declares it.
+inline constexpr QLatin1StringView wrongClasses { "wrong classes" };
+inline constexpr QLatin1StringView extra { "extra" }; // a module the manifest does not ask for
+inline constexpr std::array every { missing, unreadable, wrongVersion, wrongClasses, extra };
+} // namespace problemKind
 
 namespace problems
 {

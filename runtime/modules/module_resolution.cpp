@@ -1,6 +1,6 @@
 #include "runtime/modules/module_resolution.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installed_modules.h"
+#include <quorvane/form_description.h>
 
 namespace qv
 {
@@ -45,17 +45,16 @@ Resolution resolveClass(InstalledModules &modules, const manifest::ClassRecord &
 {
     const manifest::LibraryRecord *library = catalog.findLibrary(cls.libraryFile);
     if (!library)
-        return ModuleProblem { ModuleProblem::Kind::Missing,
+        return ModuleProblem { problemKind::missing,
                                storedText(cls.libraryFile),
                                {},
                                problems::libraryNotInManifest(cls.libraryFile) };
     Resolution resolved = checkLibrary(modules, *library, &cls, catalog);
-    const auto *module = std::get_if<const ModuleInfo *>(&resolved);
-    if (!module)
+    if (!resolved)
         return resolved;
     // Another module may declare the class too; the one found by the class's identity is the one loaded.
     const ModuleInfo *declaring = modules.declaring(storedText(cls.clsid));
-    if (declaring != *module)
+    if (declaring != resolved.value())
         return problems::declaredElsewhere(*library, *declaring);
     return resolved;
 }

@@ -7,14 +7,15 @@
 
 #include "manifest/manifest.h"
 
-#include <variant>
+#include <quorvane/outcome.h>
 
 namespace qv
 {
 
 class InstalledModules;
 
-using Resolution = std::variant<const ModuleInfo *, ModuleProblem>;
+// The module, or the problem that keeps it from making the library's classes.
+using Resolution = Outcome<const ModuleInfo *, ModuleProblem>;
 
 // The library's module, checked: present, readable, declaring every class the catalog gives the library, with
 // its visibility, of the catalog's version.

@@ -22,17 +22,18 @@ bool isPrivateGroupOf(gid_t gid, uid_t uid)
 }
 } // namespace
 
-std::optional<QString> writableByOthers(const QString &path)
+Outcome<> checkOnlyOwnerWrites(const QString &path)
 {
     struct stat status {
     };
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt; // what cannot be looked at is not loaded either, and says why elsewhere
+        return {}; // what cannot be looked at is not loaded either, and says why elsewhere
     const bool others = (status.st_mode & S_IWOTH) != 0;
     const bool group = (status.st_mode & S_IWGRP) != 0 && !isPrivateGroupOf(status.st_gid, status.st_uid);
     if (!others && !group)
-        return std::nullopt;
-    return problems::writableByOthers(path, status.st_mode & 07777, S_ISDIR(status.st_mode));
+        return {};
+    return failure(status::fail,
+                   problems::writableByOthers(path, status.st_mode & 07777, S_ISDIR(status.st_mode)));
 }
 
 } // namespace qv

@@ -1,12 +1,9 @@
 #include "runtime/ole/compound_document.h"
+#include "runtime/ole/gsf_support.h"
 
 #include <QLoggingCategory>
-
-// The individual headers, not <gsf/gsf.h>: that one brings in GIO, whose "signals" members collide with Qt's
-// keyword of that name.
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-utils.h>
 
 #include <mutex>
 
@@ -17,26 +14,16 @@ namespace
 {
 Q_LOGGING_CATEGORY(lcGsf, "quorvane.ole.gsf", QtWarningMsg)
 
-struct GObjectUnref {
-    void operator()(void *object) const { g_object_unref(object); }
-};
-template<class T> using GsfPtr = std::unique_ptr<T, GObjectUnref>;
-
-// libgsf's types are GObject classes: each instance struct begins with its parent's, so a pointer to one is
-// a pointer to the other. libgsf's own cast macros are C casts with a run-time check we do not need.
-template<class To, class From> To *as(From *object)
+QString takeMessage(GError *error, const char *fallback)
 {
-    return reinterpret_cast<To *>(object);
+    QString text = QString::fromUtf8(error ? error->message : fallback);
+    if (error)
+        g_error_free(error);
+    return text;
 }
+} // namespace
 
-const guint8 *asGuint8(const std::byte *bytes)
-{
-    return reinterpret_cast<const guint8 *>(bytes);
-}
-
-// Once per process: libgsf's types, and its complaints about damaged documents routed to a logging
-// category instead of standard error; the reader reports every fault itself.
-void initialiseGsf()
+void gsf::initialise()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -47,15 +34,6 @@ void initialiseGsf()
             nullptr);
     });
 }
-
-QString takeMessage(GError *error, const char *fallback)
-{
-    QString text = QString::fromUtf8(error ? error->message : fallback);
-    if (error)
-        g_error_free(error);
-    return text;
-}
-} // namespace
 
 QString classIdText(const ClassId &id)
 {
@@ -88,75 +66,65 @@ QString printableStreamName(std::string_view name)
 }
 
 struct CompoundDocumentReader::Handles {
-    GsfPtr<GsfInput> source;
-    GsfPtr<GsfInfile> document;
+    gsf::Ptr<GsfInput> source;
+    gsf::Ptr<GsfInfile> document;
 };
 
 CompoundDocumentReader::CompoundDocumentReader() = default;
 CompoundDocumentReader::~CompoundDocumentReader() = default;
 
-bool CompoundDocumentReader::open(std::span<const std::byte> document, QString &error)
+Outcome<> CompoundDocumentReader::open(std::span<const std::byte> document)
 {
-    initialiseGsf();
+    gsf::initialise();
     handles_ = std::make_unique<Handles>();
     // A view of the caller's bytes, not a copy: libgsf never writes through it, and does not free it.
     handles_->source.reset(
-        gsf_input_memory_new(asGuint8(document.data()), static_cast<gsf_off_t>(document.size()), FALSE));
-    if (!handles_->source) {
-        error = QStringLiteral("the compound document cannot be opened: libgsf takes no input of %1 bytes")
-                    .arg(document.size());
-        return false;
-    }
+        gsf_input_memory_new(gsf::bytesOf(document.data()), static_cast<gsf_off_t>(document.size()), FALSE));
+    if (!handles_->source)
+        return badDocument(
+            QStringLiteral("the compound document cannot be opened: libgsf takes no input of %1 bytes")
+                .arg(document.size()));
     GError *fault = nullptr;
     handles_->document.reset(gsf_infile_msole_new(handles_->source.get(), &fault));
-    if (!handles_->document) {
-        error = QStringLiteral("the compound document cannot be opened: %1")
-                    .arg(takeMessage(fault, "libgsf gives no reason"));
-        return false;
-    }
+    if (!handles_->document)
+        return badDocument(QStringLiteral("the compound document cannot be opened: %1")
+                               .arg(takeMessage(fault, "libgsf gives no reason")));
     if (fault)
         g_error_free(fault);
-    return true;
+    return {};
 }
 
-bool CompoundDocumentReader::rootClass(ClassId &out, QString &error) const
+Outcome<ClassId> CompoundDocumentReader::rootClass() const
 {
+    ClassId id {};
     if (!handles_ || !handles_->document
-        || !gsf_infile_msole_get_class_id(as<GsfInfileMSOle>(handles_->document.get()),
-                                          reinterpret_cast<guint8 *>(out.data()))) {
-        error = QStringLiteral("the compound document's root entry gives no class identity");
-        return false;
-    }
-    return true;
+        || !gsf_infile_msole_get_class_id(gsf::as<GsfInfileMSOle>(handles_->document.get()),
+                                          reinterpret_cast<guint8 *>(id.data())))
+        return badDocument(QStringLiteral("the compound document's root entry gives no class identity"));
+    return id;
 }
 
-bool CompoundDocumentReader::readStream(std::string_view name, std::size_t expectedSize,
-                                        std::vector<std::byte> &out, QString &error) const
+Outcome<std::vector<std::byte>> CompoundDocumentReader::readStream(std::string_view name,
+                                                                   std::size_t expectedSize) const
 {
     const QString shown = printableStreamName(name);
-    if (!handles_ || !handles_->document) {
-        error = QStringLiteral("the stream %1 cannot be read: the compound document is not open").arg(shown);
-        return false;
-    }
+    if (!handles_ || !handles_->document)
+        return badDocument(
+            QStringLiteral("the stream %1 cannot be read: the compound document is not open").arg(shown));
     const std::string key(name);
-    GsfPtr<GsfInput> stream(gsf_infile_child_by_name(handles_->document.get(), key.c_str()));
-    if (!stream) {
-        error = QStringLiteral("the stream %1 is missing").arg(shown);
-        return false;
-    }
+    gsf::Ptr<GsfInput> stream(gsf_infile_child_by_name(handles_->document.get(), key.c_str()));
+    if (!stream)
+        return badDocument(QStringLiteral("the stream %1 is missing").arg(shown));
     const gsf_off_t size = gsf_input_size(stream.get());
-    if (size < 0 || static_cast<std::size_t>(size) != expectedSize) {
-        error
-            = QStringLiteral("the stream %1 is %2 bytes long, not %3").arg(shown).arg(size).arg(expectedSize);
-        return false;
-    }
-    out.assign(expectedSize, std::byte { 0 });
+    if (size < 0 || static_cast<std::size_t>(size) != expectedSize)
+        return badDocument(
+            QStringLiteral("the stream %1 is %2 bytes long, not %3").arg(shown).arg(size).arg(expectedSize));
+    std::vector<std::byte> bytes(expectedSize, std::byte { 0 });
     if (expectedSize > 0
-        && !gsf_input_read(stream.get(), expectedSize, reinterpret_cast<guint8 *>(out.data()))) {
-        error = QStringLiteral("the stream %1 cannot be read: its sectors are damaged or missing").arg(shown);
-        return false;
-    }
-    return true;
+        && !gsf_input_read(stream.get(), expectedSize, reinterpret_cast<guint8 *>(bytes.data())))
+        return badDocument(
+            QStringLiteral("the stream %1 cannot be read: its sectors are damaged or missing").arg(shown));
+    return bytes;
 }
 
 } // namespace qv::ole

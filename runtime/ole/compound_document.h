@@ -2,6 +2,8 @@
 // Compound documents (OLE structured storage) read from memory through libgsf: a root storage with a class
 // identity and flat streams.
 
+#include "runtime/ole/bad_document.h"
+
 #include <QString>
 
 #include <array>
@@ -32,12 +34,11 @@ public:
     CompoundDocumentReader(const CompoundDocumentReader &) = delete;
     CompoundDocumentReader &operator=(const CompoundDocumentReader &) = delete;
 
-    bool open(std::span<const std::byte> document, QString &error);
-    bool rootClass(ClassId &out, QString &error) const;
+    Outcome<> open(std::span<const std::byte> document);
+    Outcome<ClassId> rootClass() const;
     // The stream's bytes, provided it exists and is exactly expectedSize long; nothing larger is ever
     // allocated, whatever the document claims.
-    bool readStream(std::string_view name, std::size_t expectedSize, std::vector<std::byte> &out,
-                    QString &error) const;
+    Outcome<std::vector<std::byte>> readStream(std::string_view name, std::size_t expectedSize) const;
 
 private:
     struct Handles;

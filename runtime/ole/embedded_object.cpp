@@ -1,6 +1,6 @@
 #include "runtime/ole/embedded_object.h"
 
-#include <QLatin1StringView>
+#include <quorvane/form_description.h>
 
 namespace qv
 {
@@ -9,83 +9,74 @@ namespace
 {
 using namespace ole;
 
-// The stored names are single-byte (Latin-1) strings.
-QLatin1StringView latin1(std::string_view text)
+// A stream whose contents are not what the object holds: the reader's fault, with the stream named.
+template<class T> Outcome<T> inStream(std::string_view stream, Outcome<T> read)
 {
-    return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+    if (read)
+        return read;
+    return badDocument(QStringLiteral("the stream %1 is damaged: %2")
+                           .arg(printableStreamName(stream), read.failure().info.description));
 }
 
-QString damaged(std::string_view stream, const QString &fault)
-{
-    return QStringLiteral("the stream %1 is damaged: %2").arg(printableStreamName(stream), fault);
-}
-
-bool readStreams(std::span<const std::byte> bytes, EmbeddedObject &out, QString &error)
+Outcome<EmbeddedObject> readStreams(std::span<const std::byte> bytes)
 {
     CompoundDocumentReader document;
-    if (!document.open(bytes, error))
-        return false;
-    ClassId root {};
-    if (!document.rootClass(root, error))
-        return false;
-    if (root != paintPictureClass) {
-        error = QStringLiteral("the root entry's class is %1, not Paint.Picture's %2")
-                    .arg(classIdText(root), classIdText(paintPictureClass));
-        return false;
-    }
+    if (Outcome<> opened = document.open(bytes); !opened)
+        return std::move(opened).failure();
+    const Outcome<ClassId> root = document.rootClass();
+    if (!root)
+        return root.failure();
+    if (root.value() != paintPictureClass)
+        return badDocument(QStringLiteral("the root entry's class is %1, not Paint.Picture's %2")
+                               .arg(classIdText(root.value()), classIdText(paintPictureClass)));
 
-    std::vector<std::byte> stream;
-    QString fault;
-    if (!document.readStream(oleStreamName, oleStreamSize, stream, error))
-        return false;
-    if (!checkOleStream(stream, fault)) {
-        error = damaged(oleStreamName, fault);
-        return false;
-    }
+    Outcome<std::vector<std::byte>> ole = document.readStream(oleStreamName, oleStreamSize);
+    if (!ole)
+        return std::move(ole).failure();
+    if (Outcome<> sound = inStream(oleStreamName, checkOleStream(ole.value())); !sound)
+        return std::move(sound).failure();
 
-    CompObjContents names;
-    if (!document.readStream(compObjStreamName, compObjStreamSize, stream, error))
-        return false;
-    if (!readCompObjStream(stream, paintPictureClass, names, fault)) {
-        error = damaged(compObjStreamName, fault);
-        return false;
-    }
-    if (names.clipboardFormat != latin1(paintPictureOle1Class)) {
-        error = damaged(compObjStreamName,
-                        QStringLiteral("it names the clipboard format \"%1\", not \"%2\"")
-                            .arg(names.clipboardFormat, latin1(paintPictureOle1Class)));
-        return false;
-    }
+    Outcome<std::vector<std::byte>> compObj = document.readStream(compObjStreamName, compObjStreamSize);
+    if (!compObj)
+        return std::move(compObj).failure();
+    Outcome<CompObjContents> names
+        = inStream(compObjStreamName, readCompObjStream(compObj.value(), paintPictureClass));
+    if (!names)
+        return std::move(names).failure();
+    if (names.value().clipboardFormat != storedText(paintPictureOle1Class))
+        return badDocument(QStringLiteral("the stream %1 is damaged: it names the clipboard format \"%2\", "
+                                          "not \"%3\"")
+                               .arg(printableStreamName(compObjStreamName), names.value().clipboardFormat,
+                                    storedText(paintPictureOle1Class)));
 
-    if (!document.readStream(presentationStreamName, presentationStreamSize, stream, error))
-        return false;
-    if (!readPresentationStream(stream, paintPictureSize, out.picture, fault)) {
-        error = damaged(presentationStreamName, fault);
-        return false;
-    }
+    Outcome<std::vector<std::byte>> presentation
+        = document.readStream(presentationStreamName, presentationStreamSize);
+    if (!presentation)
+        return std::move(presentation).failure();
+    Outcome<QImage> picture
+        = inStream(presentationStreamName, readPresentationStream(presentation.value(), paintPictureSize));
+    if (!picture)
+        return std::move(picture).failure();
 
-    if (!document.readStream(nativeStreamName, nativeStreamSize, stream, error))
-        return false;
-    if (!readNativeStream(stream, paintPictureSize, out.nativePicture, fault)) {
-        error = damaged(nativeStreamName, fault);
-        return false;
-    }
-    out.className = latin1(paintPictureProgId);
-    out.userType = names.userType;
-    return true;
+    Outcome<std::vector<std::byte>> native = document.readStream(nativeStreamName, nativeStreamSize);
+    if (!native)
+        return std::move(native).failure();
+    Outcome<QImage> nativePicture
+        = inStream(nativeStreamName, readNativeStream(native.value(), paintPictureSize));
+    if (!nativePicture)
+        return std::move(nativePicture).failure();
+    return EmbeddedObject { storedText(paintPictureProgId), std::move(names).value().userType,
+                            std::move(picture).value(), std::move(nativePicture).value() };
 }
 } // namespace
 
-bool readEmbeddedObject(std::span<const std::byte> document, EmbeddedObject &out, QString &error)
+Outcome<EmbeddedObject> readEmbeddedObject(std::span<const std::byte> document)
 {
-    EmbeddedObject object;
-    QString fault;
-    if (!readStreams(document, object, fault)) {
-        error = QStringLiteral("reading the embedded Paint.Picture object failed: %1").arg(fault);
-        return false;
-    }
-    out = std::move(object);
-    return true;
+    Outcome<EmbeddedObject> object = readStreams(document);
+    if (!object)
+        return badDocument(QStringLiteral("reading the embedded Paint.Picture object failed: %1")
+                               .arg(object.failure().info.description));
+    return object;
 }
 
 } // namespace qv

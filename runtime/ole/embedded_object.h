@@ -25,9 +25,9 @@ struct EmbeddedObject {
 };
 
 // Reads and checks a Paint.Picture object: the document, its root class, the four streams with their exact
-// sizes and every header the container depends on. False, with a message naming the stream and the fault,
-// on any damage.
-bool readEmbeddedObject(std::span<const std::byte> document, EmbeddedObject &out, QString &error);
+// sizes and every header the container depends on. Any damage fails it, with a message naming the stream and
+// the fault.
+Outcome<EmbeddedObject> readEmbeddedObject(std::span<const std::byte> document);
 
 namespace ole
 {

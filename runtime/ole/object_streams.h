@@ -23,11 +23,13 @@ inline constexpr std::string_view compObjStreamName = "\x01"
 inline constexpr std::string_view presentationStreamName = "\x02OlePres000";
 inline constexpr std::string_view nativeStreamName = "\x01Ole10Native";
 
+// Each reader fails with what is wrong with the stream's contents; the caller names the stream.
+
 // "\1Ole": version, flags, link update option, a reserved word and the (empty) moniker's size.
 inline constexpr std::size_t oleStreamSize = 20;
 inline constexpr std::uint32_t oleVersion = 0x02000001;
 inline constexpr std::uint32_t linkedObjectFlag = 0x00000001;
-bool checkOleStream(std::span<const std::byte> bytes, QString &error);
+Outcome<> checkOleStream(std::span<const std::byte> bytes);
 
 // "\1CompObj": its header (with the object's class), user type, clipboard format and program id.
 inline constexpr std::uint32_t compObjMarker = 0xFFFE0001; // the header's first word, as OLE writes it
@@ -42,8 +44,7 @@ struct CompObjContents {
     QString clipboardFormat;
     QString programId;
 };
-bool readCompObjStream(std::span<const std::byte> bytes, const ClassId &expectedClass, CompObjContents &out,
-                       QString &error);
+Outcome<CompObjContents> readCompObjStream(std::span<const std::byte> bytes, const ClassId &expectedClass);
 
 // "\2OlePres000": the picture the container shows without the object's server: a presentation header
 // (clipboard format CF_DIB, no target device, the content aspect, the extent in hundredths of a millimetre)
@@ -56,12 +57,12 @@ inline constexpr std::uint32_t noTargetDevice = 4; // the size field alone: draw
 inline constexpr std::uint32_t contentAspect = 1; // DVASPECT_CONTENT: the object itself, not its icon
 inline constexpr std::uint32_t wholeObject = 0xFFFFFFFF; // lindex -1
 inline constexpr std::uint32_t noAdviseFlags = 0; // the cache follows every change of the object
-bool readPresentationStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error);
+Outcome<QImage> readPresentationStream(std::span<const std::byte> bytes, QSize expected);
 // The extent the header records: pixels at 96 dots an inch in hundredths of a millimetre, halves rounded up.
 int pixelsToHimetric(int pixels);
 
 // "\1Ole10Native": the OLE1 object's own data, a length and then the bitmap file, padded with zeros to whole
 // 32-bit words.
-bool readNativeStream(std::span<const std::byte> bytes, QSize expected, QImage &out, QString &error);
+Outcome<QImage> readNativeStream(std::span<const std::byte> bytes, QSize expected);
 
 } // namespace qv::ole

@@ -2,9 +2,9 @@
 
 #include "runtime/builtin/class_table.h"
 #include "runtime/core/form_private.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/modules/installation_inventory.h"
 #include "runtime/start/standard_runtime.h"
+#include <quorvane/form_description.h>
 #include <quorvane/installation.h>
 #include <quorvane/version.h>
 
@@ -83,10 +83,7 @@ QString moduleDirectory()
 std::vector<ModuleProblem> moduleProblems(const QString &directory)
 {
     InstalledModules modules(directory);
-    std::vector<ModuleProblem> problems;
-    for (const qv::ModuleProblem &p : compareWithManifest(modules))
-        problems.push_back({ kindName(p.kind), p.libraryFile, p.path, p.reason });
-    return problems;
+    return compareWithManifest(modules);
 }
 
 FormCheck checkForm(const FormClass &formClass, const QString &directory)
@@ -117,31 +114,30 @@ FormCheck checkForm(const FormClass &formClass, const QString &directory, const 
         told.tried = [&](const ControlRecord &record, const Outcome<> &tried) {
             observer.tried(outcomeOf(record, tried));
         };
-    try {
-        vbaNew2(runtime, formClass, slot);
-        FormPrivate &form = FormPrivate::of(*slot);
-        const LoadResult load = form.load(CreationPolicy::GoOnPastFailures, &told);
-        for (const RecordOutcome &tried : load.records)
-            check.controls.push_back(outcomeOf(*tried.record, tried.outcome));
-        Outcome<> outcome = load.outcome;
-        // Shown once, offscreen, so that every control also lays itself out and paints.
-        if (outcome)
-            outcome = form.show(Variant::missing(), Variant::missing());
-        if (outcome) {
-            QCoreApplication::processEvents();
-            form.unload();
-        }
-        const bool everyControlMade = std::all_of(check.controls.begin(), check.controls.end(),
-                                                  [](const ControlOutcome &c) { return c.created; });
-        if (!outcome && everyControlMade)
-            check.failure = outcome.failure().info.description.isEmpty() ? describeStatus(outcome.status())
-                                                                         : outcome.failure().info.description;
-    } catch (const ProcessEnded &) {
-        check.failure = host.report.isEmpty()
-            ? QStringLiteral("the forms runtime ended the run while %1 loaded")
-                  .arg(slot.empty() ? QString() : slot->objectName())
-            : host.report;
+    vbaNew2(runtime, formClass, slot);
+    FormPrivate &form = FormPrivate::of(*slot);
+    const LoadResult load = form.load(CreationPolicy::GoOnPastFailures, &told);
+    for (const RecordOutcome &tried : load.records)
+        check.controls.push_back(outcomeOf(*tried.record, tried.outcome));
+    Outcome<> outcome = load.outcome;
+    // Shown once, offscreen, so that every control also lays itself out and paints.
+    if (outcome)
+        outcome = form.show(Variant::missing(), Variant::missing());
+    if (outcome) {
+        QCoreApplication::processEvents();
+        form.unload();
     }
+    if (runtime.hasEnded()) {
+        // The form's own Load handler failed, or ended the run.
+        check.failure = host.report.isEmpty()
+            ? QStringLiteral("the forms runtime ended the run while %1 loaded").arg(slot->objectName())
+            : host.report;
+        return check;
+    }
+    const bool everyControlMade = std::all_of(check.controls.begin(), check.controls.end(),
+                                              [](const ControlOutcome &c) { return c.created; });
+    if (!outcome && everyControlMade)
+        check.failure = outcome.failure().explanation();
     return check;
 }
 

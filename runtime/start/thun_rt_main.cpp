@@ -1,9 +1,9 @@
 #include "runtime/core/fonts.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/start/desktop_host.h"
 #include "runtime/start/program_icon.h"
 #include "runtime/start/standard_runtime.h"
 #include <quorvane/font_record.h>
+#include <quorvane/form_description.h>
 #include <quorvane/program.h>
 
 #include <QApplication>

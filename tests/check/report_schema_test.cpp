@@ -27,13 +27,10 @@ namespace qv::test
 namespace
 {
 
-// Every kind of module problem the runtime names; the kinds run on until one has no name.
+// Every kind of module problem the runtime names.
 std::set<QString> everyKindOfProblem()
 {
-    std::set<QString> kinds;
-    for (int i = 0; !kindName(static_cast<ModuleProblem::Kind>(i)).isEmpty(); ++i)
-        kinds.insert(kindName(static_cast<ModuleProblem::Kind>(i)));
-    return kinds;
+    return { problemKind::every.begin(), problemKind::every.end() };
 }
 
 // The check of a copy of the built modules with a problem of every kind: one removed (the first library's,

@@ -25,9 +25,9 @@ TEST(SettingsBlockHead, RoundTripsThroughTheReader)
     constexpr auto bytes = makeBlock<60>(
         1005, 1005,
         std::array { Property::integer("CommPort", 1), Property::string("Settings", "9600,n,8,1") });
-    Block block;
-    QString error;
-    ASSERT_TRUE(readBlock(bytes, block, error)) << qPrintable(error);
+    const auto read = readBlock(bytes);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const Block &block = read.value();
     EXPECT_EQ(block.extentX, 1005);
     EXPECT_EQ(block.extentY, 1005);
     EXPECT_EQ(block.state.integer(u"CommPort"), 1);
@@ -39,9 +39,9 @@ TEST(SettingsBlockHead, RoundTripsThroughTheReader)
 TEST(SettingsBlockHead, AloneIsAControlThatSavedNothing)
 {
     constexpr auto bytes = makeBlock<16>(1005, 1005, std::array<Property, 0> {});
-    Block block;
-    QString error;
-    ASSERT_TRUE(readBlock(bytes, block, error)) << qPrintable(error);
+    const auto read = readBlock(bytes);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const Block &block = read.value();
     EXPECT_TRUE(block.state.entries().empty());
 }
 
@@ -52,9 +52,9 @@ TEST(NamedSettings, HoldsTheCoolBarKeys)
                      Property::integer("_cbwidth", 4215), Property::integer("_cbheight", 810),
                      Property::integer("_version", 393216), Property::integer("minheight1", 360),
                      Property::integer("width1", 1400), Property::integer("newrow1", 0) });
-    PropertyBag bag;
-    QString error;
-    ASSERT_TRUE(readNamedSettings(bytes, bag, error)) << qPrintable(error);
+    const auto read = readNamedSettings(bytes);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const PropertyBag &bag = read.value();
     EXPECT_EQ(bag.integer(u"_cbwidth"), 4215);
     EXPECT_EQ(bag.integer(u"width1"), 1400);
     EXPECT_FALSE(bag.text(u"width1")) << "an integer is not a text";
@@ -81,9 +81,9 @@ class MalformedBlock : public ::testing::TestWithParam<Malformed>
 TEST_P(MalformedBlock, IsRefusedWithItsFault)
 {
     const auto &raw = GetParam().bytes;
-    Block block;
-    QString error;
-    EXPECT_FALSE(readBlock(std::as_bytes(std::span(raw)), block, error));
+    const auto read = readBlock(std::as_bytes(std::span(raw)));
+    ASSERT_FALSE(read);
+    const QString error = read.failure().explanation();
     EXPECT_TRUE(error.contains(QLatin1String(GetParam().fault))) << qPrintable(error);
 }
 

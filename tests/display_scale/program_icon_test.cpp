@@ -2,8 +2,8 @@
 // scalable picture, not from a small drawing blown up.
 
 #include "app/project_identity.h"
-#include "runtime/core/stored_text.h"
 #include "runtime/start/program_icon.h"
+#include <quorvane/form_description.h>
 
 #include <QImage>
 #include <gtest/gtest.h>

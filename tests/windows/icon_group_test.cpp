@@ -2,7 +2,7 @@
 // from, each as its directory entry says.
 
 #include "app/project_identity.h"
-#include "runtime/core/stored_text.h"
+#include <quorvane/form_description.h>
 
 #include <QFile>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // The main window as stored: its client area, each control's place, text and tab order, and its Load event.
 
-#include "runtime/core/stored_text.h"
 #include "support/named_rows.h"
 #include "support/program_fixture.h"
 #include "windows/display_scale.h"
+#include <quorvane/form_description.h>
 
 #include <QLabel>
 #include <QLineEdit>

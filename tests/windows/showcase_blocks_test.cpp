@@ -62,9 +62,9 @@ TEST(ShowcaseBlocks, EachHeadHoldsItsRecordsSizeOrItsDesignIcon)
         SCOPED_TRACE(std::string(r->name));
         const manifest::ClassRecord *cls = manifest::findClass(std::get<ProgId>(r->cls).text);
         ASSERT_NE(cls, nullptr);
-        settings::Block block;
-        QString error;
-        ASSERT_TRUE(settings::readBlock(r->settings, block, error)) << qPrintable(error);
+        const auto read = settings::readBlock(r->settings);
+        ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+        const settings::Block &block = read.value();
         if (cls->visible) {
             EXPECT_GT(r->width, 0);
             EXPECT_GT(r->height, 0);
@@ -124,9 +124,9 @@ class ShowcaseHead : public ::testing::TestWithParam<WorkedHead>
 
 TEST_P(ShowcaseHead, HoldsTheWorkedExtent)
 {
-    settings::Block block;
-    QString error;
-    ASSERT_TRUE(settings::readBlock(record(GetParam().name).settings, block, error)) << qPrintable(error);
+    const auto read = settings::readBlock(record(GetParam().name).settings);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const settings::Block &block = read.value();
     EXPECT_EQ(block.extentX, GetParam().extentX);
     EXPECT_EQ(block.extentY, GetParam().extentY);
 }
@@ -139,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(Records, ShowcaseHead,
 TEST(ShowcaseCoolBar, RecordsItsSizeInBothUnits)
 {
     const ControlRecord &coolBar = record("CoolBar1");
-    settings::PropertyBag bag;
-    QString error;
-    ASSERT_TRUE(settings::readNamedSettings(coolBar.settings, bag, error)) << qPrintable(error);
+    const auto read = settings::readNamedSettings(coolBar.settings);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const settings::PropertyBag &bag = read.value();
     EXPECT_EQ(bag.integer(u"_extentx"), himetric(coolBar.width));
     EXPECT_EQ(bag.integer(u"_extenty"), himetric(coolBar.height));
     EXPECT_EQ(bag.integer(u"_cbwidth"), coolBar.width);
@@ -152,9 +152,9 @@ TEST(ShowcaseCoolBar, HoldsNamedSettingsWithEveryKey)
 {
     const auto bytes = record("CoolBar1").settings;
     EXPECT_EQ(bytes.size(), 464u);
-    settings::PropertyBag bag;
-    QString error;
-    ASSERT_TRUE(settings::readNamedSettings(bytes, bag, error)) << qPrintable(error);
+    const auto read = settings::readNamedSettings(bytes);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const settings::PropertyBag &bag = read.value();
     for (const char *key :
          { "_extentx", "_extenty", "_cbwidth", "_cbheight", "_version", "minheight1", "width1", "newrow1",
            "minheight2", "width2", "newrow2", "minheight3", "width3", "newrow3" })
@@ -163,9 +163,9 @@ TEST(ShowcaseCoolBar, HoldsNamedSettingsWithEveryKey)
 
 TEST(ShowcaseRichText, IsTheStoredDocument)
 {
-    settings::Block block;
-    QString error;
-    ASSERT_TRUE(settings::readBlock(record("RichTextBox1").settings, block, error)) << qPrintable(error);
+    const auto read = settings::readBlock(record("RichTextBox1").settings);
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const settings::Block &block = read.value();
     const QString rtf = block.state.text(u"TextRTF").value_or(QString());
     for (const char *part : { "\\ansicpg1252", "MS Sans Serif;", "\\deflang1033", "\\fs17", "RichTextBox1" })
         EXPECT_TRUE(rtf.contains(QLatin1String(part))) << part;

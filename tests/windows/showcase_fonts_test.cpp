@@ -4,8 +4,8 @@
 #include "support/program_fixture.h"
 
 #include "runtime/core/fonts.h"
-#include "runtime/core/stored_text.h"
 #include "windows/showcase/form2_layout.h"
+#include <quorvane/form_description.h>
 
 #include <QFontInfo>
 #include <algorithm>

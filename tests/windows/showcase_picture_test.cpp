@@ -101,9 +101,9 @@ TEST(OleObjectDocument, PresentationIsADibOfTheSamePicture)
     EXPECT_EQ(u32At(presentation, 40 + 8), 250u);
     EXPECT_EQ(u32At(presentation, 40 + 14) & 0xFFFFu, 24u);
 
-    EmbeddedObject object;
-    QString error;
-    ASSERT_TRUE(readEmbeddedObject(stored(), object, error)) << qPrintable(error);
+    const auto read = readEmbeddedObject(stored());
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const EmbeddedObject &object = read.value();
     EXPECT_EQ(object.picture.size(), QSize(300, 250));
     EXPECT_EQ(object.picture, object.nativePicture);
     EXPECT_EQ(object.className, QStringLiteral("Paint.Picture"));
@@ -113,9 +113,9 @@ TEST(OleObjectDocument, PresentationIsADibOfTheSamePicture)
 // out the same byte for byte.
 TEST(OleObjectDocument, IsWrittenTheSameEveryTime)
 {
-    Bytes again;
-    QString error;
-    ASSERT_TRUE(showcase::writePaintPictureObject(again, error)) << qPrintable(error);
+    const auto written = showcase::writePaintPictureObject();
+    ASSERT_TRUE(written) << qPrintable(written.failure().explanation());
+    const Bytes &again = written.value();
     EXPECT_TRUE(std::equal(again.begin(), again.end(), stored().begin(), stored().end()));
 }
 
@@ -132,9 +132,9 @@ TEST(OleObjectDocument, IsWhatTheShowcasesOleContainerHolds)
 
 TEST(OleObjectDocument, PictureIsALandscapeNotABlank)
 {
-    EmbeddedObject object;
-    QString error;
-    ASSERT_TRUE(readEmbeddedObject(stored(), object, error)) << qPrintable(error);
+    const auto read = readEmbeddedObject(stored());
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const EmbeddedObject &object = read.value();
     const QColor sky = object.picture.pixelColor(10, 5);
     const QColor meadow = object.picture.pixelColor(200, 245);
     EXPECT_GT(sky.blue(), sky.green()) << "blue at the top";

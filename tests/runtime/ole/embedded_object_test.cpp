@@ -30,9 +30,9 @@ std::span<const std::byte> stored()
 
 TEST(OleObjectReader, ReadsTheStoredObject)
 {
-    EmbeddedObject object;
-    QString error;
-    ASSERT_TRUE(readEmbeddedObject(stored(), object, error)) << qPrintable(error);
+    const auto read = readEmbeddedObject(stored());
+    ASSERT_TRUE(read) << qPrintable(read.failure().explanation());
+    const EmbeddedObject &object = read.value();
     EXPECT_EQ(object.className, QStringLiteral("Paint.Picture"));
     EXPECT_EQ(object.userType, QStringLiteral("Paintbrush Picture"));
     EXPECT_EQ(object.picture.size(), QSize(300, 250));
@@ -46,10 +46,9 @@ Bytes rebuild(const Streams &streams, const ole::ClassId &cls = paintPictureClas
     std::vector<showcase::NamedStream> named;
     for (const auto &[name, bytes] : streams)
         named.push_back({ name, bytes });
-    Bytes out;
-    QString error;
-    EXPECT_TRUE(showcase::writeCompoundDocument(cls, named, out, error)) << qPrintable(error);
-    return out;
+    auto written = showcase::writeCompoundDocument(cls, named);
+    EXPECT_TRUE(written) << qPrintable(written.failure().explanation());
+    return written ? std::move(written).value() : Bytes {};
 }
 
 Bytes withStream(const std::string &name, const std::function<void(Bytes &)> &change)
@@ -73,9 +72,9 @@ class OleObjectDamage : public ::testing::TestWithParam<Damage>
 TEST_P(OleObjectDamage, IsRefusedWithItsFault)
 {
     const Bytes document = GetParam().document();
-    EmbeddedObject object;
-    QString error;
-    EXPECT_FALSE(readEmbeddedObject(document, object, error));
+    const auto read = readEmbeddedObject(document);
+    ASSERT_FALSE(read);
+    const QString error = read.failure().explanation();
     EXPECT_TRUE(error.startsWith(QStringLiteral("reading the embedded Paint.Picture object failed: ")))
         << qPrintable(error);
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().fault))) << qPrintable(error);
@@ -180,12 +179,11 @@ TEST(OleObjectFuzz, NeverCrashesAndAlwaysExplains)
     const Bytes original(stored().begin(), stored().end());
     std::mt19937 random(20240607);
     const auto check = [](const Bytes &document) {
-        EmbeddedObject object;
-        QString error;
-        if (readEmbeddedObject(document, object, error))
-            EXPECT_EQ(object.picture.size(), QSize(300, 250));
+        const auto read = readEmbeddedObject(document);
+        if (read)
+            EXPECT_EQ(read.value().picture.size(), QSize(300, 250));
         else
-            EXPECT_FALSE(error.isEmpty());
+            EXPECT_FALSE(read.failure().info.description.isEmpty());
     };
     for (int i = 0; i < 40; ++i)
         check(Bytes(original.begin(),

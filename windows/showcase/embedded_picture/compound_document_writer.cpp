@@ -1,12 +1,10 @@
 #include "windows/showcase/embedded_picture/compound_document_writer.h"
 
-// The individual headers, not <gsf/gsf.h>: that one brings in GIO, whose "signals" members collide with Qt's
-// keyword of that name.
+#include "runtime/ole/gsf_support.h"
+
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-utils.h>
 
-#include <memory>
 #include <string>
 
 namespace qv::showcase
@@ -14,75 +12,53 @@ namespace qv::showcase
 
 namespace
 {
-struct GObjectUnref {
-    void operator()(void *object) const { g_object_unref(object); }
-};
-template<class T> using GsfPtr = std::unique_ptr<T, GObjectUnref>;
-
-// libgsf's types are GObject classes: each instance struct begins with its parent's, so a pointer to one is
-// a pointer to the other. libgsf's own cast macros are C casts with a run-time check we do not need.
-template<class To, class From> To *as(From *object)
-{
-    return reinterpret_cast<To *>(object);
-}
-
-const guint8 *asGuint8(const std::byte *bytes)
-{
-    return reinterpret_cast<const guint8 *>(bytes);
-}
+using namespace ole;
 
 QString outputFault(GsfOutput *output)
 {
     const GError *error = gsf_output_error(output);
     return error ? QString::fromUtf8(error->message) : QStringLiteral("libgsf gives no reason");
 }
+
+Failure refused(QString why)
+{
+    return failure(status::fail, std::move(why));
+}
 } // namespace
 
-bool writeCompoundDocument(const ole::ClassId &rootClass, std::span<const NamedStream> streams,
-                           std::vector<std::byte> &out, QString &error)
+Outcome<std::vector<std::byte>> writeCompoundDocument(const ole::ClassId &rootClass,
+                                                      std::span<const NamedStream> streams)
 {
-    gsf_init(); // libgsf's types; a second call does nothing
-    GsfPtr<GsfOutput> sink(gsf_output_memory_new());
-    GsfPtr<GsfOutfile> document(gsf_outfile_msole_new_full(sink.get(), 512, 64));
-    if (!document) {
-        error = QStringLiteral("libgsf cannot start a compound document with 512-byte sectors");
-        return false;
-    }
-    if (!gsf_outfile_msole_set_class_id(as<GsfOutfileMSOle>(document.get()), asGuint8(rootClass.data()))) {
-        error = QStringLiteral("libgsf does not take the root class %1").arg(ole::classIdText(rootClass));
-        return false;
-    }
+    gsf::initialise();
+    gsf::Ptr<GsfOutput> sink(gsf_output_memory_new());
+    gsf::Ptr<GsfOutfile> document(gsf_outfile_msole_new_full(sink.get(), 512, 64));
+    if (!document)
+        return refused(QStringLiteral("libgsf cannot start a compound document with 512-byte sectors"));
+    if (!gsf_outfile_msole_set_class_id(gsf::as<GsfOutfileMSOle>(document.get()),
+                                        gsf::bytesOf(rootClass.data())))
+        return refused(QStringLiteral("libgsf does not take the root class %1").arg(classIdText(rootClass)));
     for (const NamedStream &stream : streams) {
         const std::string name(stream.name);
-        GsfPtr<GsfOutput> child(gsf_outfile_new_child(document.get(), name.c_str(), FALSE));
-        if (!child) {
-            error = QStringLiteral("libgsf cannot add the stream %1")
-                        .arg(ole::printableStreamName(stream.name));
-            return false;
-        }
+        gsf::Ptr<GsfOutput> child(gsf_outfile_new_child(document.get(), name.c_str(), FALSE));
+        if (!child)
+            return refused(
+                QStringLiteral("libgsf cannot add the stream %1").arg(printableStreamName(stream.name)));
         const bool written
-            = gsf_output_write(child.get(), stream.bytes.size(), asGuint8(stream.bytes.data()));
-        if (!gsf_output_close(child.get()) || !written) {
-            error = QStringLiteral("the stream %1 cannot be written: %2")
-                        .arg(ole::printableStreamName(stream.name), outputFault(child.get()));
-            return false;
-        }
+            = gsf_output_write(child.get(), stream.bytes.size(), gsf::bytesOf(stream.bytes.data()));
+        if (!gsf_output_close(child.get()) || !written)
+            return refused(QStringLiteral("the stream %1 cannot be written: %2")
+                               .arg(printableStreamName(stream.name), outputFault(child.get())));
     }
     // Closing the document writes its directory and allocation tables, and closes the sink as well.
-    if (!gsf_output_close(as<GsfOutput>(document.get()))) {
-        error = QStringLiteral("the compound document cannot be finished: %1")
-                    .arg(outputFault(as<GsfOutput>(document.get())));
-        return false;
-    }
+    if (!gsf_output_close(gsf::as<GsfOutput>(document.get())))
+        return refused(QStringLiteral("the compound document cannot be finished: %1")
+                           .arg(outputFault(gsf::as<GsfOutput>(document.get()))));
     const gsf_off_t size = gsf_output_size(sink.get());
-    const guint8 *bytes = gsf_output_memory_get_bytes(as<GsfOutputMemory>(sink.get()));
-    if (size < 0 || (size > 0 && !bytes)) {
-        error = QStringLiteral("libgsf gives no bytes for the finished compound document");
-        return false;
-    }
+    const guint8 *bytes = gsf_output_memory_get_bytes(gsf::as<GsfOutputMemory>(sink.get()));
+    if (size < 0 || (size > 0 && !bytes))
+        return refused(QStringLiteral("libgsf gives no bytes for the finished compound document"));
     const auto *first = reinterpret_cast<const std::byte *>(bytes);
-    out.assign(first, first + size);
-    return true;
+    return std::vector<std::byte>(first, first + size);
 }
 
 } // namespace qv::showcase

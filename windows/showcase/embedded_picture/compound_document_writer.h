@@ -20,8 +20,8 @@ struct NamedStream {
 };
 
 // 512-byte sectors and 64-byte mini sectors, the classic layout every OLE reader accepts. Streams are stored
-// in the order given. False, with the reason, when libgsf refuses.
-bool writeCompoundDocument(const ole::ClassId &rootClass, std::span<const NamedStream> streams,
-                           std::vector<std::byte> &out, QString &error);
+// in the order given. Fails, with the reason, when libgsf refuses.
+Outcome<std::vector<std::byte>> writeCompoundDocument(const ole::ClassId &rootClass,
+                                                      std::span<const NamedStream> streams);
 
 } // namespace qv::showcase

@@ -6,7 +6,7 @@
 
 #include "runtime/ole/embedded_object.h"
 
-#include <QLatin1StringView>
+#include <quorvane/form_description.h>
 
 #include <array>
 #include <string_view>
@@ -21,20 +21,16 @@ using namespace ole;
 // Drawn at the size, and with as many key colours as the colour table, that the reader takes.
 static_assert(showcase::paintPictureSize == ole::paintPictureSize);
 static_assert(paintPictureKeyColourCount == paintPicturePaletteSize);
-
-QString latin1(std::string_view text)
-{
-    return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
-}
 } // namespace
 
-bool writePaintPictureObject(std::vector<std::byte> &out, QString &error)
+Outcome<std::vector<std::byte>> writePaintPictureObject()
 {
     const QImage picture = drawPaintPicture();
     const std::vector<std::byte> ole = writeOleStream();
-    const std::vector<std::byte> compObj = writeCompObjStream(
-        paintPictureClass,
-        { latin1(paintPictureUserType), latin1(paintPictureOle1Class), latin1(paintPictureOle1Class) });
+    const std::vector<std::byte> compObj
+        = writeCompObjStream(paintPictureClass,
+                             { storedText(paintPictureUserType), storedText(paintPictureOle1Class),
+                               storedText(paintPictureOle1Class) });
     // The presentation's colour table is the picture's key colours.
     const std::vector<std::byte> presentation = writePresentationStream(picture, paintPictureKeyColours());
     const std::vector<std::byte> native = writeNativeStream(encodeBitmapFile(picture));
@@ -49,15 +45,14 @@ bool writePaintPictureObject(std::vector<std::byte> &out, QString &error)
     const std::array<std::size_t, 4> sizes { oleStreamSize, compObjStreamSize, presentationStreamSize,
                                              nativeStreamSize };
     for (std::size_t i = 0; i < streams.size(); ++i) {
-        if (streams[i].bytes.size() != sizes[i]) {
-            error = QStringLiteral("the stream %1 comes out at %2 bytes, not %3")
-                        .arg(printableStreamName(streams[i].name))
-                        .arg(streams[i].bytes.size())
-                        .arg(sizes[i]);
-            return false;
-        }
+        if (streams[i].bytes.size() != sizes[i])
+            return failure(status::fail,
+                           QStringLiteral("the stream %1 comes out at %2 bytes, not %3")
+                               .arg(printableStreamName(streams[i].name))
+                               .arg(streams[i].bytes.size())
+                               .arg(sizes[i]));
     }
-    return writeCompoundDocument(paintPictureClass, streams, out, error);
+    return writeCompoundDocument(paintPictureClass, streams);
 }
 
 } // namespace qv::showcase

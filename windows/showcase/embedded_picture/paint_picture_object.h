@@ -3,7 +3,7 @@
 // compound document that holds them, as an OLE container stores a Paint.Picture. The build writes it once
 // (write_paint_picture_document); the program embeds the result.
 
-#include <QString>
+#include <quorvane/outcome.h>
 
 #include <cstddef>
 #include <vector>
@@ -11,8 +11,8 @@
 namespace qv::showcase
 {
 
-// False, with the reason, if a stream comes out at another size than the object's reader takes, or libgsf
-// fails.
-bool writePaintPictureObject(std::vector<std::byte> &out, QString &error);
+// The compound document; fails, with the reason, if a stream comes out at another size than the object's
+// reader takes, or libgsf fails.
+Outcome<std::vector<std::byte>> writePaintPictureObject();
 
 } // namespace qv::showcase

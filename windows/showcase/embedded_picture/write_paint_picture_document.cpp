@@ -45,12 +45,13 @@ int main(int argc, char **argv)
         return 2;
     }
     // Drawn on a plain image with no text: no application, and so no display, is needed.
-    std::vector<std::byte> document;
-    QString error;
-    if (!qv::showcase::writePaintPictureObject(document, error)) {
-        std::fprintf(stderr, "write_paint_picture_document: %s\n", qPrintable(error));
+    const qv::Outcome<std::vector<std::byte>> written = qv::showcase::writePaintPictureObject();
+    if (!written) {
+        std::fprintf(stderr, "write_paint_picture_document: %s\n",
+                     qPrintable(written.failure().info.description));
         return 1;
     }
+    const std::vector<std::byte> &document = written.value();
     if (document.size() != qv::showcase::paintPictureDocumentSize) {
         std::fprintf(stderr, "write_paint_picture_document: the document is %zu bytes, not %zu\n",
                      document.size(), qv::showcase::paintPictureDocumentSize);
