@@ -1,5 +1,8 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/runtime.h"
+#ifdef QUORVANE_TEST_SEAMS
+#include "runtime/core/test_seams.h"
+#endif
 #include <quorvane/form.h>
 #include <quorvane/form_description.h>
 
@@ -17,10 +20,12 @@ ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QO
 {
 }
 
-Outcome<> ControlPrivate::enter(const Control &control, std::string_view operation) const
+Outcome<> ControlPrivate::enter(const Control &control, [[maybe_unused]] std::string_view operation) const
 {
-    if (std::optional<Failure> injected = runtime_.probe().injectedFault(control, operation))
+#ifdef QUORVANE_TEST_SEAMS
+    if (std::optional<Failure> injected = probeOf(runtime_).injectedFault(control, operation))
         return *injected;
+#endif
     if (runtime_.hasEnded())
         return failure(status::programEnded, QStringLiteral("The program has ended."));
     if (object_.isNull())
@@ -33,12 +38,16 @@ Control::Control(std::unique_ptr<ControlPrivate> d)
     : ComObject(d->runtime(), storedText(d->record().name))
     , d_(std::move(d))
 {
-    runtime().probe().controlCreated();
+#ifdef QUORVANE_TEST_SEAMS
+    probeOf(runtime()).controlCreated();
+#endif
 }
 
 Control::~Control()
 {
-    runtime().probe().controlDestroyed();
+#ifdef QUORVANE_TEST_SEAMS
+    probeOf(runtime()).controlDestroyed();
+#endif
 }
 
 QString Control::className() const

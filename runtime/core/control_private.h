@@ -31,7 +31,8 @@ public:
     QWidget *widget() const { return qobject_cast<QWidget *>(object_.data()); }
     QObject *object() const { return object_.data(); }
 
-    // An operation's common checks: no injected fault, the run not ended, the window not unloaded.
+    // An operation's common checks: the run not ended, the window not unloaded (and, in the tests' runtime,
+    // no fault injected).
     Outcome<> enter(const Control &control, std::string_view operation) const;
 
 private:

@@ -4,6 +4,9 @@
 #include "runtime/core/form_window.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/tab_order.h"
+#ifdef QUORVANE_TEST_SEAMS
+#include "runtime/core/test_seams.h"
+#endif
 #include <quorvane/form_description.h>
 
 #include <QEventLoop>
@@ -102,10 +105,12 @@ void FormPrivate::raise(std::string_view control, Event event)
     form_.runtime().dispatchEvent(form_, control, event);
 }
 
-Outcome<> FormPrivate::enter(std::string_view operation) const
+Outcome<> FormPrivate::enter([[maybe_unused]] std::string_view operation) const
 {
-    if (std::optional<Failure> injected = form_.runtime().probe().injectedFault(form_, operation))
+#ifdef QUORVANE_TEST_SEAMS
+    if (std::optional<Failure> injected = probeOf(form_.runtime()).injectedFault(form_, operation))
         return *injected;
+#endif
     if (form_.runtime().hasEnded())
         return failure(status::programEnded, QStringLiteral("The program has ended."));
     return {};

@@ -1,5 +1,8 @@
 #include "runtime/core/runtime.h"
 #include "runtime/core/form_private.h"
+#ifdef QUORVANE_TEST_SEAMS
+#include "runtime/core/test_seams.h"
+#endif
 #include <quorvane/form_description.h>
 
 #include <QCoreApplication>
@@ -11,11 +14,17 @@ Runtime::Runtime(Host &host)
     : host_(host)
     , scale_(TwipsScale::ofScreen())
 {
+#ifdef QUORVANE_TEST_SEAMS
+    forgetProbeOf(*this); // anything told of an earlier runtime at this address
+#endif
 }
 
 Runtime::~Runtime()
 {
     unloadForms();
+#ifdef QUORVANE_TEST_SEAMS
+    forgetProbeOf(*this);
+#endif
 }
 
 void Runtime::unloadForms()

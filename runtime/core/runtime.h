@@ -4,7 +4,6 @@
 
 #include "runtime/core/control_maker.h"
 #include "runtime/core/host.h"
-#include "runtime/core/runtime_probe.h"
 #include "runtime/core/twips.h"
 #include <quorvane/com_object.h>
 #include <quorvane/form.h>
@@ -65,9 +64,6 @@ public:
     bool hasEnded() const { return exitStatus_.has_value(); }
     std::optional<int> exitStatus() const { return exitStatus_; }
 
-    RuntimeProbe &probe() { return probe_; }
-    const RuntimeProbe &probe() const { return probe_; }
-
 protected:
     // Unloads every form; a runtime whose makers go before it calls this first.
     void unloadForms();
@@ -85,7 +81,6 @@ private:
     ErrorInfo errorObject_;
     std::optional<RunTimeError> lastError_;
     std::optional<int> exitStatus_;
-    RuntimeProbe probe_;
 };
 
 } // namespace qv

@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
 # The arrows between the program's folders, as its includes draw them: every quoted include of a source file
 # must name a folder that the file's folder may use. The runtime's public API, <quorvane/...>, is open to all;
-# programs for the runtime (app, windows, check, examples) may use nothing else of it. The target links enforce the same arrows for code; this
-# catches a header-only reach across them, which links cannot see.
+# programs for the runtime (app, windows, check, examples) may use nothing else of it. The target links enforce
+# the same arrows for code, and the runtime's parts, the manifest and the controls' interface and kit have only
+# the folders they link on their include path; this checks every folder alike, the programs' too.
 #
 #   include_arrows.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
 
-# folder: the folders its files may include from (besides their own folder). The most specific folder wins.
+# folder: the folders its files may include from (besides their own folder), as its target links them; whole
+# folders only. The most specific folder wins.
 rules=(
     "manifest: manifest"
     "controls/interface: controls/interface"
     "controls/kit: controls/interface"
     "controls: controls/interface controls/kit"
-    "runtime/core: controls/interface/accessible_role.h"
-    "runtime/ole: controls/interface/byte_reader.h"
-    "runtime/builtin: runtime/core runtime/ole manifest controls/interface/accessible_role.h"
+    "runtime/core: controls/interface"
+    "runtime/ole: controls/interface"
+    "runtime/builtin: runtime/core runtime/ole manifest controls/interface"
     "runtime/modules: runtime/core manifest controls/interface"
     "runtime/start: runtime/core runtime/builtin runtime/modules manifest"
     "windows/showcase/embedded_picture: runtime/ole"

@@ -55,7 +55,7 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     settle();
     const int form1Refs = form1().refCount();
     const int strings = liveStrings();
-    const int controls = runtime_->probe().liveControls();
+    const int controls = probeOf(*runtime_).liveControls();
 
     long residentAfter50 = 0;
     int trips = 0;
@@ -83,7 +83,7 @@ TEST_F(Endurance, ThousandsOfRoundTripsLeaveNothingBehind)
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), 2) << "the runtime's and the slot's";
     EXPECT_EQ(liveStrings(), strings);
-    EXPECT_EQ(runtime_->probe().liveControls(), controls);
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), controls);
     EXPECT_EQ(loadCountOf(form2()), closeBoxTrips + 1);
     if (residentMemoryMeansSomething) {
         EXPECT_LE(residentAtEnd - residentAfter50, 2048) << "resident memory grew by more than 2 MiB";

@@ -7,6 +7,7 @@
 #include "app/project_identity.h"
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/test_seams.h"
 #include "runtime/start/standard_runtime.h"
 #include "windows/main/form1.h"
 #include "windows/program_state.h"

@@ -45,7 +45,7 @@ TEST_P(EndOfRun, ClosesEveryWindowAndEndsWithStatusZero)
         EXPECT_FALSE(isLoaded(form2()));
     }
     settle();
-    EXPECT_EQ(runtime_->probe().liveControls(), 0);
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, EndOfRun,

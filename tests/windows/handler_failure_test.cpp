@@ -33,7 +33,7 @@ protected:
     // ended.
     void inject()
     {
-        runtime_->probe().setFaultInjector(
+        probeOf(*runtime_).setFaultInjector(
             [this, &c = GetParam(), calls = 0](const ComObject &object, std::string_view operation) mutable {
                 if (runtime_->hasEnded())
                     return status::ok;
@@ -95,7 +95,7 @@ TEST_P(HandlerFailure, EndsInReportAndReleasesEverything)
         EXPECT_EQ(form1().refCount(), form1Refs);
     }
     settle();
-    EXPECT_EQ(runtime_->probe().liveControls(), 0) << "the end of the run unloads every window";
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), 0) << "the end of the run unloads every window";
 }
 
 INSTANTIATE_TEST_SUITE_P(

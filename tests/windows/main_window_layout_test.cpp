@@ -108,7 +108,7 @@ TEST_F(MainWindowLoad, ClearsTheBoxOnceBeforeTheFirstShow)
 {
     int clears = 0;
     bool visibleWhenCleared = true;
-    runtime_->probe().setFaultInjector(
+    probeOf(*runtime_).setFaultInjector(
         [this, &clears, &visibleWhenCleared](const ComObject &object, std::string_view operation) {
             if (object.objectName() == QLatin1String("Text1") && operation == "Text" && windowOf(form1())) {
                 ++clears;

@@ -104,7 +104,7 @@ TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
 {
     clickTest([&] { closeShowcaseByCloseBox(); });
     settle();
-    const int controlsAfterUnload = runtime_->probe().liveControls();
+    const int controlsAfterUnload = probeOf(*runtime_).liveControls();
 
     bool loadedAgain = false;
     clickTest([&] {
@@ -114,7 +114,7 @@ TEST_F(RoundTrip, ShowcaseUnloadedByCloseBoxIsLoadedAnew)
 
     EXPECT_TRUE(loadedAgain);
     EXPECT_EQ(loadCountOf(form2()), 2);
-    EXPECT_EQ(runtime_->probe().liveControls(),
+    EXPECT_EQ(probeOf(*runtime_).liveControls(),
               controlsAfterUnload + static_cast<int>(controlsOf(form2()).size()));
 }
 
@@ -125,7 +125,7 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     const int form1Refs = form1().refCount();
     const int form2Refs = form2().refCount();
     const int strings = liveStrings();
-    const int controls = runtime_->probe().liveControls();
+    const int controls = probeOf(*runtime_).liveControls();
 
     int form1RefsDuringTest = 0;
     clickTest([&] {
@@ -139,7 +139,7 @@ TEST_F(RoundTrip, ReferencesAndStringsReturnToBaseline)
     EXPECT_EQ(form1().refCount(), form1Refs);
     EXPECT_EQ(form2().refCount(), form2Refs);
     EXPECT_EQ(liveStrings(), strings);
-    EXPECT_EQ(runtime_->probe().liveControls(),
+    EXPECT_EQ(probeOf(*runtime_).liveControls(),
               controls - static_cast<int>(form2().description().controls.size()));
 }
 

@@ -127,16 +127,16 @@ TEST_F(Showcase, TabIndexesAreZeroToThirtyNineEachOnce)
 TEST_F(Showcase, HidingKeepsEveryInstanceAndUnloadingDestroysThem)
 {
     settle();
-    const int baseline = runtime_->probe().liveControls();
+    const int baseline = probeOf(*runtime_).liveControls();
     roundTrip();
     settle();
-    EXPECT_EQ(runtime_->probe().liveControls(), baseline + 55) << "hidden, not unloaded";
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), baseline + 55) << "hidden, not unloaded";
     clickTest([&] { closeShowcaseByCloseBox(); });
     settle();
-    EXPECT_EQ(runtime_->probe().liveControls(), baseline) << "unloaded by its close box";
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), baseline) << "unloaded by its close box";
     roundTrip();
     settle();
-    EXPECT_EQ(runtime_->probe().liveControls(), baseline + 55) << "loaded anew";
+    EXPECT_EQ(probeOf(*runtime_).liveControls(), baseline + 55) << "loaded anew";
     EXPECT_EQ(loadCountOf(form2()), 2);
 }
 
@@ -177,8 +177,8 @@ TEST_P(ShowcaseWithoutALibrary, StopsAtTheFirstRecordOfThatLibrary)
     } run(moduleDir);
     run.start();
     run.settle();
-    const int liveBefore = run.runtime_->probe().liveControls();
-    const int createdBefore = run.runtime_->probe().controlsCreated();
+    const int liveBefore = probeOf(*run.runtime_).liveControls();
+    const int createdBefore = probeOf(*run.runtime_).controlsCreated();
     bool shown = false;
     run.clickTest([&] { shown = true; });
     run.settle();
@@ -191,9 +191,9 @@ TEST_P(ShowcaseWithoutALibrary, StopsAtTheFirstRecordOfThatLibrary)
         EXPECT_TRUE(report.contains(QLatin1String(part))) << part << " not in:\n" << qPrintable(report);
     EXPECT_EQ(run.host_.exitStatus, 1);
     EXPECT_FALSE(isLoaded(run.form2()));
-    EXPECT_EQ(run.runtime_->probe().controlsCreated() - createdBefore, GetParam().recordsBefore)
+    EXPECT_EQ(probeOf(*run.runtime_).controlsCreated() - createdBefore, GetParam().recordsBefore)
         << "every record before it, none after";
-    EXPECT_EQ(run.runtime_->probe().liveControls(), 0) << "what was made is destroyed, and the run has ended";
+    EXPECT_EQ(probeOf(*run.runtime_).liveControls(), 0) << "what was made is destroyed, and the run has ended";
     (void)liveBefore;
 }
 

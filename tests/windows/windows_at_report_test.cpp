@@ -91,7 +91,7 @@ TEST_P(ReportOver, TheWindowsTheUserWasLookingAt)
     const ReportCase &c = GetParam();
     start();
     if (c.object) {
-        runtime_->probe().setFaultInjector([&c](const ComObject &object, std::string_view operation) {
+        probeOf(*runtime_).setFaultInjector([&c](const ComObject &object, std::string_view operation) {
             const bool chosen = object.objectName() == QLatin1String(c.object) && operation == c.operation;
             return chosen ? status::fail : status::ok;
         });

@@ -2,6 +2,7 @@
 
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/test_seams.h"
 #include "runtime/start/standard_runtime.h"
 #include "support/named_rows.h"
 #include "support/recording_host.h"
@@ -153,7 +154,7 @@ TEST_F(FormObject, FailedLoadLeavesNothingBehindAndNamesTheRecord)
     EXPECT_EQ(probe.Show(Variant::fromLong(1)), status::cannotCreateObject);
     EXPECT_FALSE(isLoaded(probe));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->probe().liveControls(), 0);
+    EXPECT_EQ(probeOf(*runtime).liveControls(), 0);
     const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());
     EXPECT_EQ(info.creation->controlName, QStringLiteral("Missing1"));
@@ -182,7 +183,7 @@ TEST_F(FormObject, LoadGoingOnPastFailuresTriesOrphansInTheWindow)
 
     EXPECT_FALSE(isLoaded(probe)) << "a load with a failure leaves no window";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->probe().liveControls(), 0);
+    EXPECT_EQ(probeOf(*runtime).liveControls(), 0);
     EXPECT_EQ(host.reports.size(), 0u);
 
     // The plain load of the same window still stops at the first failure.
@@ -252,7 +253,7 @@ TEST_P(Unsound, IsRefusedBeforeAnyControlIsMade)
         const LoadResult load = loadForm(probe, policy);
         EXPECT_EQ(load.outcome.status(), status::fail);
         EXPECT_TRUE(load.records.empty());
-        EXPECT_EQ(runtime->probe().controlsCreated(), 0);
+        EXPECT_EQ(probeOf(*runtime).controlsCreated(), 0);
         ASSERT_FALSE(load.outcome);
         EXPECT_EQ(load.outcome.failure().info.description, QString::fromUtf8(GetParam().fault));
     }

@@ -4,6 +4,7 @@
 #include "manifest/manifest.h"
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/test_seams.h"
 #include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
@@ -197,7 +198,7 @@ TEST_P(CreationFailure, FailsWithItsReasonAndLeavesNothing)
     EXPECT_EQ(probe.Show(), status::cannotCreateObject);
     EXPECT_FALSE(isLoaded(probe));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(runtime->probe().liveControls(), 0);
+    EXPECT_EQ(probeOf(*runtime).liveControls(), 0);
 
     const ErrorInfo info = runtime->takeErrorObject();
     ASSERT_TRUE(info.creation.has_value());

@@ -1,7 +1,12 @@
 #pragma once
-// What tests steer and read in a running runtime, apart from everything a program does: a fault injected
-// into any form or control operation, and the counts of controls made and alive. A program never sets an
-// injector; the counts cost an increment.
+// What the tests steer and read in a running runtime, apart from everything a program does: a fault injected
+// into any form or control operation, and the counts of controls made and alive. Built only into the static
+// runtime the tests link, where QUORVANE_TEST_SEAMS is defined for the few files that consult it (an
+// operation's entry, a control's making and end, the runtime's end); the shipped library has none of it.
+
+#ifndef QUORVANE_TEST_SEAMS
+#error "test_seams.h belongs to the runtime the tests link, built with QUORVANE_TEST_SEAMS"
+#endif
 
 #include <quorvane/outcome.h>
 
@@ -13,6 +18,7 @@ namespace qv
 {
 
 class ComObject;
+class Runtime;
 
 // Consulted at the start of every form and control operation; a failing status makes the operation fail as if
 // it had failed itself.
@@ -38,5 +44,9 @@ private:
     int liveControls_ = 0;
     int controlsCreated_ = 0;
 };
+
+// The probe of a runtime: made with its first use, gone with the runtime.
+RuntimeProbe &probeOf(const Runtime &runtime);
+void forgetProbeOf(const Runtime &runtime);
 
 } // namespace qv
