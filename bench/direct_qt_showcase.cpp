@@ -1,6 +1,6 @@
 #include "direct_qt_showcase.h"
 
-#include "runtime/core/twips.h"
+#include "controls/interface/twips.h"
 #include <quorvane/form_description.h>
 
 #include <QBuffer>

@@ -1,6 +1,7 @@
 #include "datagrid.h"
 
 #include "controls/interface/checked_block.h"
+#include "controls/interface/twips.h"
 
 #include <QHeaderView>
 #include <QStringList>
@@ -33,7 +34,7 @@ ControlLibrary::Creation createDataGrid(std::span<const std::byte> settings, QWi
     grid->setHorizontalHeaderLabels(captions);
     grid->horizontalHeader()->setVisible(headers);
     grid->verticalHeader()->setVisible(selectors);
-    grid->verticalHeader()->setFixedWidth(recordSelectorTwips * grid->logicalDpiX() / 1440);
+    grid->verticalHeader()->setFixedWidth(TwipsScale::of(container).toPixelsX(recordSelectorTwips));
     grid->setCornerButtonEnabled(false);
     return { grid, {} };
 }

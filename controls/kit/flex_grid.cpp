@@ -1,6 +1,7 @@
 #include "flex_grid.h"
 
 #include "controls/interface/checked_block.h"
+#include "controls/interface/twips.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -47,10 +48,6 @@ private:
     int fixedCols_;
 };
 
-int twipsToPixels(int twips, int dotsPerInch)
-{
-    return twips * dotsPerInch / 1440;
-}
 } // namespace
 
 ControlLibrary::Creation createFlexGrid(std::span<const std::byte> settings, QWidget &container)
@@ -76,8 +73,9 @@ ControlLibrary::Creation createFlexGrid(std::span<const std::byte> settings, QWi
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->horizontalHeader()->setDefaultSectionSize(twipsToPixels(cellWidthTwips, grid->logicalDpiX()));
-    grid->verticalHeader()->setDefaultSectionSize(twipsToPixels(cellHeightTwips, grid->logicalDpiY()));
+    const TwipsScale scale = TwipsScale::of(container);
+    grid->horizontalHeader()->setDefaultSectionSize(scale.toPixelsX(cellWidthTwips));
+    grid->verticalHeader()->setDefaultSectionSize(scale.toPixelsY(cellHeightTwips));
     grid->setRowCount(rows);
     grid->setColumnCount(cols);
     // The grid has no in-place editing: only the program sets cell text.

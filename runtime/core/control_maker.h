@@ -3,7 +3,7 @@
 // modules): the object of one stored record, made inside its container. The load names, places and counts it.
 
 #include "runtime/core/event_sink.h"
-#include "runtime/core/twips.h"
+#include "controls/interface/twips.h"
 #include <quorvane/form_description.h>
 #include <quorvane/outcome.h>
 

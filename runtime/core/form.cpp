@@ -157,6 +157,7 @@ FormPrivate::Window FormPrivate::makeWindow()
     window->setWindowTitle(storedText(description_.caption));
     window->setFont(toQFont(description_.font.value_or(defaultFont)));
     const TwipsScale scale = form_.runtime().scale();
+    scale.markOn(*window);
     window->setFixedSize(scale.toPixelsX(description_.clientWidth),
                          scale.toPixelsY(description_.clientHeight));
     return window;

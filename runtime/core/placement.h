@@ -1,7 +1,7 @@
 #pragma once
 // Where a control's widget goes in its container, in pixels, from its stored record.
 
-#include "runtime/core/twips.h"
+#include "controls/interface/twips.h"
 #include <quorvane/form_description.h>
 
 #include <QRect>

@@ -4,7 +4,7 @@
 
 #include "runtime/core/control_maker.h"
 #include "runtime/core/host.h"
-#include "runtime/core/twips.h"
+#include "controls/interface/twips.h"
 #include <quorvane/com_object.h>
 #include <quorvane/form.h>
 #include <quorvane/outcome.h>

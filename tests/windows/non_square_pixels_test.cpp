@@ -1,12 +1,14 @@
-// Both windows on a screen whose pixels are not square, as some displays have them: every
-// width and left edge at the horizontal resolution, every height and top edge at the vertical one. The
-// offscreen screen is square (one resolution for both axes), so the runtime is given the resolution through
-// its probe.
+// Both windows on a screen whose pixels are not square, as some displays have them, and on one at 150 %:
+// every width and left edge at the horizontal resolution, every height and top edge at the vertical one, the
+// grids' cells as well. The offscreen screen is square and at 96 dpi, so the runtime is given the resolution.
 
 #include "support/named_rows.h"
 #include "support/program_fixture.h"
 #include "windows/display_scale.h"
 
+#include <QHeaderView>
+#include <QTableWidget>
+#include <cmath>
 #include <ostream>
 
 namespace qv::test
@@ -101,8 +103,36 @@ TEST_P(NonSquarePixels, ShowcaseIsLaidOutAtEachAxisOwnResolution)
     EXPECT_TRUE(host_.reports.empty()) << qPrintable(host_.reports.front().text);
 }
 
+// The grids lay out what they keep in twips at the form's resolution, as the runtime lays out the form: the
+// flex grids' default cell (960 x 240 twips) and the data grid's record selector column (225 twips wide).
+TEST_P(NonSquarePixels, ShowcaseGridsKeepTheirCellsInTwips)
+{
+    const Screen &screen = GetParam();
+    const auto pixels = [](int twips, double dpi) { return int(std::lround(twips * dpi / twipsPerInch)); };
+    const auto grid = [this](const char *name) -> QTableWidget * {
+        const Control *made = findControl(form2(), name);
+        return made ? qobject_cast<QTableWidget *>(widgetOf(*made)) : nullptr;
+    };
+    bool shown = false;
+    clickTest([&] {
+        shown = true;
+        for (const char *name : { "MSFlexGrid1", "MSHFlexGrid1" }) {
+            const QTableWidget *flexGrid = grid(name);
+            ASSERT_NE(flexGrid, nullptr) << name;
+            EXPECT_EQ(flexGrid->horizontalHeader()->defaultSectionSize(), pixels(960, screen.dpiX)) << name;
+            EXPECT_EQ(flexGrid->verticalHeader()->defaultSectionSize(), pixels(240, screen.dpiY)) << name;
+        }
+        const QTableWidget *dataGrid = grid("DataGrid1");
+        ASSERT_NE(dataGrid, nullptr);
+        EXPECT_EQ(dataGrid->verticalHeader()->minimumWidth(), pixels(225, screen.dpiX));
+        clickCloseForm();
+    });
+    EXPECT_TRUE(shown) << "the showcase came up";
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, NonSquarePixels,
-                         ::testing::Values(Screen { "Taller96x144", 96, 144 },
+                         ::testing::Values(Screen { "At150Percent144x144", 144, 144 },
+                                           Screen { "Taller96x144", 96, 144 },
                                            Screen { "Wider144x96", 144, 96 },
                                            Screen { "Wider120x72", 120, 72 }),
                          [](const auto &row) { return std::string(row.param.name); });

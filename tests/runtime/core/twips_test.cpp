@@ -1,6 +1,6 @@
 // Twips to pixels at the resolutions a screen reports.
 
-#include "runtime/core/twips.h"
+#include "controls/interface/twips.h"
 #include "support/named_rows.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,9 @@
-#include "runtime/core/twips.h"
+#include "twips.h"
 
 #include <QGuiApplication>
+#include <QPointF>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace qv
@@ -10,6 +12,8 @@ namespace qv
 namespace
 {
 constexpr double twipsPerInch = 1440.0;
+constexpr char twipsScaleProperty[] = "quorvaneTwipsScale"; // (dpiX, dpiY) as a QPointF
+
 int scale(int twips, double dpi)
 {
     return static_cast<int>(std::lround(twips * dpi / twipsPerInch));
@@ -21,6 +25,20 @@ TwipsScale TwipsScale::ofScreen()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         return TwipsScale(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
     return TwipsScale();
+}
+
+TwipsScale TwipsScale::of(const QWidget &widget)
+{
+    const QVariant marked = widget.window()->property(twipsScaleProperty);
+    if (!marked.canConvert<QPointF>())
+        return ofScreen();
+    const QPointF dpi = marked.toPointF();
+    return TwipsScale(dpi.x(), dpi.y());
+}
+
+void TwipsScale::markOn(QWidget &window) const
+{
+    window.setProperty(twipsScaleProperty, QPointF(dpiX_, dpiY_));
 }
 
 int TwipsScale::toPixelsX(int twips) const
