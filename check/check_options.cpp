@@ -5,6 +5,11 @@
 namespace qv::checker
 {
 
+QString usageErrorText(const QString &message)
+{
+    return QStringLiteral("quorvane-check: %1\nTry 'quorvane-check --help' for the options.\n").arg(message);
+}
+
 CheckOptions parseCheckOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -23,22 +28,22 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     const QCommandLineOption listLibraries(
         QStringLiteral("list-libraries"),
         QStringLiteral("Print the files a setup package must carry, the forms runtime first, and exit."));
+    const QString defaultSeconds = QString::number(defaultTimeLimit.count());
     const QCommandLineOption timeLimit(
         QStringLiteral("time-limit"),
-        QStringLiteral("Fail a control library whose control takes longer than <seconds> to create (30)."),
-        QStringLiteral("seconds"), QStringLiteral("30"));
-    // How the check runs itself again for one library; not for people.
+        QStringLiteral("Fail a control library whose control takes longer than <seconds> to create (%1).")
+            .arg(defaultSeconds),
+        QStringLiteral("seconds"), defaultSeconds);
+    // How the check runs itself again for a share of the libraries, telling its parent on standard output;
+    // not for people.
     QCommandLineOption checkLibrary(QStringLiteral("check-library"), QString(), QStringLiteral("file"));
-    QCommandLineOption resultFile(QStringLiteral("result-file"), QString(), QStringLiteral("path"));
     checkLibrary.setFlags(QCommandLineOption::HiddenFromHelp);
-    resultFile.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({ help, version, json, listLibraries, timeLimit, checkLibrary, resultFile });
+    parser.addOptions({ help, version, json, listLibraries, timeLimit, checkLibrary });
 
     CheckOptions options;
     const auto usageError = [&](const QString &message) {
         options.action = CheckOptions::Action::UsageError;
-        options.text = QStringLiteral("quorvane-check: %1\nTry 'quorvane-check --help' for the options.\n")
-                           .arg(message);
+        options.text = usageErrorText(message);
         return options;
     };
     if (!parser.parse(arguments))
@@ -49,10 +54,11 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
 
     options.json = parser.isSet(json);
     bool isNumber = false;
-    options.timeLimitSeconds = parser.value(timeLimit).toInt(&isNumber);
-    if (!isNumber || options.timeLimitSeconds < 1)
+    const int seconds = parser.value(timeLimit).toInt(&isNumber);
+    if (!isNumber || seconds < 1)
         return usageError(QStringLiteral("--time-limit takes a whole number of seconds, 1 or more, not '%1'.")
                               .arg(parser.value(timeLimit)));
+    options.timeLimit = std::chrono::seconds(seconds);
     if (parser.isSet(help)) {
         options.action = CheckOptions::Action::Help;
         options.text = parser.helpText();
@@ -61,12 +67,9 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
         options.text = QStringLiteral("quorvane-check %1\n").arg(QStringLiteral(QUORVANE_VERSION));
     } else if (parser.isSet(listLibraries)) {
         options.action = CheckOptions::Action::ListLibraries;
-    } else if (parser.isSet(checkLibrary) || parser.isSet(resultFile)) {
-        if (!parser.isSet(checkLibrary) || !parser.isSet(resultFile))
-            return usageError(QStringLiteral("--check-library and --result-file go together."));
+    } else if (parser.isSet(checkLibrary)) {
         options.action = CheckOptions::Action::CheckLibrary;
         options.libraries = parser.values(checkLibrary);
-        options.resultFile = parser.value(resultFile);
     }
     return options;
 }

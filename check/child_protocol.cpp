@@ -1,6 +1,7 @@
 #include "child_protocol.h"
 
 #include <QList>
+#include <algorithm>
 
 namespace qv::checker::child
 {
@@ -39,17 +40,24 @@ QByteArray line(std::initializer_list<QByteArray> fields)
     }
     return joined + '\n';
 }
+
+std::optional<std::size_t> recordIn(const QByteArray &text)
+{
+    bool isNumber = false;
+    const qulonglong record = text.toULongLong(&isNumber);
+    return isNumber ? std::optional(static_cast<std::size_t>(record)) : std::nullopt;
+}
 } // namespace
 
-QByteArray creatingLine(const QString &control, const QString &className)
+QByteArray creatingLine(std::size_t record)
 {
-    return line({ "creating", field(control), field(className) });
+    return line({ "creating", QByteArray::number(qulonglong(record)) });
 }
 
-QByteArray outcomeLine(const installation::ControlOutcome &outcome)
+QByteArray outcomeLine(std::size_t record, const Outcome<> &created)
 {
-    return line({ "outcome", field(outcome.control), field(outcome.className), outcome.created ? "1" : "0",
-                  field(outcome.reason) });
+    return line({ "outcome", QByteArray::number(qulonglong(record)), created ? "1" : "0",
+                  created ? QByteArray() : field(created.failure().info.description) });
 }
 
 QByteArray failureLine(const QString &failure)
@@ -62,24 +70,25 @@ QByteArray doneLine()
     return line({ "done" });
 }
 
-Said read(const QByteArray &written)
+Outcome<> Said::take(QByteArrayView text)
 {
-    Said said;
-    QList<QByteArray> lines = written.split('\n');
-    lines.removeLast(); // after the last line break: empty, or a line the child did not finish
-    for (const QByteArray &text : lines) {
-        const QList<QByteArray> f = text.split('\t');
-        if (f[0] == "creating" && f.size() == 3) {
-            said.creatingClass = unescaped(f[2]);
-        } else if (f[0] == "outcome" && f.size() == 5) {
-            said.outcomes.push_back({ unescaped(f[1]), unescaped(f[2]), f[3] == "1", unescaped(f[4]) });
-        } else if (f[0] == "failure" && f.size() == 2) {
-            said.failure = unescaped(f[1]);
-        } else if (f[0] == "done") {
-            said.done = true;
-        }
+    const QList<QByteArray> f = text.toByteArray().split('\t');
+    const std::optional<std::size_t> record = f.size() > 1 ? recordIn(f[1]) : std::nullopt;
+    if (f[0] == "creating" && f.size() == 2 && record) {
+        creating = record;
+    } else if (f[0] == "outcome" && f.size() == 4 && record && (f[2] == "1" || f[2] == "0")) {
+        outcomes.insert_or_assign(
+            *record, f[2] == "1" ? Outcome<>() : failure(status::cannotCreateObject, unescaped(f[3])));
+    } else if (f[0] == "failure" && f.size() == 2) {
+        window = failure(status::fail, unescaped(f[1]));
+    } else if (f[0] == "done" && f.size() == 1) {
+        done = true;
+    } else {
+        return failure(status::fail,
+                       QStringLiteral("the child check wrote a line that is not of its protocol: \"%1\"")
+                           .arg(QString::fromUtf8(text.first(std::min<qsizetype>(text.size(), 200)))));
     }
-    return said;
+    return {};
 }
 
 } // namespace qv::checker::child

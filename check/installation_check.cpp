@@ -1,5 +1,4 @@
 #include "check/installation_check.h"
-#include "check/form_parts.h"
 
 #include <algorithm>
 
@@ -8,6 +7,16 @@ namespace qv::checker
 
 namespace
 {
+Outcome<> outcomeOf(const installation::ControlOutcome &tried)
+{
+    return tried.created ? Outcome<>() : failure(status::cannotCreateObject, tried.reason);
+}
+
+Outcome<> windowOutcome(const QString &failed)
+{
+    return failed.isEmpty() ? Outcome<>() : failure(status::fail, failed);
+}
+
 ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &className)
 {
     for (LibraryResult &library : libraries) {
@@ -19,38 +28,63 @@ ClassResult *findResult(std::vector<LibraryResult> &libraries, const QString &cl
     return nullptr;
 }
 
-// Each instance counts for its class; a class is created when all its instances were.
-void countInstance(CheckReport &report, const installation::ControlOutcome &outcome)
+// The report before any control is counted: the runtime, the installed modules against the manifest and every
+// library and class of the list.
+CheckReport emptyReport(const std::vector<installation::LibraryEntry> &libraries,
+                        const QString &moduleDirectory)
 {
-    ClassResult *result = findResult(report.libraries, outcome.className);
+    CheckReport report;
+    report.runtime = installation::runtimeLibrary();
+    report.moduleDirectory = moduleDirectory;
+    report.moduleProblems = installation::moduleProblems(moduleDirectory);
+    report.libraries = expectedLibraries(libraries);
+    return report;
+}
+
+// Each instance counts for its class, named as the runtime names it; a class is created when all its
+// instances were, and the first of them that was not says why.
+void countInstance(CheckReport &report, const QString &control, const QString &className,
+                   const Outcome<> &created)
+{
+    ClassResult *result = findResult(report.libraries, className);
     if (!result) {
-        report.loadFailure = QStringLiteral("the showcase window holds %1 of class %2, which the manifest "
-                                            "does not list")
-                                 .arg(outcome.control, outcome.className);
+        report.window = failure(status::fail,
+                                QStringLiteral("the showcase window holds %1 of class %2, which the "
+                                               "manifest does not list")
+                                    .arg(control, className));
         return;
     }
-    const bool first = result->controls.isEmpty();
-    result->controls << outcome.control;
-    if (!outcome.created) {
-        result->created = false;
-        if (result->reason.isEmpty())
-            result->reason = outcome.reason;
-    } else if (first) {
-        result->created = true;
+    if (result->controls.isEmpty() || (result->created && !created))
+        result->created = created;
+    result->controls << control;
+}
+
+// Once every instance is counted: the window's own failure, which says more than a class it does not list,
+// and the classes it holds no instance of.
+void finishReport(CheckReport &report, const Outcome<> &window)
+{
+    if (!window)
+        report.window = window;
+    for (LibraryResult &library : report.libraries) {
+        for (ClassResult &cls : library.classes) {
+            if (cls.controls.isEmpty())
+                cls.created = failure(status::cannotCreateObject,
+                                      QStringLiteral("the showcase window holds no instance of the class"));
+        }
     }
 }
 } // namespace
 
-std::vector<LibraryResult> expectedLibraries()
+std::vector<LibraryResult> expectedLibraries(const std::vector<installation::LibraryEntry> &libraries)
 {
-    std::vector<LibraryResult> libraries;
-    for (const installation::LibraryEntry &library : installation::libraries()) {
+    std::vector<LibraryResult> results;
+    for (const installation::LibraryEntry &library : libraries) {
         LibraryResult result { library.file, library.typeLibrary, library.version, library.moduleFile, {} };
         for (const installation::ClassEntry &cls : library.classes)
-            result.classes.push_back({ cls.className, {}, false, {} });
-        libraries.push_back(std::move(result));
+            result.classes.push_back({ cls.className, {}, {} });
+        results.push_back(std::move(result));
     }
-    return libraries;
+    return results;
 }
 
 bool LibraryResult::created() const
@@ -61,7 +95,7 @@ bool LibraryResult::created() const
 int LibraryResult::createdCount() const
 {
     return static_cast<int>(
-        std::count_if(classes.begin(), classes.end(), [](const auto &c) { return c.created; }));
+        std::count_if(classes.begin(), classes.end(), [](const auto &c) { return c.created.ok(); }));
 }
 
 int CheckReport::classCount() const
@@ -92,75 +126,59 @@ QStringList CheckReport::failedLibraries() const
 
 bool CheckReport::allCreated() const
 {
-    return loadFailure.isEmpty() && createdCount() == classCount();
+    return window && createdCount() == classCount();
 }
-
-namespace
-{
-// The report of a check from each control's outcome, in the showcase window's stored order.
-CheckReport reportFrom(const QString &moduleDirectory,
-                       const std::vector<installation::ControlOutcome> &outcomes, const QString &failure)
-{
-    CheckReport report;
-    report.runtime = installation::runtimeLibrary();
-    report.moduleDirectory = moduleDirectory;
-    report.moduleProblems = installation::moduleProblems(moduleDirectory);
-    report.libraries = expectedLibraries();
-    for (const installation::ControlOutcome &outcome : outcomes)
-        countInstance(report, outcome);
-    if (!failure.isEmpty())
-        report.loadFailure = failure;
-    for (LibraryResult &library : report.libraries) {
-        for (ClassResult &cls : library.classes) {
-            if (cls.controls.isEmpty())
-                cls.reason = QStringLiteral("the showcase window holds no instance of the class");
-        }
-    }
-    return report;
-}
-
-} // namespace
 
 CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory)
 {
     const installation::FormCheck loaded = installation::checkForm(showcase, moduleDirectory);
-    return reportFrom(moduleDirectory, loaded.controls, loaded.failure);
+    CheckReport report = emptyReport(installation::libraries(), moduleDirectory);
+    for (const installation::ControlOutcome &tried : loaded.controls)
+        countInstance(report, tried.control, tried.className, outcomeOf(tried));
+    finishReport(report, windowOutcome(loaded.failure));
+    return report;
 }
 
 CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings)
 {
     const QString moduleDirectory = installation::moduleDirectory();
-    // The forms runtime's own classes here: no module's code runs for them.
-    installation::FormCheck builtIn
-        = installation::checkForm(partOf(showcase, recordsOf(showcase, {})), moduleDirectory);
-    std::vector<installation::ControlOutcome> outcomes = std::move(builtIn.controls);
-    QString failure = builtIn.failure;
+    const CheckPlan plan(showcase);
+    // Each record's outcome and its class as the runtime names it, by its index in the stored layout.
+    std::vector<std::optional<Outcome<>>> outcomes(showcase.controls.size());
+    std::vector<QString> classNames(showcase.controls.size());
+    for (std::size_t r = 0; r < showcase.controls.size(); ++r)
+        classNames[r] = plan.classNameOf(r);
 
-    std::vector<LibraryToCheck> libraries;
-    for (const installation::LibraryEntry &library : installation::libraries()) {
-        LibraryToCheck toCheck { library.file, library.moduleFile, {} };
-        for (const ControlRecord &record : recordsOf(showcase, library.file))
-            toCheck.records.emplace_back(storedText(record.name),
-                                         storedText(std::get<ProgId>(record.cls).text));
-        if (!toCheck.records.empty())
-            libraries.push_back(std::move(toCheck));
+    // The forms runtime's own classes here: no module's code runs for them. The check tells of every record
+    // it was given, in their order.
+    const std::vector<std::size_t> &own = plan.recordsOf(CheckPlan::formsRuntime);
+    const installation::FormCheck builtIn = installation::checkForm(plan.partOf(own), moduleDirectory);
+    for (std::size_t k = 0; k < own.size() && k < builtIn.controls.size(); ++k) {
+        outcomes[own[k]] = outcomeOf(builtIn.controls[k]);
+        classNames[own[k]] = builtIn.controls[k].className;
     }
-    for (LibraryOutcomes &library : checkLibrariesInChildren(libraries, settings)) {
-        std::move(library.controls.begin(), library.controls.end(), std::back_inserter(outcomes));
-        if (failure.isEmpty())
-            failure = library.failure;
-    }
+    Outcome<> window = windowOutcome(builtIn.failure);
 
-    // Back into stored order, so that each class lists its instances as the window holds them.
-    const auto position = [&](const installation::ControlOutcome &outcome) {
-        const auto found
-            = std::find_if(showcase.controls.begin(), showcase.controls.end(),
-                           [&](const ControlRecord &r) { return storedText(r.name) == outcome.control; });
-        return found - showcase.controls.begin();
-    };
-    std::stable_sort(outcomes.begin(), outcomes.end(),
-                     [&](const auto &a, const auto &b) { return position(a) < position(b); });
-    return reportFrom(moduleDirectory, outcomes, failure);
+    std::vector<std::size_t> libraries;
+    for (std::size_t library = CheckPlan::formsRuntime + 1; library < plan.libraries().size(); ++library) {
+        if (!plan.recordsOf(library).empty())
+            libraries.push_back(library);
+    }
+    ChildrenOutcome children = checkLibrariesInChildren(plan, libraries, settings);
+    for (const std::size_t library : libraries) {
+        for (const std::size_t r : plan.recordsOf(library))
+            outcomes[r] = std::move(children.records[r]);
+    }
+    if (window)
+        window = children.window;
+
+    CheckReport report = emptyReport(plan.libraries(), moduleDirectory);
+    for (std::size_t r = 0; r < showcase.controls.size(); ++r) {
+        if (outcomes[r])
+            countInstance(report, storedText(showcase.controls[r].name), classNames[r], *outcomes[r]);
+    }
+    finishReport(report, window);
+    return report;
 }
 
 } // namespace qv::checker

@@ -8,9 +8,11 @@
 #include <quorvane/default_instance.h>
 #include <quorvane/form_description.h>
 #include <quorvane/installation.h>
+#include <quorvane/outcome.h>
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace qv::checker
@@ -19,8 +21,7 @@ namespace qv::checker
 struct ClassResult {
     QString className; // "MSComctlLib.TabStrip", or "VB.CommandButton" for a class of the forms runtime
     QStringList controls; // the showcase window's instances, e.g. "Command1", "Command2"
-    bool created = false;
-    QString reason; // why not, when not created
+    Outcome<> created; // or why not: the first of its instances that could not be created says
 };
 
 struct LibraryResult {
@@ -39,7 +40,7 @@ struct CheckReport {
     QString moduleDirectory;
     std::vector<installation::ModuleProblem> moduleProblems;
     std::vector<LibraryResult> libraries; // the forms runtime, then the manifest's libraries in table order
-    QString loadFailure; // set when the window failed for a reason no single control explains
+    Outcome<> window; // the showcase window's load, where no single control explains its failure
 
     int classCount() const;
     int createdCount() const;
@@ -47,9 +48,9 @@ struct CheckReport {
     bool allCreated() const;
 };
 
-// Every library and class the check covers, in the manifest's order, none created yet: the forms runtime
-// with its built-in classes, then each control library with its classes.
-std::vector<LibraryResult> expectedLibraries();
+// Every library and class of the runtime's list, in its order, none created yet: the forms runtime with its
+// built-in classes, then each control library with its classes.
+std::vector<LibraryResult> expectedLibraries(const std::vector<installation::LibraryEntry> &libraries);
 
 // Runs the check with the modules of `moduleDirectory`, loading one instance of the showcase window's class
 // in this process.

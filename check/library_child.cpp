@@ -1,14 +1,18 @@
 #include "library_child.h"
 
+#include "check_options.h"
+#include "check_plan.h"
 #include "child_protocol.h"
-#include "form_parts.h"
 
 #include <quorvane/installation.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,37 +21,56 @@ namespace qv::checker
 
 namespace
 {
-// The module that makes a class: "mscomct2.so" for "MSComCtl2.UpDown".
-QString moduleFileOf(const QString &className)
-{
-    const installation::LibraryEntry *library = libraryOfClass(className);
-    return library ? library->moduleFile : className;
-}
-
-// The parent reads nothing from this process's standard output: it goes to an unnamed file, and what a
-// module writes there while creating a control fails that control.
-class CapturedStandardOutput
+// What the parent is told goes where standard output went, the parent's pipe; standard output itself, where a
+// module may write, goes to an unnamed file that the check looks at after each control.
+class Channels
 {
 public:
-    CapturedStandardOutput()
+    Channels()
     {
         std::fflush(stdout);
-        fd_ = ::open(QFile::encodeName(QDir::tempPath()).constData(), O_TMPFILE | O_RDWR, 0600);
-        if (fd_ >= 0)
-            ::dup2(fd_, STDOUT_FILENO);
+        toParent_ = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+        capture_
+            = ::open(QFile::encodeName(QDir::tempPath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (capture_ < 0)
+            watch_ = failure(status::fail,
+                             QStringLiteral("the check cannot watch standard output: %1 has no room "
+                                            "for an unnamed file (%2)")
+                                 .arg(QDir::tempPath(), QString::fromLocal8Bit(std::strerror(errno))));
+        else
+            ::dup2(capture_, STDOUT_FILENO);
     }
-    ~CapturedStandardOutput()
+    ~Channels()
     {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (capture_ >= 0)
+            ::close(capture_);
+        if (toParent_ >= 0)
+            ::close(toParent_);
     }
-    CapturedStandardOutput(const CapturedStandardOutput &) = delete;
-    CapturedStandardOutput &operator=(const CapturedStandardOutput &) = delete;
+    Channels(const Channels &) = delete;
+    Channels &operator=(const Channels &) = delete;
 
-    off_t size() const
+    const Outcome<> &watch() const { return watch_; }
+
+    // Writes the whole line, or nothing more once the parent is gone.
+    void tell(const QByteArray &line) const
+    {
+        for (qsizetype written = 0; written < line.size();) {
+            const ssize_t n
+                = ::write(toParent_, line.constData() + written, std::size_t(line.size() - written));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return;
+            written += n;
+        }
+    }
+
+    // How much has been written to standard output.
+    off_t written() const
     {
         std::fflush(stdout);
-        return fd_ >= 0 ? ::lseek(STDOUT_FILENO, 0, SEEK_END) : 0;
+        return capture_ >= 0 ? ::lseek(STDOUT_FILENO, 0, SEEK_END) : 0;
     }
     // The first line written since `from`, as a person reads it.
     QString firstLineFrom(off_t from) const
@@ -58,45 +81,67 @@ public:
     }
 
 private:
-    int fd_ = -1;
+    int toParent_ = -1;
+    int capture_ = -1;
+    Outcome<> watch_;
 };
 } // namespace
 
-int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &libraryFiles,
-                          const QString &resultFile)
+int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &libraryFiles)
 {
-    QFile results(resultFile);
-    if (!results.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        QTextStream(stderr) << "quorvane-check: cannot write the check's results to " << resultFile << ": "
-                            << results.errorString() << Qt::endl;
-        return 2;
+    const CheckPlan plan(showcase);
+    std::vector<std::size_t> records; // of the libraries, in stored order
+    std::vector<std::size_t> libraryOf(showcase.controls.size(), CheckPlan::formsRuntime);
+    for (const QString &file : libraryFiles) {
+        const std::optional<std::size_t> library = plan.libraryOfFile(file);
+        if (!library || *library == CheckPlan::formsRuntime) {
+            QTextStream(stderr) << usageErrorText(
+                QStringLiteral(
+                    "--check-library: %1 is not a control library of the runtime (see --list-libraries).")
+                    .arg(file));
+            return 2;
+        }
+        for (const std::size_t record : plan.recordsOf(*library)) {
+            records.push_back(record);
+            libraryOf[record] = *library;
+        }
     }
-    const CapturedStandardOutput output;
+    std::sort(records.begin(), records.end());
+
+    const Channels channels;
+    if (!channels.watch()) {
+        channels.tell(child::failureLine(channels.watch().failure().explanation()));
+        channels.tell(child::doneLine());
+        return 0;
+    }
+    // The form is loaded in stored order, each record told of before it is created and after: the n-th is
+    // records[n].
+    std::size_t next = 0;
     off_t before = 0;
     installation::CheckObserver observer;
-    observer.creating = [&](const QString &control, const QString &className) {
-        results.write(child::creatingLine(control, className));
-        before = output.size();
+    observer.creating = [&](const QString &, const QString &) {
+        if (next >= records.size())
+            return;
+        channels.tell(child::creatingLine(records[next]));
+        before = channels.written();
     };
-    observer.tried = [&](installation::ControlOutcome outcome) {
-        if (output.size() > before) {
-            outcome.created = false;
-            outcome.reason
-                = QStringLiteral("%1 wrote to standard output while creating %2: \"%3\"")
-                      .arg(moduleFileOf(outcome.className), outcome.className, output.firstLineFrom(before));
-        }
-        results.write(child::outcomeLine(outcome));
+    observer.tried = [&](const installation::ControlOutcome &tried) {
+        if (next >= records.size())
+            return;
+        const std::size_t record = records[next++];
+        Outcome<> created = tried.created ? Outcome<>() : failure(status::cannotCreateObject, tried.reason);
+        if (channels.written() > before)
+            created = failure(status::cannotCreateObject,
+                              QStringLiteral("%1 wrote to standard output while creating %2: \"%3\"")
+                                  .arg(plan.libraries()[libraryOf[record]].moduleFile,
+                                       plan.classNameOf(record), channels.firstLineFrom(before)));
+        channels.tell(child::outcomeLine(record, created));
     };
-    std::vector<ControlRecord> records;
-    for (const ControlRecord &record : showcase.controls) {
-        if (libraryFiles.contains(libraryFileOf(record)))
-            records.push_back(record);
-    }
     const installation::FormCheck checked
-        = installation::checkForm(partOf(showcase, records), installation::moduleDirectory(), observer);
+        = installation::checkForm(plan.partOf(records), installation::moduleDirectory(), observer);
     if (!checked.failure.isEmpty())
-        results.write(child::failureLine(checked.failure));
-    results.write(child::doneLine());
+        channels.tell(child::failureLine(checked.failure));
+    channels.tell(child::doneLine());
     return 0;
 }
 

@@ -1,18 +1,13 @@
 #include "library_processes.h"
 
+#include "child_process.h"
 #include "child_protocol.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <deque>
-#include <functional>
 #include <memory>
 
 namespace qv::checker
@@ -22,14 +17,12 @@ namespace
 {
 // One child process and the libraries it creates the classes of.
 struct Batch {
-    std::vector<std::size_t> libraries; // indexes into the libraries to check
-    std::unique_ptr<QProcess> process;
-    QString resultFile;
-    QTimer *watch = nullptr; // the time limit's, stopped once the child has ended
-    QElapsedTimer sinceProgress; // since the child last wrote a line
-    qint64 written = -1; // the result file's size when it last grew
+    std::vector<std::size_t> libraries; // indexes into the plan's libraries
+    std::unique_ptr<ChildProcess> process;
+    QTimer deadline; // restarted by every line the child writes
+    child::Said said;
+    Outcome<> protocol; // the first line that was not of the protocol
     bool timedOut = false;
-    bool finished = false;
 };
 
 QString signalName(int signal)
@@ -39,45 +32,32 @@ QString signalName(int signal)
                         : QStringLiteral("signal %1").arg(signal);
 }
 
-// How the child ended, when it did not tell its whole story: "crashed with SIGSEGV", or empty.
-QString howItEnded(const Batch &batch, const child::Said &said, const ChildSettings &settings)
-{
-    const QProcess &process = *batch.process;
-    if (batch.timedOut)
-        return QStringLiteral("did not return within %1 seconds").arg(settings.timeLimit.count());
-    if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("crashed with %1").arg(signalName(process.exitCode()));
-    if (!said.done)
-        return QStringLiteral("ended the process (exit status %1)").arg(process.exitCode());
-    return {};
-}
-
 class BatchRunner
 {
 public:
-    BatchRunner(const std::vector<LibraryToCheck> &libraries, const ChildSettings &settings)
-        : libraries_(libraries)
+    BatchRunner(const CheckPlan &plan, const ChildSettings &settings)
+        : plan_(plan)
         , settings_(settings)
-        , outcomes_(libraries.size())
     {
+        outcome_.records.resize(plan.form().controls.size());
     }
 
-    std::vector<LibraryOutcomes> run()
+    ChildrenOutcome run(const std::vector<std::size_t> &libraries)
     {
         // The libraries shared out among the children that run side by side.
         const std::size_t children = std::clamp<std::size_t>(
-            static_cast<std::size_t>(std::max(settings_.sideBySide, 1)), 1, libraries_.size());
+            static_cast<std::size_t>(std::max(settings_.sideBySide, 1)), 1, libraries.size());
         for (std::size_t c = 0; c < children; ++c) {
             std::vector<std::size_t> share;
-            for (std::size_t i = c; i < libraries_.size(); i += children)
-                share.push_back(i);
+            for (std::size_t i = c; i < libraries.size(); i += children)
+                share.push_back(libraries[i]);
             queue_.push_back(std::move(share));
         }
         for (std::size_t c = 0; c < children; ++c)
             startNext();
         if (running_ > 0)
             loop_.exec();
-        return std::move(outcomes_);
+        return std::move(outcome_);
     }
 
 private:
@@ -89,130 +69,115 @@ private:
         Batch &batch = *batches_.back();
         batch.libraries = std::move(queue_.front());
         queue_.pop_front();
-        batch.resultFile = folder_.filePath(QStringLiteral("batch-%1").arg(batches_.size()));
-        batch.process = std::make_unique<QProcess>();
-        QProcess &process = *batch.process;
-        // Messages of Qt and of the modules still reach the user; standard output is the report's alone.
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.setProgram(settings_.program);
+        batch.process = std::make_unique<ChildProcess>(
+            [this, &batch](QByteArrayView line) {
+                Outcome<> taken = batch.said.take(line);
+                if (!taken && batch.protocol)
+                    batch.protocol = std::move(taken);
+                batch.deadline.start();
+            },
+            [this, &batch](const ChildProcess::End &end) { finish(batch, end); });
+        // The time limit runs from the child's last word: each line it writes shows it is getting on.
+        batch.deadline.setSingleShot(true);
+        batch.deadline.setInterval(settings_.timeLimit);
+        QObject::connect(&batch.deadline, &QTimer::timeout, [&batch] {
+            batch.timedOut = true;
+            batch.process->kill();
+        });
         QStringList arguments;
         for (std::size_t i : batch.libraries)
-            arguments << QStringLiteral("--check-library=%1").arg(libraries_[i].file);
-        arguments << QStringLiteral("--result-file=%1").arg(batch.resultFile);
-        process.setArguments(arguments);
-        // The time limit runs from the child's last word: each line it writes shows it is getting on.
-        QTimer *watch = batch.watch = new QTimer(&process);
-        watch->setInterval(std::chrono::milliseconds(100));
-        batch.sinceProgress.start();
-        QObject::connect(watch, &QTimer::timeout, &process, [this, &batch] {
-            const qint64 size = QFileInfo(batch.resultFile).size();
-            if (size != batch.written) {
-                batch.written = size;
-                batch.sinceProgress.restart();
-            } else if (!batch.timedOut
-                       && batch.sinceProgress.elapsed()
-                           > std::chrono::milliseconds(settings_.timeLimit).count()) {
-                batch.timedOut = true;
-                batch.process->kill();
-            }
-        });
-        const auto ended = [this, &batch] { finish(batch); };
-        QObject::connect(&process, &QProcess::finished, &loop_, ended, Qt::QueuedConnection);
-        QObject::connect(
-            &process, &QProcess::errorOccurred, &loop_,
-            [ended](QProcess::ProcessError error) {
-                if (error == QProcess::FailedToStart)
-                    ended();
-            },
-            Qt::QueuedConnection);
+            arguments << QStringLiteral("--check-library=%1").arg(plan_.libraries()[i].file);
         ++running_;
-        process.start();
-        watch->start();
-    }
-
-    std::size_t libraryOf(const Batch &batch, const QString &className) const
-    {
-        for (std::size_t i : batch.libraries) {
-            const auto &records = libraries_[i].records;
-            if (std::any_of(records.begin(), records.end(),
-                            [&](const auto &r) { return r.second == className; }))
-                return i;
-        }
-        return libraries_.size();
-    }
-
-    // Every record of the library fails with the reason.
-    void fail(std::size_t library, const QString &reason)
-    {
-        LibraryOutcomes &outcomes = outcomes_[library];
-        outcomes.controls.clear();
-        for (const auto &[control, className] : libraries_[library].records)
-            outcomes.controls.push_back({ control, className, false, reason });
-    }
-
-    void finish(Batch &batch)
-    {
-        if (batch.finished)
-            return;
-        batch.finished = true;
-        batch.watch->stop();
-        QFile file(batch.resultFile);
-        const child::Said said = child::read(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        const QByteArray printed = batch.process->readAllStandardOutput();
-
-        if (batch.process->error() == QProcess::FailedToStart) {
+        if (const Outcome<> started = batch.process->start(settings_.program, arguments); !started) {
             for (std::size_t i : batch.libraries)
                 fail(i,
                      QStringLiteral("the check of %1 could not start %2: %3")
-                         .arg(libraries_[i].file, settings_.program, batch.process->errorString()));
-        } else if (const QString ended = howItEnded(batch, said, settings_); !ended.isEmpty()) {
-            blame(batch, said, ended);
+                         .arg(plan_.libraries()[i].file, settings_.program, started.failure().explanation()));
+            done();
+            return;
+        }
+        batch.deadline.start();
+    }
+
+    void finish(Batch &batch, const ChildProcess::End &end)
+    {
+        batch.deadline.stop();
+        if (const QString ended = howItEnded(batch, end); !ended.isEmpty()) {
+            blame(batch, ended);
+        } else if (!batch.protocol) {
+            for (std::size_t i : batch.libraries)
+                fail(i,
+                     QStringLiteral("the check of %1 went wrong: %2")
+                         .arg(plan_.libraries()[i].file, batch.protocol.failure().explanation()));
         } else {
             for (std::size_t i : batch.libraries)
-                record(i, said);
-            if (!printed.isEmpty()) {
-                const QString line = QString::fromLocal8Bit(printed).section(QLatin1Char('\n'), 0, 0);
-                for (std::size_t i : batch.libraries)
-                    fail(i,
-                         QStringLiteral("%1 wrote to standard output while its classes were created: \"%2\"")
-                             .arg(libraries_[i].moduleFile, line));
-            }
+                record(i, batch.said);
+            if (!batch.said.window && outcome_.window)
+                outcome_.window = batch.said.window;
         }
+        done();
+    }
+
+    void done()
+    {
         --running_;
         startNext();
         if (running_ == 0 && queue_.empty())
             loop_.quit();
     }
 
+    // How the child ended, when it did not tell its whole story: "crashed with SIGSEGV", or empty.
+    QString howItEnded(const Batch &batch, const ChildProcess::End &end) const
+    {
+        if (batch.timedOut)
+            return QStringLiteral("did not return within %1 seconds").arg(settings_.timeLimit.count());
+        if (end.bySignal)
+            return QStringLiteral("crashed with %1").arg(signalName(end.status));
+        if (!batch.said.done)
+            return QStringLiteral("ended the process (exit status %1)").arg(end.status);
+        return {};
+    }
+
+    // The library of the batch whose records hold the one being created, if any.
+    std::optional<std::size_t> libraryCreating(const Batch &batch) const
+    {
+        for (std::size_t i : batch.libraries) {
+            const std::vector<std::size_t> &records = plan_.recordsOf(i);
+            if (batch.said.creating
+                && std::find(records.begin(), records.end(), *batch.said.creating) != records.end())
+                return i;
+        }
+        return std::nullopt;
+    }
+
     // The child died. The library whose class was being created fails; the others of the batch are checked
     // again in a new child. Where it died after every control was made (while they were shown), each library
     // of the batch is checked alone, so that the one at fault is found; alone, it fails.
-    void blame(const Batch &batch, const child::Said &said, const QString &ended)
+    void blame(const Batch &batch, const QString &ended)
     {
         const bool everyRecordAnswered
-            = std::all_of(batch.libraries.begin(), batch.libraries.end(), [&](auto i) {
-                  return std::all_of(
-                      libraries_[i].records.begin(), libraries_[i].records.end(), [&](const auto &r) {
-                          return std::any_of(said.outcomes.begin(), said.outcomes.end(),
-                                             [&](const auto &o) { return o.control == r.first; });
-                      });
+            = std::all_of(batch.libraries.begin(), batch.libraries.end(), [&](std::size_t i) {
+                  const std::vector<std::size_t> &records = plan_.recordsOf(i);
+                  return std::all_of(records.begin(), records.end(),
+                                     [&](std::size_t r) { return batch.said.outcomes.count(r) != 0; });
               });
         if (everyRecordAnswered) {
             checkEachAlone(batch, ended + QStringLiteral(" while its controls were shown"));
             return;
         }
         // A child that died before it began creating names no class of its libraries.
-        const std::size_t culprit = libraryOf(batch, said.creatingClass);
-        if (culprit == libraries_.size()) {
+        const std::optional<std::size_t> culprit = libraryCreating(batch);
+        if (!culprit) {
             checkEachAlone(batch, ended + QStringLiteral(" before creating any class"));
             return;
         }
         std::vector<std::size_t> again;
         for (std::size_t i : batch.libraries) {
-            if (i == culprit)
+            if (i == *culprit)
                 fail(i,
                      QStringLiteral("%1 %2 while creating %3")
-                         .arg(libraries_[i].moduleFile, ended, said.creatingClass));
+                         .arg(plan_.libraries()[i].moduleFile, ended,
+                              plan_.classNameOf(*batch.said.creating)));
             else
                 again.push_back(i);
         }
@@ -226,49 +191,49 @@ private:
     {
         if (batch.libraries.size() == 1) {
             const std::size_t i = batch.libraries.front();
-            fail(i, QStringLiteral("%1 %2").arg(libraries_[i].moduleFile, whatHappened));
+            fail(i, QStringLiteral("%1 %2").arg(plan_.libraries()[i].moduleFile, whatHappened));
             return;
         }
         for (std::size_t i : batch.libraries)
             queue_.push_back({ i });
     }
 
+    // Every record of the library fails with the reason.
+    void fail(std::size_t library, const QString &reason)
+    {
+        for (std::size_t r : plan_.recordsOf(library))
+            outcome_.records[r] = failure(status::cannotCreateObject, reason);
+    }
+
     // The outcomes the child gave for the library's records; one it did not give fails.
     void record(std::size_t library, const child::Said &said)
     {
-        LibraryOutcomes &outcomes = outcomes_[library];
-        outcomes.controls.clear();
-        for (const auto &[control, className] : libraries_[library].records) {
-            const QString &name = control; // a lambda may not capture a structured binding (C++20, clang 14)
-            const auto given = std::find_if(said.outcomes.begin(), said.outcomes.end(),
-                                            [&](const auto &o) { return o.control == name; });
-            outcomes.controls.push_back(
-                given != said.outcomes.end()
-                    ? *given
-                    : installation::ControlOutcome {
-                        control, className, false,
-                        QStringLiteral("the check of %1 said nothing of it").arg(libraries_[library].file) });
+        for (std::size_t r : plan_.recordsOf(library)) {
+            const auto given = said.outcomes.find(r);
+            outcome_.records[r] = given != said.outcomes.end()
+                ? given->second
+                : failure(status::cannotCreateObject,
+                          QStringLiteral("the check of %1 said nothing of it")
+                              .arg(plan_.libraries()[library].file));
         }
-        outcomes.failure = said.failure;
     }
 
-    const std::vector<LibraryToCheck> &libraries_;
+    const CheckPlan &plan_;
     const ChildSettings &settings_;
-    std::vector<LibraryOutcomes> outcomes_;
+    ChildrenOutcome outcome_;
     std::deque<std::vector<std::size_t>> queue_;
     std::vector<std::unique_ptr<Batch>> batches_;
-    QTemporaryDir folder_;
     QEventLoop loop_;
     int running_ = 0;
 };
 } // namespace
 
-std::vector<LibraryOutcomes> checkLibrariesInChildren(const std::vector<LibraryToCheck> &libraries,
-                                                      const ChildSettings &settings)
+ChildrenOutcome checkLibrariesInChildren(const CheckPlan &plan, const std::vector<std::size_t> &libraries,
+                                         const ChildSettings &settings)
 {
     if (libraries.empty())
-        return {};
-    return BatchRunner(libraries, settings).run();
+        return { std::vector<std::optional<Outcome<>>>(plan.form().controls.size()), {} };
+    return BatchRunner(plan, settings).run(libraries);
 }
 
 } // namespace qv::checker

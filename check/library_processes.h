@@ -4,35 +4,38 @@
 // aborts, hangs, ends the process or writes to standard output fails its own library, with the reason; the
 // other libraries of that child are checked again in a new one, so every other library is still checked.
 
-#include <quorvane/installation.h>
+#include "check/check_plan.h"
+
+#include <quorvane/outcome.h>
 
 #include <QString>
-#include <QStringList>
 #include <chrono>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace qv::checker
 {
 
+// How long a child may go without a word (one control's creation, or the window's showing) before its
+// library fails: what --time-limit sets.
+inline constexpr std::chrono::seconds defaultTimeLimit { 30 };
+
 struct ChildSettings {
     QString program; // this program, run again with --check-library for each library of its share
-    std::chrono::seconds timeLimit { 30 }; // for one control's creation, or the window's showing
+    std::chrono::seconds timeLimit = defaultTimeLimit;
     int sideBySide = 2;
 };
 
-struct LibraryOutcomes {
-    std::vector<installation::ControlOutcome> controls; // every record of the library's classes
-    QString failure; // a window of the library's controls failed for a reason no control explains
+// What became of the records the children created.
+struct ChildrenOutcome {
+    std::vector<std::optional<Outcome<>>>
+        records; // by index in the stored layout: every record of the libraries
+    Outcome<> window; // the first failure of a library's window that no record explains
 };
 
-// One entry per library file, in the order given. `records` gives, for each library, its records as
-// (control, class) pairs, so that a child that died still leaves an outcome for each of them.
-struct LibraryToCheck {
-    QString file; // "MSCOMCT2.OCX"
-    QString moduleFile; // "mscomct2.so"
-    std::vector<std::pair<QString, QString>> records;
-};
-std::vector<LibraryOutcomes> checkLibrariesInChildren(const std::vector<LibraryToCheck> &libraries,
-                                                      const ChildSettings &settings);
+// The libraries are indexes into the plan's; the forms runtime's own classes are never among them.
+ChildrenOutcome checkLibrariesInChildren(const CheckPlan &plan, const std::vector<std::size_t> &libraries,
+                                         const ChildSettings &settings);
 
 } // namespace qv::checker

@@ -64,13 +64,12 @@ int main(int argc, char *argv[])
             out << qv::checker::libraryListText();
         return 0;
     case CheckOptions::Action::CheckLibrary:
-        return qv::checker::checkLibrariesAsChild(qv::form2Layout(), options.libraries, options.resultFile);
+        return qv::checker::checkLibrariesAsChild(qv::form2Layout(), options.libraries);
     case CheckOptions::Action::Check:
         break;
     }
 
-    const qv::checker::ChildSettings children { QCoreApplication::applicationFilePath(),
-                                                std::chrono::seconds(options.timeLimitSeconds),
+    const qv::checker::ChildSettings children { QCoreApplication::applicationFilePath(), options.timeLimit,
                                                 std::clamp(QThread::idealThreadCount(), 1, 4) };
     const qv::checker::CheckReport report
         = qv::checker::checkInstallationIsolated(qv::form2Layout(), children);

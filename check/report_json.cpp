@@ -27,6 +27,12 @@ QJsonValue orNull(const QString &text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
+// Why it failed, or null.
+QJsonValue failureOf(const Outcome<> &outcome)
+{
+    return outcome ? QJsonValue() : QJsonValue(outcome.failure().explanation());
+}
+
 QJsonObject libraryEntry(const LibraryResult &library)
 {
     return { { member("file"), library.file },
@@ -39,8 +45,8 @@ QJsonObject classEntry(const ClassResult &cls)
 {
     return { { member("class"), cls.className },
              { member("controls"), QJsonArray::fromStringList(cls.controls) },
-             { member("created"), cls.created },
-             { member("reason"), orNull(cls.reason) } };
+             { member("created"), cls.created.ok() },
+             { member("reason"), failureOf(cls.created) } };
 }
 
 QJsonObject problemEntry(const installation::ModuleProblem &problem)
@@ -74,7 +80,7 @@ QByteArray reportJson(const CheckReport &report)
                                 { member("notCreated"), report.classCount() - report.createdCount() },
                                 { member("failedLibraries"),
                                   QJsonArray::fromStringList(report.failedLibraries()) },
-                                { member("loadFailure"), orNull(report.loadFailure) } };
+                                { member("loadFailure"), failureOf(report.window) } };
 
     const QJsonObject document { { member("program"), QStringLiteral("quorvane-check") },
                                  { member("version"), QStringLiteral(QUORVANE_VERSION) },
@@ -92,7 +98,7 @@ QByteArray reportJson(const CheckReport &report)
 QByteArray libraryListJson()
 {
     QJsonArray libraries;
-    for (const LibraryResult &library : expectedLibraries())
+    for (const LibraryResult &library : expectedLibraries(installation::libraries()))
         libraries.append(libraryEntry(library));
     return QJsonDocument(QJsonObject { { member("libraries"), libraries } }).toJson(QJsonDocument::Indented);
 }

@@ -26,9 +26,9 @@ QString classLine(const ClassResult &cls)
 {
     const QString instances
         = cls.controls.isEmpty() ? QStringLiteral("no instance") : cls.controls.join(", ");
-    return cls.created
-        ? QStringLiteral("  class %1 (%2): created\n").arg(cls.className, instances)
-        : QStringLiteral("  class %1 (%2): not created: %3\n").arg(cls.className, instances, cls.reason);
+    return cls.created ? QStringLiteral("  class %1 (%2): created\n").arg(cls.className, instances)
+                       : QStringLiteral("  class %1 (%2): not created: %3\n")
+                             .arg(cls.className, instances, cls.created.failure().explanation());
 }
 
 QString moduleSection(const CheckReport &report)
@@ -63,8 +63,8 @@ QString summary(const CheckReport &report)
                        .arg(report.classCount());
     if (const QStringList failed = report.failedLibraries(); !failed.isEmpty())
         text += QStringLiteral("; failed libraries: %1").arg(failed.join(", "));
-    if (!report.loadFailure.isEmpty())
-        text += QStringLiteral("; the showcase window failed: %1").arg(report.loadFailure);
+    if (!report.window)
+        text += QStringLiteral("; the showcase window failed: %1").arg(report.window.failure().explanation());
     return text + QLatin1Char('\n');
 }
 } // namespace
@@ -89,7 +89,7 @@ QString reportText(const CheckReport &report)
 QString libraryListText()
 {
     QString text;
-    for (const LibraryResult &library : expectedLibraries())
+    for (const LibraryResult &library : expectedLibraries(installation::libraries()))
         text += QStringLiteral("%1\t%2\n")
                     .arg(library.file,
                          library.module.isEmpty() ? QStringLiteral("(built in)") : library.module);

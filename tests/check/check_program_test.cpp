@@ -353,7 +353,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage { "TimeLimitNotANumber", { "--time-limit=soon" }, 2, "whole number of seconds" },
                       Usage { "TimeLimitZero", { "--time-limit=0" }, 2, "1 or more, not '0'" },
                       Usage { "HelpNamesTheTimeLimit", { "--help" }, 0, "--time-limit <seconds>" },
-                      Usage { "ChildOptionsAlone", { "--result-file=/tmp/x" }, 2, "go together" }),
+                      Usage { "CheckLibraryOfNoSuchFile",
+                              { "--check-library=NOSUCH.OCX" },
+                              2,
+                              "NOSUCH.OCX is not a control library of the runtime" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 // A module for MSCOMCT2.OCX with the real module's metadata that loads and then misbehaves: the check
