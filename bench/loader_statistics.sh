@@ -18,13 +18,11 @@ libraries=()
 while read -r file module; do
     [[ $module == *.so ]] && libraries+=("--check-library=$file")
 done < <("$check" --list-libraries)
-result=$(mktemp)
-
 # Each run's loader figures, then the median of each.
 figures=$(mktemp)
-trap 'rm -f "$result" "$figures"' EXIT
+trap 'rm -f "$figures"' EXIT
 for _ in $(seq "$runs"); do
-    QT_QPA_PLATFORM=offscreen LD_DEBUG=statistics "$check" "${libraries[@]}" --result-file="$result" 2>>"$figures" >/dev/null
+    QT_QPA_PLATFORM=offscreen LD_DEBUG=statistics "$check" "${libraries[@]}" 2>>"$figures" >/dev/null
 done
 python3 - "$figures" <<'PY'
 import re, statistics, sys

@@ -77,8 +77,8 @@ Outcome<> Said::take(QByteArrayView text)
     if (f[0] == "creating" && f.size() == 2 && record) {
         creating = record;
     } else if (f[0] == "outcome" && f.size() == 4 && record && (f[2] == "1" || f[2] == "0")) {
-        outcomes.insert_or_assign(
-            *record, f[2] == "1" ? Outcome<>() : failure(status::cannotCreateObject, unescaped(f[3])));
+        Outcome<> &given = outcomes[*record];
+        given = f[2] == "1" ? Outcome<>() : failure(status::cannotCreateObject, unescaped(f[3]));
     } else if (f[0] == "failure" && f.size() == 2) {
         window = failure(status::fail, unescaped(f[1]));
     } else if (f[0] == "done" && f.size() == 1) {

@@ -2,7 +2,8 @@
 # Installs what is missing, builds Quorvane with its tests and runs the whole suite twice: once as built for
 # use (GCC, build/test), once instrumented (clang with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer, build/sanitize) with a short run of every fuzz target. Any sanitizer report
-# fails the run.
+# fails the run. Last, the optimised build that scripts/run.sh makes, with warnings as errors: GCC warns of
+# some things only when it optimises.
 #
 # With arguments, only the first suite runs, and the arguments go to ctest: scripts/test.sh -R Endurance -V
 set -euo pipefail
@@ -16,5 +17,8 @@ cmake --build build/test
 
 echo "== the suite again, instrumented, and the fuzz targets"
 scripts/build-sanitized.sh
-cd build/sanitize
-ctest --output-on-failure --timeout 600
+(cd build/sanitize && ctest --output-on-failure --timeout 600)
+
+echo "== the optimised build scripts/run.sh makes, warnings as errors"
+cmake -S . -B build/release-werror -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_WERROR=ON
+cmake --build build/release-werror

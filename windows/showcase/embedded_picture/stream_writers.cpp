@@ -118,11 +118,14 @@ std::vector<std::byte> writePresentationStream(const QImage &picture, std::span<
 
 std::vector<std::byte> writeNativeStream(std::span<const std::byte> bitmapFile)
 {
+    // The length, the file and its padding to whole 32-bit words, in one allocation.
+    const std::size_t padding = (4 - bitmapFile.size() % 4) % 4;
     std::vector<std::byte> out;
+    out.reserve(4 + bitmapFile.size() + padding);
     ByteWriter w(out);
     w.u32(static_cast<std::uint32_t>(bitmapFile.size()));
     w.bytes(bitmapFile);
-    w.zeros((4 - out.size() % 4) % 4);
+    w.zeros(padding);
     return out;
 }
 
