@@ -9,13 +9,20 @@ namespace
 {
 using namespace ole;
 
-// A stream whose contents are not what the object holds: the reader's fault, with the stream named.
-template<class T> Outcome<T> inStream(std::string_view stream, Outcome<T> read)
+// A stream of the document, read at its exact size and decoded by `decode`; what is wrong with its contents
+// is said with the stream's name.
+template<class Decode>
+auto decodedStream(const CompoundDocumentReader &document, std::string_view name, std::size_t size,
+                   Decode decode) -> decltype(decode(std::span<const std::byte>()))
 {
-    if (read)
-        return read;
-    return badDocument(QStringLiteral("the stream %1 is damaged: %2")
-                           .arg(printableStreamName(stream), read.failure().info.description));
+    const Outcome<std::vector<std::byte>> bytes = document.readStream(name, size);
+    if (!bytes)
+        return bytes.failure();
+    auto decoded = decode(bytes.value());
+    if (!decoded)
+        return badDocument(QStringLiteral("the stream %1 is damaged: %2")
+                               .arg(printableStreamName(name), decoded.failure().info.description));
+    return decoded;
 }
 
 Outcome<EmbeddedObject> readStreams(std::span<const std::byte> bytes)
@@ -30,17 +37,11 @@ Outcome<EmbeddedObject> readStreams(std::span<const std::byte> bytes)
         return badDocument(QStringLiteral("the root entry's class is %1, not Paint.Picture's %2")
                                .arg(classIdText(root.value()), classIdText(paintPictureClass)));
 
-    Outcome<std::vector<std::byte>> ole = document.readStream(oleStreamName, oleStreamSize);
-    if (!ole)
-        return std::move(ole).failure();
-    if (Outcome<> sound = inStream(oleStreamName, checkOleStream(ole.value())); !sound)
-        return std::move(sound).failure();
-
-    Outcome<std::vector<std::byte>> compObj = document.readStream(compObjStreamName, compObjStreamSize);
-    if (!compObj)
-        return std::move(compObj).failure();
-    Outcome<CompObjContents> names
-        = inStream(compObjStreamName, readCompObjStream(compObj.value(), paintPictureClass));
+    if (const Outcome<> sound = decodedStream(document, oleStreamName, oleStreamSize, checkOleStream); !sound)
+        return sound.failure();
+    Outcome<CompObjContents> names = decodedStream(
+        document, compObjStreamName, compObjStreamSize,
+        [](std::span<const std::byte> stream) { return readCompObjStream(stream, paintPictureClass); });
     if (!names)
         return std::move(names).failure();
     if (names.value().clipboardFormat != storedText(paintPictureOle1Class))
@@ -48,25 +49,19 @@ Outcome<EmbeddedObject> readStreams(std::span<const std::byte> bytes)
                                           "not \"%3\"")
                                .arg(printableStreamName(compObjStreamName), names.value().clipboardFormat,
                                     storedText(paintPictureOle1Class)));
-
-    Outcome<std::vector<std::byte>> presentation
-        = document.readStream(presentationStreamName, presentationStreamSize);
-    if (!presentation)
-        return std::move(presentation).failure();
-    Outcome<QImage> picture
-        = inStream(presentationStreamName, readPresentationStream(presentation.value(), paintPictureSize));
-    if (!picture)
-        return std::move(picture).failure();
-
-    Outcome<std::vector<std::byte>> native = document.readStream(nativeStreamName, nativeStreamSize);
+    const auto picture = [](auto read) {
+        return [read](std::span<const std::byte> stream) { return read(stream, paintPictureSize); };
+    };
+    Outcome<QImage> presented = decodedStream(document, presentationStreamName, presentationStreamSize,
+                                              picture(readPresentationStream));
+    if (!presented)
+        return std::move(presented).failure();
+    Outcome<QImage> native
+        = decodedStream(document, nativeStreamName, nativeStreamSize, picture(readNativeStream));
     if (!native)
         return std::move(native).failure();
-    Outcome<QImage> nativePicture
-        = inStream(nativeStreamName, readNativeStream(native.value(), paintPictureSize));
-    if (!nativePicture)
-        return std::move(nativePicture).failure();
     return EmbeddedObject { storedText(paintPictureProgId), std::move(names).value().userType,
-                            std::move(picture).value(), std::move(nativePicture).value() };
+                            std::move(presented).value(), std::move(native).value() };
 }
 } // namespace
 
