@@ -1,6 +1,8 @@
 #include "property_bag.h"
 #include "byte_reader.h"
 
+#include <quorvane/form_description.h>
+
 namespace qv::settings
 {
 
@@ -13,10 +15,10 @@ bool isNameCharacter(std::byte b)
         || c == ')';
 }
 
-QString latin1(std::span<const std::byte> bytes)
+// A name or text as the block stores it, single-byte, as every stored text is.
+QString textOf(std::span<const std::byte> bytes)
 {
-    return QString::fromLatin1(reinterpret_cast<const char *>(bytes.data()),
-                               static_cast<qsizetype>(bytes.size()));
+    return storedText(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 } // namespace
 
@@ -65,7 +67,7 @@ Outcome<PropertyBag> readPropertyBag(std::span<const std::byte> bytes)
                 return fault(
                     QStringLiteral("property %1 has a name with a character that is not allowed").arg(i + 1));
         }
-        PropertyBag::Entry entry { latin1(name), false, 0, {} };
+        PropertyBag::Entry entry { textOf(name), false, 0, {} };
         std::uint32_t type = 0;
         if (!r.u8(type))
             return fault(QStringLiteral("property %1 (%2) has no type").arg(i + 1).arg(entry.name));
@@ -80,7 +82,7 @@ Outcome<PropertyBag> readPropertyBag(std::span<const std::byte> bytes)
             if (!r.u16(length) || !r.take(length, text))
                 return fault(QStringLiteral("the text of %1 runs past the end").arg(entry.name));
             entry.isText = true;
-            entry.text = latin1(text);
+            entry.text = textOf(text);
         } else {
             return fault(
                 QStringLiteral("property %1 (%2) has unknown type %3").arg(i + 1).arg(entry.name).arg(type));

@@ -2,6 +2,7 @@
 
 #include "controls/interface/byte_reader.h"
 #include "runtime/ole/device_independent_bitmap.h"
+#include <quorvane/form_description.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -30,8 +31,7 @@ Outcome<QString> readAnsiChars(ByteReader &r, std::uint32_t length, const char *
     if (std::find(chars.begin(), chars.end(), std::byte { 0 }) != chars.end() - 1)
         return badDocument(
             QStringLiteral("its %1 is not a single null-terminated string").arg(QLatin1String(what)));
-    return QString::fromLatin1(reinterpret_cast<const char *>(chars.data()),
-                               static_cast<qsizetype>(chars.size() - 1));
+    return storedText(std::string_view(reinterpret_cast<const char *>(chars.data()), chars.size() - 1));
 }
 
 Outcome<QString> readAnsiString(ByteReader &r, const char *what)
