@@ -11,6 +11,7 @@ CheckPlan::CheckPlan(const FormDescription &form)
     : form_(form)
     , libraries_(installation::libraries())
     , records_(libraries_.size())
+    , libraryOf_(form.controls.size(), formsRuntime)
 {
     for (std::size_t record = 0; record < form.controls.size(); ++record) {
         const QString className = classNameOf(record);
@@ -23,6 +24,7 @@ CheckPlan::CheckPlan(const FormDescription &form)
             }
         }
         records_[from].push_back(record);
+        libraryOf_[record] = from;
     }
 }
 

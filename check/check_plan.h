@@ -31,6 +31,8 @@ public:
     const std::vector<installation::LibraryEntry> &libraries() const { return libraries_; }
     // The indexes, in stored order, of the records whose class comes from the library.
     const std::vector<std::size_t> &recordsOf(std::size_t library) const { return records_[library]; }
+    // The library a record's class comes from.
+    std::size_t libraryOf(std::size_t record) const { return libraryOf_[record]; }
     // The library whose file is named ("MSCOMCT2.OCX"), if the runtime lists it.
     std::optional<std::size_t> libraryOfFile(QStringView file) const;
     // The record's class as the runtime names it: its programmatic identifier, for a library's class.
@@ -45,6 +47,7 @@ private:
     const FormDescription &form_;
     std::vector<installation::LibraryEntry> libraries_;
     std::vector<std::vector<std::size_t>> records_;
+    std::vector<std::size_t> libraryOf_;
 };
 
 } // namespace qv::checker

@@ -34,8 +34,8 @@ public:
             = ::open(QFile::encodeName(QDir::tempPath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
         if (capture_ < 0)
             watch_ = failure(status::fail,
-                             QStringLiteral("the check cannot watch standard output: %1 has no room "
-                                            "for an unnamed file (%2)")
+                             QStringLiteral("the check cannot watch standard output: it can make no "
+                                            "unnamed file in %1 (%2)")
                                  .arg(QDir::tempPath(), QString::fromLocal8Bit(std::strerror(errno))));
         else
             ::dup2(capture_, STDOUT_FILENO);
@@ -91,7 +91,6 @@ int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &li
 {
     const CheckPlan plan(showcase);
     std::vector<std::size_t> records; // of the libraries, in stored order
-    std::vector<std::size_t> libraryOf(showcase.controls.size(), CheckPlan::formsRuntime);
     for (const QString &file : libraryFiles) {
         const std::optional<std::size_t> library = plan.libraryOfFile(file);
         if (!library || *library == CheckPlan::formsRuntime) {
@@ -101,10 +100,8 @@ int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &li
                     .arg(file));
             return 2;
         }
-        for (const std::size_t record : plan.recordsOf(*library)) {
-            records.push_back(record);
-            libraryOf[record] = *library;
-        }
+        const std::vector<std::size_t> &ofLibrary = plan.recordsOf(*library);
+        records.insert(records.end(), ofLibrary.begin(), ofLibrary.end());
     }
     std::sort(records.begin(), records.end());
 
@@ -133,7 +130,7 @@ int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &li
         if (channels.written() > before)
             created = failure(status::cannotCreateObject,
                               QStringLiteral("%1 wrote to standard output while creating %2: \"%3\"")
-                                  .arg(plan.libraries()[libraryOf[record]].moduleFile,
+                                  .arg(plan.libraries()[plan.libraryOf(record)].moduleFile,
                                        plan.classNameOf(record), channels.firstLineFrom(before)));
         channels.tell(child::outcomeLine(record, created));
     };

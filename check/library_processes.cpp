@@ -138,16 +138,15 @@ private:
         return {};
     }
 
-    // The library of the batch whose records hold the one being created, if any.
+    // The library of the batch whose record was being created, if any.
     std::optional<std::size_t> libraryCreating(const Batch &batch) const
     {
-        for (std::size_t i : batch.libraries) {
-            const std::vector<std::size_t> &records = plan_.recordsOf(i);
-            if (batch.said.creating
-                && std::find(records.begin(), records.end(), *batch.said.creating) != records.end())
-                return i;
-        }
-        return std::nullopt;
+        if (!batch.said.creating || *batch.said.creating >= plan_.form().controls.size())
+            return std::nullopt;
+        const std::size_t library = plan_.libraryOf(*batch.said.creating);
+        if (std::find(batch.libraries.begin(), batch.libraries.end(), library) == batch.libraries.end())
+            return std::nullopt;
+        return library;
     }
 
     // The child died. The library whose class was being created fails; the others of the batch are checked
