@@ -70,7 +70,7 @@ private:
         batch.libraries = std::move(queue_.front());
         queue_.pop_front();
         batch.process = std::make_unique<ChildProcess>(
-            [this, &batch](QByteArrayView line) {
+            [&batch](QByteArrayView line) {
                 Outcome<> taken = batch.said.take(line);
                 if (!taken && batch.protocol)
                     batch.protocol = std::move(taken);
