@@ -1,7 +1,8 @@
 #pragma once
 // Checking an installation of the forms runtime: what a setup package must carry, what is installed, and
 // whether every control of a form can be created. For a program that checks its own machine (as
-// quorvane-check does), and for installers. Everything here needs a QGuiApplication, offscreen will do.
+// quorvane-check does), and for installers. checkForm needs a QApplication (offscreen will do); the lists and
+// the module problems need no more than a QCoreApplication.
 
 #include <quorvane/default_instance.h>
 #include <quorvane/export.h>
@@ -27,8 +28,9 @@ struct LibraryEntry {
     std::vector<ClassEntry> classes;
 };
 
-// The files a setup package must carry, in order: the forms runtime with its built-in classes, then every
-// control library with its classes.
+// The files a setup package must carry, in order: the forms runtime with its built-in classes (in the order
+// of BuiltinClass, so that a stored record's class is found by its value), then every control library with
+// its classes.
 QUORVANE_EXPORT std::vector<LibraryEntry> libraries();
 
 struct RuntimeLibrary {

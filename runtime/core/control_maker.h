@@ -2,8 +2,8 @@
 // What the form load asks of the makers of control classes (the built-in classes and the control library
 // modules): the object of one stored record, made inside its container. The load names, places and counts it.
 
-#include "runtime/core/event_sink.h"
 #include "controls/interface/twips.h"
+#include "runtime/core/event_sink.h"
 #include <quorvane/form_description.h>
 #include <quorvane/outcome.h>
 

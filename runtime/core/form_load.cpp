@@ -3,6 +3,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/module_code_watch.h"
 #include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"
 #include <quorvane/form_description.h>
@@ -66,6 +67,8 @@ Outcome<> checkDescription(const FormDescription &description)
 CreatedControls createControls(Form &form, QWidget &window, CreationPolicy policy,
                                const CreationObserver *observer)
 {
+    // One set of crash handlers for the whole load, set by the first module called, not one for each control.
+    const ModuleCodeWatch::ForLoad watch;
     CreatedControls created;
     const auto records = form.description().controls;
     created.made.reserve(records.size());

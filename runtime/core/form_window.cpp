@@ -1,7 +1,7 @@
 #include "runtime/core/form_window.h"
+#include "controls/interface/accessible_role.h"
 #include "runtime/core/accessibility.h"
 #include "runtime/core/form_private.h"
-#include "controls/interface/accessible_role.h"
 #include <quorvane/form.h>
 
 #include <QCloseEvent>

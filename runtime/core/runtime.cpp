@@ -1,5 +1,6 @@
 #include "runtime/core/runtime.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/module_code_watch.h"
 #ifdef QUORVANE_TEST_SEAMS
 #include "runtime/core/test_seams.h"
 #endif
@@ -72,6 +73,8 @@ void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
     const Handler handler = form.handlerFor(control, event);
     if (!handler)
         return;
+    // The program's code runs with its own signal handlers, even inside a load that watches modules.
+    const ModuleCodeWatch::ProgramCode programCode;
     try {
         const Status s = handler();
         if (failed(s) && !hasEnded())

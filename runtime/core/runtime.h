@@ -2,9 +2,9 @@
 // The forms runtime: owns every form and control, dispatches events to handlers, reports run-time errors and
 // ends the run. One per process; tests make one per case with a recording host.
 
+#include "controls/interface/twips.h"
 #include "runtime/core/control_maker.h"
 #include "runtime/core/host.h"
-#include "controls/interface/twips.h"
 #include <quorvane/com_object.h>
 #include <quorvane/form.h>
 #include <quorvane/outcome.h>

@@ -1,6 +1,6 @@
 #include "runtime/modules/activex_classes.h"
+#include "runtime/core/module_code_watch.h"
 #include "runtime/modules/installed_modules.h"
-#include "runtime/modules/module_code_watch.h"
 #include "runtime/modules/module_resolution.h"
 #include <quorvane/form_description.h>
 

@@ -18,6 +18,15 @@ namespace qv
 namespace
 {
 const QString moduleSuffix = QStringLiteral(".so");
+
+std::unique_ptr<QPluginLoader> newLoader(const QString &path)
+{
+    auto loader = std::make_unique<QPluginLoader>(path);
+    // Bind every symbol at the load: a missing one is then a module that does not load, reported as such,
+    // rather than a process the dynamic loader ends when the module's code first calls it.
+    loader->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    return loader;
+}
 } // namespace
 
 InstalledModules::InstalledModules(QString directory)
@@ -59,11 +68,15 @@ void InstalledModules::scan()
             unreadable_.push_back({ path, safe.failure().explanation() });
             continue;
         }
-        Outcome<ModuleInfo> read = readModuleMetadata(path);
-        if (read)
-            modules_.push_back(std::move(read).value());
-        else
+        // One loader from the metadata to the load: the file is found and read for its metadata once.
+        std::unique_ptr<QPluginLoader> loader = newLoader(path);
+        Outcome<ModuleInfo> read = readModuleMetadata(path, *loader);
+        if (!read) {
             unreadable_.push_back({ path, read.failure().explanation() });
+            continue;
+        }
+        loaded_[path] = std::move(loader);
+        modules_.push_back(std::move(read).value());
     }
 }
 
@@ -109,12 +122,8 @@ const UnreadableModule *InstalledModules::unreadableFile(QStringView fileName)
 Outcome<ControlLibrary *> InstalledModules::load(const ModuleInfo &module)
 {
     auto &loader = loaded_[module.path];
-    if (!loader) {
-        loader = std::make_unique<QPluginLoader>(module.path);
-        // Bind every symbol now: a missing one is then a module that does not load, reported as such, rather
-        // than a process the dynamic loader ends when the module's code first calls it.
-        loader->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    }
+    if (!loader)
+        loader = newLoader(module.path);
     QObject *instance = loader->instance();
     if (!instance)
         return failure(status::cannotCreateObject, problems::loadFailed(module.path, loader->errorString()));

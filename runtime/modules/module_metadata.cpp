@@ -20,11 +20,10 @@ const ModuleClass *ModuleInfo::findClass(QStringView clsid) const
     return nullptr;
 }
 
-Outcome<ModuleInfo> readModuleMetadata(const QString &path)
+Outcome<ModuleInfo> readModuleMetadata(const QString &path, QPluginLoader &loader)
 {
     if (Outcome<> whole = checkModuleFile(path); !whole)
         return std::move(whole).failure();
-    QPluginLoader loader(path);
     const QJsonObject meta = loader.metaData();
     if (meta.isEmpty())
         return failure(status::badFileFormat, loader.errorString());

@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <vector>
 
+class QPluginLoader;
+
 namespace qv
 {
 
@@ -28,8 +30,9 @@ struct ModuleInfo {
 };
 
 // The module file's description, or why it has none: the file is damaged, not a plugin, a plugin of another
-// kind, or its metadata is incomplete.
-Outcome<ModuleInfo> readModuleMetadata(const QString &path);
+// kind, or its metadata is incomplete. Read through the loader made for the file, which keeps what it read
+// for the module's load.
+Outcome<ModuleInfo> readModuleMetadata(const QString &path, QPluginLoader &loader);
 
 // A type library version as module metadata writes it: "2.1".
 QString versionText(const manifest::Version &v);

@@ -317,7 +317,11 @@ TEST_P(ModuleCodeEndsTheProcess, NamesTheModuleAndTheClass)
     EXPECT_EXIT(
         {
             startRuntime(dir.path());
+            // Another module's control first: the watch set for the load still stands for the next one.
             TestLayout layout;
+            const manifest::ClassRecord &progress = *manifest::findClass("MSComctlLib.ProgressBar");
+            layout.add("ProgressBar1", progress.progId, 0, 1500, 2000, 600,
+                       defaultBlock(progress, 2000, 600));
             const manifest::ClassRecord &updown = *manifest::findClass("MSComCtl2.UpDown");
             layout.add("UpDown1", updown.progId, 0, 0, 2000, 1200, defaultBlock(updown, 2000, 1200));
             (void)makeForm(layout.description).Show();
@@ -340,36 +344,109 @@ INSTANTIATE_TEST_SUITE_P(
                        "MSComCtl2\\.UpDown\n" }),
     [](const auto &row) { return std::string(row.param.fault); });
 
-// The watch is there only while a module's code runs: the program's own signal handling is as it was.
-TEST_F(ActiveXCreation, ProgramsOwnSignalHandlingIsBackAfterACreation)
+// The watch's handlers stand in for the program's only while modules may run, set once for a whole load:
+// the program's own handling is in place while its Load handler runs and after the load, whether the load
+// succeeded or failed at a later control; a handler the program sets in its Load handler is the one kept.
+struct HandlerCase {
+    const char *name;
+    const char *secondClass; // the second control's class: another module's, or one no library has
+    bool loadHandlerSetsItsOwn;
+};
+
+void programsHandler(int) { }
+void setInTheLoadHandler(int) { }
+
+class ProgramsOwnSignalHandling : public ActiveXCreation, public ::testing::WithParamInterface<HandlerCase>
+{
+protected:
+    // A window whose Load handler runs `load`.
+    class WithLoadHandler final : public Form
+    {
+    public:
+        WithLoadHandler(Runtime &runtime, const FormDescription &description, std::function<void()> load)
+            : Form(runtime, description)
+            , load_(std::move(load))
+        {
+        }
+        Handler handlerFor(std::string_view control, Event event) override
+        {
+            if (control != "Form" || event != Event::Load)
+                return {};
+            return [this] {
+                load_();
+                return status::ok;
+            };
+        }
+
+    private:
+        std::function<void()> load_;
+    };
+
+    static sighandler_t handlerOf(int signal)
+    {
+        struct sigaction now {
+        };
+        ::sigaction(signal, nullptr, &now);
+        return now.sa_handler;
+    }
+};
+
+TEST_P(ProgramsOwnSignalHandling, IsInPlaceWhileItsCodeRunsAndAfterTheLoad)
 {
     struct sigaction own {
     };
-    own.sa_handler = [](int) {};
+    own.sa_handler = programsHandler;
     sigemptyset(&own.sa_mask);
-    struct sigaction before {
-    };
-    ASSERT_EQ(::sigaction(SIGTERM, &own, &before), 0);
     struct sigaction ignored {
     };
     ignored.sa_handler = SIG_IGN;
-    struct sigaction intBefore {
-    };
+    struct sigaction segvBefore {
+    }, termBefore {}, intBefore {};
+    ASSERT_EQ(::sigaction(SIGSEGV, &own, &segvBefore), 0);
+    ASSERT_EQ(::sigaction(SIGTERM, &own, &termBefore), 0);
     ASSERT_EQ(::sigaction(SIGINT, &ignored, &intBefore), 0);
 
     startRuntime(builtModuleDir());
     TestLayout layout;
     const manifest::ClassRecord &updown = *manifest::findClass("MSComCtl2.UpDown");
     layout.add("UpDown1", updown.progId, 0, 0, 2000, 1200, defaultBlock(updown, 2000, 1200));
-    EXPECT_EQ(makeForm(layout.description).Show(), status::ok);
+    const manifest::ClassRecord *second = manifest::findClass(GetParam().secondClass);
+    layout.add("Second1", GetParam().secondClass, 0, 1500, 2000, 1200,
+               second ? defaultBlock(*second, 2000, 1200) : std::vector<std::byte> {});
+    sighandler_t seenInLoad = nullptr;
+    const bool setsItsOwn = GetParam().loadHandlerSetsItsOwn;
+    form = runtime->adoptForm(new WithLoadHandler(*runtime, layout.description, [&] {
+        seenInLoad = handlerOf(SIGSEGV);
+        if (setsItsOwn) {
+            struct sigaction its {
+            };
+            its.sa_handler = setInTheLoadHandler;
+            sigemptyset(&its.sa_mask);
+            ::sigaction(SIGSEGV, &its, nullptr);
+        }
+    }));
+    const Status shown = form->Show();
 
-    struct sigaction after {
-    };
-    ASSERT_EQ(::sigaction(SIGTERM, &before, &after), 0);
-    EXPECT_EQ(after.sa_handler, own.sa_handler);
-    ASSERT_EQ(::sigaction(SIGINT, &intBefore, &after), 0);
-    EXPECT_EQ(after.sa_handler, SIG_IGN);
+    if (second) {
+        EXPECT_EQ(shown, status::ok);
+        EXPECT_EQ(seenInLoad, &programsHandler) << "the Load handler runs with the program's own handler";
+    } else {
+        EXPECT_NE(shown, status::ok) << "a class no library has fails the load";
+    }
+    EXPECT_EQ(handlerOf(SIGSEGV), setsItsOwn && second ? &setInTheLoadHandler : &programsHandler);
+    EXPECT_EQ(handlerOf(SIGTERM), &programsHandler);
+    EXPECT_EQ(handlerOf(SIGINT), SIG_IGN) << "an ignored signal stays ignored";
+    ::sigaction(SIGSEGV, &segvBefore, nullptr);
+    ::sigaction(SIGTERM, &termBefore, nullptr);
+    ::sigaction(SIGINT, &intBefore, nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Loads, ProgramsOwnSignalHandling,
+    ::testing::Values(HandlerCase { "TwoModules", "MSComctlLib.ProgressBar", false },
+                      HandlerCase { "LoadHandlerSetsItsOwn", "MSComctlLib.ProgressBar", true },
+                      HandlerCase { "FailingAtTheSecondControl", "Nowhere.Thing", false }),
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace qv::test
