@@ -39,8 +39,13 @@ std::optional<std::size_t> CheckPlan::libraryOfFile(QStringView file) const
 
 QString CheckPlan::classNameOf(std::size_t record) const
 {
-    const auto *progId = std::get_if<ProgId>(&form_.controls[record].cls);
-    return progId ? storedText(progId->text) : QString();
+    const ControlClass &cls = form_.controls[record].cls;
+    if (const auto *progId = std::get_if<ProgId>(&cls))
+        return storedText(progId->text);
+    // The forms runtime lists its own classes in the order of their values.
+    const std::size_t builtIn = static_cast<std::size_t>(std::get<BuiltinClass>(cls));
+    const std::vector<installation::ClassEntry> &own = libraries_[formsRuntime].classes;
+    return builtIn < own.size() ? own[builtIn].className : QString();
 }
 
 FormClass CheckPlan::partOf(const std::vector<std::size_t> &records) const

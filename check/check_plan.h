@@ -35,7 +35,8 @@ public:
     std::size_t libraryOf(std::size_t record) const { return libraryOf_[record]; }
     // The library whose file is named ("MSCOMCT2.OCX"), if the runtime lists it.
     std::optional<std::size_t> libraryOfFile(QStringView file) const;
-    // The record's class as the runtime names it: its programmatic identifier, for a library's class.
+    // The record's class as the runtime names it: "VB.CommandButton", or its programmatic identifier for a
+    // library's class.
     QString classNameOf(std::size_t record) const;
 
     // A form class whose windows hold the given records, in the order given, and nothing else, with the

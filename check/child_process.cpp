@@ -105,7 +105,40 @@ Outcome<> ChildProcess::start(const QString &program, const QStringList &argumen
         errno = spawned;
         return systemFailure("posix_spawn");
     }
-    output_ = pipe[0];
+    adopt(pid_, pipe[0]);
+    return {};
+}
+
+Outcome<ForkedChild> forkChild()
+{
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC) != 0)
+        return systemFailure("pipe2");
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        const Failure failed = systemFailure("fork");
+        ::close(pipe[0]);
+        ::close(pipe[1]);
+        return failed;
+    }
+    if (pid == 0) {
+        ::close(pipe[0]);
+        ::dup2(pipe[1], STDOUT_FILENO);
+        ::close(pipe[1]);
+        if (const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC); nothing >= 0) {
+            ::dup2(nothing, STDIN_FILENO);
+            ::close(nothing);
+        }
+        return ForkedChild {};
+    }
+    ::close(pipe[1]);
+    return ForkedChild { pid, pipe[0] };
+}
+
+void ChildProcess::adopt(pid_t pid, int output)
+{
+    pid_ = pid;
+    output_ = output;
     ::fcntl(output_, F_SETFL, ::fcntl(output_, F_GETFL) | O_NONBLOCK);
     outputNotifier_ = std::make_unique<QSocketNotifier>(output_, QSocketNotifier::Read);
     QObject::connect(outputNotifier_.get(), &QSocketNotifier::activated, [this] { readOutput(); });
@@ -116,7 +149,6 @@ Outcome<> ChildProcess::start(const QString &program, const QStringList &argumen
         exitNotifier_ = std::make_unique<QSocketNotifier>(exited_, QSocketNotifier::Read);
         QObject::connect(exitNotifier_.get(), &QSocketNotifier::activated, [this] { reap(false); });
     }
-    return {};
 }
 
 void ChildProcess::kill()

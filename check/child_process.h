@@ -36,6 +36,8 @@ public:
     ChildProcess &operator=(const ChildProcess &) = delete;
 
     Outcome<> start(const QString &program, const QStringList &arguments);
+    // Takes over a child already started (forkChild), reading its standard output from `output`.
+    void adopt(pid_t pid, int output);
     void kill();
 
 private:
@@ -52,5 +54,14 @@ private:
     std::unique_ptr<QSocketNotifier> exitNotifier_;
     QByteArray partial_; // the last line, until its line break comes
 };
+
+// A child forked from this process, before it has made any Qt object or started any thread, so that the
+// child begins with every library already loaded and linked rather than starting the program again. Its
+// standard output is a pipe, its standard input /dev/null. In the child, `pid` is 0.
+struct ForkedChild {
+    pid_t pid = 0;
+    int output = -1; // in this process: the pipe's end to read
+};
+Outcome<ForkedChild> forkChild();
 
 } // namespace qv::checker

@@ -139,45 +139,33 @@ CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDi
     return report;
 }
 
-CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings)
+std::vector<std::size_t> librariesToCreate(const CheckPlan &plan)
 {
-    const QString moduleDirectory = installation::moduleDirectory();
-    const CheckPlan plan(showcase);
-    // Each record's outcome and its class as the runtime names it, by its index in the stored layout.
-    std::vector<std::optional<Outcome<>>> outcomes(showcase.controls.size());
-    std::vector<QString> classNames(showcase.controls.size());
-    for (std::size_t r = 0; r < showcase.controls.size(); ++r)
-        classNames[r] = plan.classNameOf(r);
-
-    // The forms runtime's own classes here: no module's code runs for them. The check tells of every record
-    // it was given, in their order.
-    const std::vector<std::size_t> &own = plan.recordsOf(CheckPlan::formsRuntime);
-    const installation::FormCheck builtIn = installation::checkForm(plan.partOf(own), moduleDirectory);
-    for (std::size_t k = 0; k < own.size() && k < builtIn.controls.size(); ++k) {
-        outcomes[own[k]] = outcomeOf(builtIn.controls[k]);
-        classNames[own[k]] = builtIn.controls[k].className;
-    }
-    Outcome<> window = windowOutcome(builtIn.failure);
-
     std::vector<std::size_t> libraries;
-    for (std::size_t library = CheckPlan::formsRuntime + 1; library < plan.libraries().size(); ++library) {
+    for (std::size_t library = CheckPlan::formsRuntime; library < plan.libraries().size(); ++library) {
         if (!plan.recordsOf(library).empty())
             libraries.push_back(library);
     }
-    ChildrenOutcome children = checkLibrariesInChildren(plan, libraries, settings);
-    for (const std::size_t library : libraries) {
-        for (const std::size_t r : plan.recordsOf(library))
-            outcomes[r] = std::move(children.records[r]);
-    }
-    if (window)
-        window = children.window;
+    return libraries;
+}
 
-    CheckReport report = emptyReport(plan.libraries(), moduleDirectory);
+CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings,
+                                      std::vector<StartedChild> started)
+{
+    const CheckPlan plan(showcase);
+    // Every library in children, the forms runtime's own classes too: this process needs no window of its
+    // own, and reads the installed modules against the manifest while they work.
+    const QString moduleDirectory = installation::moduleDirectory();
+    CheckReport report;
+    const ChildrenOutcome children = checkLibrariesInChildren(
+        plan, librariesToCreate(plan), settings,
+        [&] { report = emptyReport(plan.libraries(), moduleDirectory); }, std::move(started));
     for (std::size_t r = 0; r < showcase.controls.size(); ++r) {
-        if (outcomes[r])
-            countInstance(report, storedText(showcase.controls[r].name), classNames[r], *outcomes[r]);
+        if (children.records[r])
+            countInstance(report, storedText(showcase.controls[r].name), plan.classNameOf(r),
+                          *children.records[r]);
     }
-    finishReport(report, window);
+    finishReport(report, children.window);
     return report;
 }
 

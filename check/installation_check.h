@@ -56,9 +56,15 @@ std::vector<LibraryResult> expectedLibraries(const std::vector<installation::Lib
 // in this process.
 CheckReport checkInstallation(const FormClass &showcase, const QString &moduleDirectory);
 
-// Runs the check as quorvane-check does, with the runtime's installed modules: the forms runtime's classes of
-// the showcase window in this process, the control libraries' in child processes (library_processes.h), so
-// that no module can take the report down with it.
-CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings);
+// Runs the check as quorvane-check does, with the runtime's installed modules: every class of the showcase
+// window is created in child processes (library_processes.h), the forms runtime's own among them, so that no
+// module can take the report down with it. This process needs no more than a QCoreApplication.
+// Children already started (forkChildren) take their shares.
+CheckReport checkInstallationIsolated(const FormDescription &showcase, const ChildSettings &settings,
+                                      std::vector<StartedChild> started = {});
+
+// The libraries whose classes the showcase window holds, the forms runtime among them: what the children of
+// an isolated check create, as indexes into the plan's libraries.
+std::vector<std::size_t> librariesToCreate(const CheckPlan &plan);
 
 } // namespace qv::checker

@@ -93,10 +93,9 @@ int checkLibrariesAsChild(const FormDescription &showcase, const QStringList &li
     std::vector<std::size_t> records; // of the libraries, in stored order
     for (const QString &file : libraryFiles) {
         const std::optional<std::size_t> library = plan.libraryOfFile(file);
-        if (!library || *library == CheckPlan::formsRuntime) {
+        if (!library) {
             QTextStream(stderr) << usageErrorText(
-                QStringLiteral(
-                    "--check-library: %1 is not a control library of the runtime (see --list-libraries).")
+                QStringLiteral("--check-library: %1 is not a library of the runtime (see --list-libraries).")
                     .arg(file));
             return 2;
         }

@@ -1,5 +1,6 @@
 #pragma once
-// The child side of the check: quorvane-check run again for a share of the control libraries, creating their
+// The child side of the check: quorvane-check run again for a share of the libraries (the forms runtime's own
+// classes among them, for one child), creating their
 // records of the showcase window in one window and telling its parent, through its standard output, of each
 // record before it is created and after. Whatever a module does to this process, what it told survives it.
 

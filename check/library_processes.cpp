@@ -2,6 +2,7 @@
 
 #include "child_process.h"
 #include "child_protocol.h"
+#include "library_costs.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <deque>
 #include <memory>
+#include <unistd.h>
 
 namespace qv::checker
 {
@@ -42,33 +44,37 @@ public:
         outcome_.records.resize(plan.form().controls.size());
     }
 
-    ChildrenOutcome run(const std::vector<std::size_t> &libraries)
+    ChildrenOutcome run(const std::vector<std::size_t> &libraries, const std::function<void()> &meanwhile,
+                        std::vector<StartedChild> started)
     {
-        // The libraries shared out among the children that run side by side.
-        const std::size_t children = std::clamp<std::size_t>(
-            static_cast<std::size_t>(std::max(settings_.sideBySide, 1)), 1, libraries.size());
-        for (std::size_t c = 0; c < children; ++c) {
-            std::vector<std::size_t> share;
-            for (std::size_t i = c; i < libraries.size(); i += children)
-                share.push_back(libraries[i]);
-            queue_.push_back(std::move(share));
+        const std::size_t children = childCount(libraries.size(), settings_.sideBySide);
+        std::vector<std::size_t> notStarted = libraries;
+        for (StartedChild &child : started) {
+            for (const std::size_t library : child.libraries)
+                std::erase(notStarted, library);
+            adopt(std::move(child));
         }
-        for (std::size_t c = 0; c < children; ++c)
+        if (!notStarted.empty()) {
+            for (std::vector<std::size_t> &share : sharesByCost(plan_, notStarted, children)) {
+                if (!share.empty())
+                    queue_.push_back(std::move(share));
+            }
+        }
+        while (!queue_.empty() && running_ < static_cast<int>(children))
             startNext();
+        if (meanwhile)
+            meanwhile();
         if (running_ > 0)
             loop_.exec();
         return std::move(outcome_);
     }
 
 private:
-    void startNext()
+    Batch &newBatch(std::vector<std::size_t> libraries)
     {
-        if (queue_.empty())
-            return;
         batches_.push_back(std::make_unique<Batch>());
         Batch &batch = *batches_.back();
-        batch.libraries = std::move(queue_.front());
-        queue_.pop_front();
+        batch.libraries = std::move(libraries);
         batch.process = std::make_unique<ChildProcess>(
             [&batch](QByteArrayView line) {
                 Outcome<> taken = batch.said.take(line);
@@ -84,10 +90,26 @@ private:
             batch.timedOut = true;
             batch.process->kill();
         });
+        ++running_;
+        return batch;
+    }
+
+    void adopt(StartedChild child)
+    {
+        Batch &batch = newBatch(std::move(child.libraries));
+        batch.process->adopt(child.process.pid, child.process.output);
+        batch.deadline.start();
+    }
+
+    void startNext()
+    {
+        if (queue_.empty())
+            return;
+        Batch &batch = newBatch(std::move(queue_.front()));
+        queue_.pop_front();
         QStringList arguments;
         for (std::size_t i : batch.libraries)
             arguments << QStringLiteral("--check-library=%1").arg(plan_.libraries()[i].file);
-        ++running_;
         if (const Outcome<> started = batch.process->start(settings_.program, arguments); !started) {
             for (std::size_t i : batch.libraries)
                 fail(i,
@@ -175,8 +197,7 @@ private:
             if (i == *culprit)
                 fail(i,
                      QStringLiteral("%1 %2 while creating %3")
-                         .arg(plan_.libraries()[i].moduleFile, ended,
-                              plan_.classNameOf(*batch.said.creating)));
+                         .arg(codeOf(i), ended, plan_.classNameOf(*batch.said.creating)));
             else
                 again.push_back(i);
         }
@@ -190,11 +211,18 @@ private:
     {
         if (batch.libraries.size() == 1) {
             const std::size_t i = batch.libraries.front();
-            fail(i, QStringLiteral("%1 %2").arg(plan_.libraries()[i].moduleFile, whatHappened));
+            fail(i, QStringLiteral("%1 %2").arg(codeOf(i), whatHappened));
             return;
         }
         for (std::size_t i : batch.libraries)
             queue_.push_back({ i });
+    }
+
+    // Whose code was running: the library's module, or the forms runtime's own file for its classes.
+    QString codeOf(std::size_t library) const
+    {
+        const installation::LibraryEntry &entry = plan_.libraries()[library];
+        return entry.moduleFile.isEmpty() ? entry.file : entry.moduleFile;
     }
 
     // Every record of the library fails with the reason.
@@ -227,12 +255,58 @@ private:
 };
 } // namespace
 
-ChildrenOutcome checkLibrariesInChildren(const CheckPlan &plan, const std::vector<std::size_t> &libraries,
-                                         const ChildSettings &settings)
+std::size_t childCount(std::size_t libraries, int sideBySide)
 {
-    if (libraries.empty())
-        return { std::vector<std::optional<Outcome<>>>(plan.form().controls.size()), {} };
-    return BatchRunner(plan, settings).run(libraries);
+    return std::clamp<std::size_t>(static_cast<std::size_t>(std::max(sideBySide, 1)), 1,
+                                   std::max<std::size_t>(libraries, 1));
+}
+
+std::vector<std::vector<std::size_t>> sharesByCost(const CheckPlan &plan, std::vector<std::size_t> libraries,
+                                                   std::size_t children)
+{
+    const auto cost = [&](std::size_t library) { return creationCost(plan.libraries()[library].file); };
+    std::stable_sort(libraries.begin(), libraries.end(),
+                     [&](std::size_t a, std::size_t b) { return cost(a) > cost(b); });
+    std::vector<std::vector<std::size_t>> shares(children);
+    std::vector<int> load(children, 0);
+    for (const std::size_t library : libraries) {
+        const std::size_t least = std::size_t(std::min_element(load.begin(), load.end()) - load.begin());
+        shares[least].push_back(library);
+        load[least] += cost(library);
+    }
+    for (std::vector<std::size_t> &share : shares)
+        std::sort(share.begin(), share.end());
+    return shares;
+}
+
+std::variant<std::vector<StartedChild>, std::vector<std::size_t>>
+forkChildren(const CheckPlan &plan, const std::vector<std::size_t> &libraries, int sideBySide)
+{
+    std::vector<StartedChild> started;
+    for (std::vector<std::size_t> &share :
+         sharesByCost(plan, libraries, childCount(libraries.size(), sideBySide))) {
+        if (share.empty())
+            continue;
+        const Outcome<ForkedChild> forked = forkChild();
+        if (!forked)
+            continue; // the share is started as the program run again, which says why if that fails too
+        if (forked.value().pid == 0) {
+            // This is the child: the pipes of the children forked before it are not its own.
+            for (const StartedChild &earlier : started)
+                ::close(earlier.process.output);
+            return std::move(share);
+        }
+        started.push_back({ forked.value(), std::move(share) });
+    }
+    return started;
+}
+
+ChildrenOutcome checkLibrariesInChildren(const CheckPlan &plan, const std::vector<std::size_t> &libraries,
+                                         const ChildSettings &settings,
+                                         const std::function<void()> &meanwhile,
+                                         std::vector<StartedChild> started)
+{
+    return BatchRunner(plan, settings).run(libraries, meanwhile, std::move(started));
 }
 
 } // namespace qv::checker

@@ -16,6 +16,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
 
 namespace
 {
@@ -39,15 +43,40 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    // Offscreen wherever it runs, over ssh or from a fleet tool alike; the user's arguments are ours alone.
+    // The options are read before Qt starts: the check forks its children first of all, while this process
+    // has made no Qt object and started no thread, so that they begin with every library already loaded.
+    CheckOptions options = qv::checker::parseCheckOptions(arguments);
+    const int sideBySide = std::clamp(QThread::idealThreadCount(), 1, 4);
+    std::vector<qv::checker::StartedChild> started;
+    std::optional<QStringList> forkedShare; // in a forked child: the library files it checks
+    if (options.action == CheckOptions::Action::Check) {
+        const qv::checker::CheckPlan plan(qv::form2Layout());
+        auto forked = qv::checker::forkChildren(plan, qv::checker::librariesToCreate(plan), sideBySide);
+        if (auto *share = std::get_if<std::vector<std::size_t>>(&forked)) {
+            forkedShare.emplace();
+            for (const std::size_t library : *share)
+                *forkedShare << plan.libraries()[library].file;
+        } else {
+            started = std::get<std::vector<qv::checker::StartedChild>>(std::move(forked));
+        }
+    }
+
+    // Only a child makes windows: offscreen wherever it runs, over ssh or from a fleet tool alike. The check
+    // itself supervises and needs no more than Qt's core. The user's arguments are ours alone.
+    const bool child = forkedShare || options.action == CheckOptions::Action::CheckLibrary;
     std::array<char *, 3> qtArguments { argv[0], const_cast<char *>("-platform"),
                                         const_cast<char *>("offscreen") };
-    int qtArgumentCount = static_cast<int>(qtArguments.size());
-    QApplication application(qtArgumentCount, qtArguments.data());
+    int qtArgumentCount = child ? static_cast<int>(qtArguments.size()) : 1;
+    const std::unique_ptr<QCoreApplication> application = child
+        ? std::make_unique<QApplication>(qtArgumentCount, qtArguments.data())
+        : std::make_unique<QCoreApplication>(qtArgumentCount, qtArguments.data());
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    if (forkedShare)
+        return qv::checker::checkLibrariesAsChild(qv::form2Layout(), *forkedShare);
+    if (options.action == CheckOptions::Action::Help)
+        options = qv::checker::parseCheckOptions(arguments); // the help names the program as Qt knows it
 
-    const CheckOptions options = qv::checker::parseCheckOptions(arguments);
     QTextStream out(stdout);
     switch (options.action) {
     case CheckOptions::Action::Help:
@@ -70,9 +99,9 @@ int main(int argc, char *argv[])
     }
 
     const qv::checker::ChildSettings children { QCoreApplication::applicationFilePath(), options.timeLimit,
-                                                std::clamp(QThread::idealThreadCount(), 1, 4) };
+                                                sideBySide };
     const qv::checker::CheckReport report
-        = qv::checker::checkInstallationIsolated(qv::form2Layout(), children);
+        = qv::checker::checkInstallationIsolated(qv::form2Layout(), children, std::move(started));
     if (options.json)
         out << qv::checker::reportJson(report);
     else

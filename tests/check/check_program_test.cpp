@@ -356,7 +356,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage { "CheckLibraryOfNoSuchFile",
                               { "--check-library=NOSUCH.OCX" },
                               2,
-                              "NOSUCH.OCX is not a control library of the runtime" }),
+                              "NOSUCH.OCX is not a library of the runtime" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 // A module for MSCOMCT2.OCX with the real module's metadata that loads and then misbehaves: the check

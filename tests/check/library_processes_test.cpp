@@ -3,13 +3,17 @@
 // from the child's wait status; and the time limit runs from the child's last line, not from its start.
 
 #include "check/child_protocol.h"
+#include "check/library_costs.h"
 #include "check/library_processes.h"
 #include "support/named_rows.h"
 #include "windows/showcase/form2_layout.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <map>
+#include <numeric>
 
 namespace qv::test
 {
@@ -98,6 +102,50 @@ TEST_F(ChildScripts, TimeLimitRunsFromTheLastLine)
         EXPECT_TRUE(*outcome.records[record]) << qPrintable(outcome.records[record]->failure().explanation());
     }
     EXPECT_TRUE(outcome.window);
+}
+
+// Every library, the forms runtime's own classes among them, goes to one of the children, which all start
+// before the parent does its own work; the children's shares cost about the same to create.
+TEST_F(ChildScripts, ChildrenStartAtOnceWithSharesOfEvenCost)
+{
+    std::vector<std::size_t> libraries(plan_.libraries().size());
+    std::iota(libraries.begin(), libraries.end(), CheckPlan::formsRuntime);
+    const QString told = folder_.filePath(QStringLiteral("arguments"));
+    const QByteArray commands = "printf '%s\\n' \"$*\" >> " + QFile::encodeName(told) + "; printf '"
+        + checker::child::doneLine() + "'";
+    const checker::ChildSettings settings { script({}, commands.constData()), std::chrono::seconds(30), 2 };
+    QStringList startedBeforeTheParentsWork;
+
+    (void)checker::checkLibrariesInChildren(plan_, libraries, settings, [&] {
+        // The parent's own work waits for no child, so each is given a moment to start.
+        for (int tries = 0; tries < 500 && startedBeforeTheParentsWork.size() < 2; ++tries) {
+            QThread::msleep(10);
+            QFile file(told);
+            if (file.open(QIODevice::ReadOnly))
+                startedBeforeTheParentsWork
+                    = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        }
+    });
+
+    ASSERT_EQ(startedBeforeTheParentsWork.size(), 2);
+    std::map<QString, int> given;
+    std::vector<int> costs;
+    for (const QString &child : startedBeforeTheParentsWork) {
+        int cost = 0;
+        for (const QString &argument : child.split(u' ')) {
+            const QString file = argument.section(u'=', 1);
+            ++given[file];
+            cost += checker::creationCost(file);
+        }
+        costs.push_back(cost);
+    }
+    for (const installation::LibraryEntry &library : plan_.libraries())
+        EXPECT_EQ(given[library.file], 1) << qPrintable(library.file);
+    EXPECT_EQ(given.size(), plan_.libraries().size());
+    int costliest = 0;
+    for (const installation::LibraryEntry &library : plan_.libraries())
+        costliest = std::max(costliest, checker::creationCost(library.file));
+    EXPECT_LE(std::abs(costs[0] - costs[1]), costliest);
 }
 
 } // namespace
