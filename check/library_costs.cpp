@@ -11,12 +11,12 @@ namespace
 {
 // clang-format off
 constexpr std::array<std::pair<const char *, int>, 21> measured { {
-    { "MSVBVM60.DLL", 0 },
-    { "TABCTL32.OCX", 2 }, { "MSFLXGRD.OCX", 73 }, { "COMDLG32.OCX", 0 }, { "MSCOMCTL.OCX", 169 },
-    { "MSCOMCT2.OCX", 251 }, { "MSINET.OCX", 19 }, { "RICHTX32.OCX", 108 }, { "MSCHRT20.OCX", 212 },
-    { "MSWINSCK.OCX", 50 }, { "MSMAPI32.OCX", 68 }, { "MCI32.OCX", 45 }, { "PICCLP32.OCX", 37 },
-    { "SYSINFO.OCX", 25 }, { "MSCOMM32.OCX", 89 }, { "MSMASK32.OCX", 57 }, { "MSDATGRD.OCX", 108 },
-    { "MSDATLST.OCX", 64 }, { "COMCT332.OCX", 54 }, { "MSADODC.OCX", 81 }, { "MSHFLXGD.OCX", 34 },
+    { "MSVBVM60.DLL", 240 },
+    { "TABCTL32.OCX", 105 }, { "MSFLXGRD.OCX", 84 }, { "COMDLG32.OCX", 42 }, { "MSCOMCTL.OCX", 169 },
+    { "MSCOMCT2.OCX", 255 }, { "MSINET.OCX", 32 }, { "RICHTX32.OCX", 74 }, { "MSCHRT20.OCX", 158 },
+    { "MSWINSCK.OCX", 31 }, { "MSMAPI32.OCX", 34 }, { "MCI32.OCX", 29 }, { "PICCLP32.OCX", 6 },
+    { "SYSINFO.OCX", 30 }, { "MSCOMM32.OCX", 31 }, { "MSMASK32.OCX", 77 }, { "MSDATGRD.OCX", 92 },
+    { "MSDATLST.OCX", 99 }, { "COMCT332.OCX", 39 }, { "MSADODC.OCX", 57 }, { "MSHFLXGD.OCX", 73 },
 } };
 // clang-format on
 constexpr int leastCost = 10;

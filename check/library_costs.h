@@ -7,8 +7,9 @@
 namespace qv::checker
 {
 
-// In tenths of a millisecond beyond a child's own start, measured on the build machine (each library alone
-// in a child, hyperfine; BENCHMARKS.md): only the proportions matter. A library not listed costs the least.
+// In tenths of a millisecond of processor time beyond a child's own start: each library alone in a child,
+// measured on the build machine (hyperfine's user and system time, BENCHMARKS.md). Only the proportions
+// matter. A library not listed costs the least.
 int creationCost(QStringView libraryFile);
 
 } // namespace qv::checker

@@ -1,7 +1,6 @@
 #include "runtime/modules/activex_classes.h"
 #include "runtime/core/module_code_watch.h"
 #include "runtime/modules/installed_modules.h"
-#include "runtime/modules/module_resolution.h"
 #include <quorvane/form_description.h>
 
 #include "controls/interface/control_library.h"
@@ -10,6 +9,14 @@
 
 namespace qv
 {
+
+const Resolution &ActiveXClasses::resolved(const manifest::ClassRecord &cls)
+{
+    auto found = resolved_.find(&cls);
+    if (found == resolved_.end())
+        found = resolved_.emplace(&cls, resolveClass(modules_, cls, catalog_)).first;
+    return found->second;
+}
 
 Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const MakeSite &site)
 {
@@ -27,10 +34,10 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
     failure.clsid = storedText(cls->clsid);
     failure.libraryFile = storedText(cls->libraryFile);
 
-    const Resolution resolved = resolveClass(modules_, *cls, catalog_);
-    if (!resolved)
-        return refused(resolved.failure().reason);
-    const ModuleInfo &module = *resolved.value();
+    const Resolution &resolution = resolved(*cls);
+    if (!resolution)
+        return refused(resolution.failure().reason);
+    const ModuleInfo &module = *resolution.value();
 
     ControlLibrary::Creation made;
     {

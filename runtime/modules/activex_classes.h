@@ -3,8 +3,11 @@
 // that makes the class, then the instance made by that module from the record's stored-settings block.
 
 #include "runtime/core/control_maker.h"
+#include "runtime/modules/module_resolution.h"
 
 #include "manifest/manifest.h"
+
+#include <map>
 
 namespace qv
 {
@@ -24,8 +27,12 @@ public:
     Outcome<MadeObject> make(const ControlRecord &record, const MakeSite &site) override;
 
 private:
+    // A class's module, checked against the catalog once: the installed modules are read once for the run.
+    const Resolution &resolved(const manifest::ClassRecord &cls);
+
     InstalledModules &modules_;
     const manifest::Catalog &catalog_;
+    std::map<const manifest::ClassRecord *, Resolution> resolved_;
 };
 
 } // namespace qv

@@ -33,6 +33,8 @@ public:
     static QString moduleFileName(QStringView libraryFile);
 
     const QString &directory() const { return directory_; }
+    // Whether the folder has been read yet: it is read once, when first needed.
+    bool scanned() const { return scanned_; }
     // Every module whose metadata could be read, and every file whose metadata could not, by file name.
     const std::vector<ModuleInfo> &modules();
     const std::vector<UnreadableModule> &unreadable();

@@ -10,6 +10,13 @@ StandardRuntime::StandardRuntime(Host &host, QString moduleDirectory, const mani
 {
 }
 
+void StandardRuntime::readModulesWhenIdle()
+{
+    idleRead_.setSingleShot(true);
+    QObject::connect(&idleRead_, &QTimer::timeout, [this] { (void)modules_.modules(); });
+    idleRead_.start(0);
+}
+
 StandardRuntime::~StandardRuntime()
 {
     // The forms' controls were made by the modules: they go while the modules are still known.

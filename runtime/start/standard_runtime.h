@@ -7,6 +7,8 @@
 #include "runtime/modules/activex_classes.h"
 #include "runtime/modules/installed_modules.h"
 
+#include <QTimer>
+
 namespace qv
 {
 
@@ -21,11 +23,16 @@ public:
 
     ControlMaker &controlMaker() override { return *this; }
     InstalledModules &modules() { return modules_; }
+    // Once the program waits for its user (its first window up), the installed modules' metadata is read, so
+    // that a form's first load does not wait for it. No module's code runs; what was found is reported when a
+    // form first needs a module, as ever.
+    void readModulesWhenIdle();
 
 private:
     Outcome<MadeObject> make(const ControlRecord &record, const MakeSite &site) override;
 
     InstalledModules modules_;
+    QTimer idleRead_;
     builtin::BuiltinClasses builtin_;
     ActiveXClasses activeX_;
 };

@@ -25,6 +25,7 @@ void ThunRTMain(const ProjectRecord &project, const char *programPath)
     DesktopHost host;
     StandardRuntime runtime(host);
     runtime.start(project);
+    runtime.readModulesWhenIdle();
     const int exitStatus = QApplication::exec();
     host.endProcess(exitStatus);
 }

@@ -27,6 +27,7 @@ ProgramDriver::~ProgramDriver()
 void ProgramDriver::start()
 {
     runtime_->start(*project_);
+    runtime_->readModulesWhenIdle();
 }
 
 QAbstractButton *ProgramDriver::button(const Form &form, std::string_view name) const

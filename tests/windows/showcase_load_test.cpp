@@ -9,6 +9,7 @@
 #include "runtime/core/placement.h"
 #include "windows/showcase/form2_layout.h"
 
+#include <QCoreApplication>
 #include <map>
 #include <set>
 
@@ -177,6 +178,10 @@ TEST_P(ShowcaseWithoutALibrary, StopsAtTheFirstRecordOfThatLibrary)
     } run(moduleDir);
     run.start();
     run.settle();
+    // The program read the installed modules while it waited for its click: what it found is reported at the
+    // click all the same.
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(run.runtime_->modules().scanned());
     const int liveBefore = probeOf(*run.runtime_).liveControls();
     const int createdBefore = probeOf(*run.runtime_).controlsCreated();
     bool shown = false;
@@ -193,7 +198,8 @@ TEST_P(ShowcaseWithoutALibrary, StopsAtTheFirstRecordOfThatLibrary)
     EXPECT_FALSE(isLoaded(run.form2()));
     EXPECT_EQ(probeOf(*run.runtime_).controlsCreated() - createdBefore, GetParam().recordsBefore)
         << "every record before it, none after";
-    EXPECT_EQ(probeOf(*run.runtime_).liveControls(), 0) << "what was made is destroyed, and the run has ended";
+    EXPECT_EQ(probeOf(*run.runtime_).liveControls(), 0)
+        << "what was made is destroyed, and the run has ended";
     (void)liveBefore;
 }
 
