@@ -26,7 +26,7 @@ results = json.load(open(sys.argv[1]))["results"]
 median = {r["command"].split("--child=")[1] if "--child=" in r["command"] else "quorvane-check": r["median"]
           for r in results}
 for mode, seconds in median.items():
-    print(f"--child={mode}: median {seconds * 1000:.1f} ms")
+    print(f"{mode if mode == 'quorvane-check' else '--child=' + mode}: median {seconds * 1000:.1f} ms")
 print(f"start-up / its plain floor: {median['start-up'] / median['plain-start']:.2f}")
 print(f"whole check / its plain floor: {median['cold-load'] / median['plain-check']:.2f}")
 print(f"quorvane-check / the plain floor: {median['quorvane-check'] / median['plain-check']:.2f}, "
@@ -42,31 +42,32 @@ check, floor = peak("cold-load"), peak("plain-check")
 print(f"peak resident memory: whole check {check:.1f} MiB, its plain floor {floor:.1f} MiB, "
       f"ratio {check / floor:.2f}")
 
-# quorvane-check's processes together: each one's VmHWM, read from /proc every millisecond until it ends
-# (the last reading is within a millisecond of its end), summed. Pages a forked child still shares with its
-# parent count in both: the sum is an upper bound.
-def family_peak():
-    process = subprocess.Popen([sys.argv[3]], stdout=subprocess.DEVNULL)
-    highest = {}
-    def descendants(pid):
+# quorvane-check's processes together, against the plain check measured the same way: the sum of their
+# proportional set sizes (a shared page counts once, split among the processes that map it), read from /proc
+# every millisecond while they run; the highest sum, the median of five runs.
+def family_peak(command):
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def family(pid):
         try:
-            children = open(f"/proc/{pid}/task/{pid}/children").read().split()
+            children = [int(c) for c in open(f"/proc/{pid}/task/{pid}/children").read().split()]
         except OSError:
-            return []
-        return [int(c) for c in children] + [d for c in children for d in descendants(int(c))]
+            return [pid]
+        return [pid] + [d for c in children for d in family(c)]
+    highest = 0.0
     while process.poll() is None:
-        for pid in [process.pid] + descendants(process.pid):
+        now = 0.0
+        for pid in family(process.pid):
             try:
-                for line in open(f"/proc/{pid}/status"):
-                    if line.startswith("VmHWM:"):
-                        highest[pid] = max(highest.get(pid, 0), int(line.split()[1]) / 1024)
-            except OSError:
+                now += next(int(l.split()[1]) for l in open(f"/proc/{pid}/smaps_rollup") if l.startswith("Pss:"))
+            except (OSError, StopIteration):
                 pass
+        highest = max(highest, now / 1024)
         time.sleep(0.001)
-    return sum(highest.values())
-together = statistics.median(family_peak() for _ in range(5))
-print(f"peak resident memory: quorvane-check's processes together {together:.1f} MiB, "
-      f"ratio to the plain floor {together / floor:.2f}")
+    return highest
+together = statistics.median(family_peak([sys.argv[3]]) for _ in range(5))
+plain = statistics.median(family_peak([sys.argv[2], "--child=plain-check"]) for _ in range(5))
+print(f"peak proportional memory: quorvane-check's processes together {together:.1f} MiB, the plain check "
+      f"{plain:.1f} MiB, ratio {together / plain:.2f}")
 PY
 
 # The first click on a real X server: the program against a plain Qt program with the same two windows.
