@@ -1,6 +1,7 @@
 #include "check/library_costs.h"
 
 #include <QLatin1StringView>
+#include <algorithm>
 #include <array>
 #include <utility>
 

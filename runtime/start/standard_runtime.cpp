@@ -8,12 +8,12 @@ StandardRuntime::StandardRuntime(Host &host, QString moduleDirectory, const mani
     , modules_(std::move(moduleDirectory))
     , activeX_(modules_, catalog)
 {
+    idleRead_.setSingleShot(true);
+    QObject::connect(&idleRead_, &QTimer::timeout, [this] { (void)modules_.modules(); });
 }
 
 void StandardRuntime::readModulesWhenIdle()
 {
-    idleRead_.setSingleShot(true);
-    QObject::connect(&idleRead_, &QTimer::timeout, [this] { (void)modules_.modules(); });
     idleRead_.start(0);
 }
 
