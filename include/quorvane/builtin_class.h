@@ -28,4 +28,16 @@ enum class BuiltinClass {
     OLE,
 };
 
+// A stored class value names one of the classes above only if it lies in their range.
+constexpr bool isBuiltinClass(BuiltinClass cls)
+{
+    return cls >= BuiltinClass::PictureBox && cls <= BuiltinClass::OLE;
+}
+
+// The built-in classes that hold other controls, as a stored container.
+constexpr bool holdsControls(BuiltinClass cls)
+{
+    return cls == BuiltinClass::Frame || cls == BuiltinClass::PictureBox;
+}
+
 } // namespace qv

@@ -8,8 +8,15 @@ namespace qv::builtin
 
 Outcome<MadeObject> BuiltinClasses::make(const ControlRecord &record, const MakeSite &site)
 {
-    const ClassEntry &entry = entryOf(std::get<BuiltinClass>(record.cls));
     const QString name = storedText(record.name);
+    const BuiltinClass cls = std::get<BuiltinClass>(record.cls);
+    if (!isBuiltinClass(cls))
+        return cannotCreate(CreationFailure { name,
+                                              QString::number(static_cast<int>(cls)),
+                                              {},
+                                              {},
+                                              QStringLiteral("it is not a class of the runtime") });
+    const ClassEntry &entry = entryOf(cls);
     const QString className = storedText(entry.name);
     const auto refused = [&](QString reason) {
         return cannotCreate(CreationFailure { name, className, {}, {}, std::move(reason) });

@@ -49,6 +49,9 @@ inline constexpr std::array<ClassEntry, 20> classTable { {
 // The table is in the enumeration's order, so a class's entry is found by its value.
 constexpr bool tableFollowsTheEnumeration()
 {
+    if (!isBuiltinClass(static_cast<BuiltinClass>(classTable.size() - 1))
+        || isBuiltinClass(static_cast<BuiltinClass>(classTable.size())))
+        return false;
     for (std::size_t i = 0; i < classTable.size(); ++i) {
         if (classTable[i].cls != static_cast<BuiltinClass>(i))
             return false;

@@ -10,7 +10,7 @@
 
 #include <QWidget>
 #include <algorithm>
-#include <set>
+#include <map>
 
 namespace qv
 {
@@ -47,16 +47,62 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
 }
 } // namespace
 
+namespace
+{
+QString classValueText(const ControlClass &cls)
+{
+    return QString::number(static_cast<int>(std::get<BuiltinClass>(cls)));
+}
+
+// What a record alone may not hold: a class outside the runtime's, a negative size or interval.
+Outcome<> checkRecord(const QString &form, const ControlRecord &record)
+{
+    const QString name = storedText(record.name);
+    const auto refused = [&](QString what) {
+        return failure(status::fail, QStringLiteral("%1: control %2 %3.").arg(form, name, what));
+    };
+    if (const auto *builtin = std::get_if<BuiltinClass>(&record.cls); builtin && !isBuiltinClass(*builtin))
+        return refused(QStringLiteral("has class value %1, which is not a class of the runtime")
+                           .arg(classValueText(record.cls)));
+    if (record.width < 0)
+        return refused(QStringLiteral("has a negative width (%1)").arg(record.width));
+    if (record.height < 0)
+        return refused(QStringLiteral("has a negative height (%1)").arg(record.height));
+    if (record.interval < 0)
+        return refused(QStringLiteral("has a negative interval (%1)").arg(record.interval));
+    return {};
+}
+
+// Of the built-in classes only a frame and a picture box hold controls; a library class's module decides.
+bool canHoldControls(const ControlClass &cls)
+{
+    const auto *builtin = std::get_if<BuiltinClass>(&cls);
+    return !builtin || holdsControls(*builtin);
+}
+
+} // namespace
+
 Outcome<> checkDescription(const FormDescription &description)
 {
     const QString form = storedText(description.name);
-    std::set<std::string_view> names;
+    std::map<std::string_view, const ControlRecord *> earlier;
     for (const ControlRecord &record : description.controls) {
-        if (!record.container.empty() && !names.count(record.container))
-            return failure(status::fail,
-                           QStringLiteral("%1: container %2 of control %3 does not precede it.")
-                               .arg(form, storedText(record.container), storedText(record.name)));
-        if (!names.insert(record.name).second)
+        if (Outcome<> sound = checkRecord(form, record); !sound)
+            return sound;
+        if (!record.container.empty()) {
+            const auto container = earlier.find(record.container);
+            if (container == earlier.end())
+                return failure(status::fail,
+                               QStringLiteral("%1: container %2 of control %3 does not precede it.")
+                                   .arg(form, storedText(record.container), storedText(record.name)));
+            if (!canHoldControls(container->second->cls))
+                return failure(
+                    status::fail,
+                    QStringLiteral("%1: container %2 of control %3 cannot hold controls; of the runtime's "
+                                   "classes only a Frame or a PictureBox can.")
+                        .arg(form, storedText(record.container), storedText(record.name)));
+        }
+        if (!earlier.emplace(record.name, &record).second)
             return failure(
                 status::fail,
                 QStringLiteral("%1: two controls are named %2.").arg(form, storedText(record.name)));

@@ -7,9 +7,28 @@
 #include <quorvane/form_description.h>
 
 #include <QCoreApplication>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
 
 namespace qv
 {
+
+namespace
+{
+// The type of the exception being handled, as its source names it: "std::runtime_error".
+QString currentExceptionType()
+{
+    const std::type_info *type = abi::__cxa_current_exception_type();
+    if (!type)
+        return QStringLiteral("unknown");
+    int demangled = -1;
+    const std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(type->name(), nullptr, nullptr, &demangled), &std::free);
+    return QString::fromLatin1(demangled == 0 ? name.get() : type->name());
+}
+} // namespace
 
 Runtime::Runtime(Host &host)
     : host_(host)
@@ -83,7 +102,25 @@ void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
         // A handler without its own error path: the runtime's report all the same.
         if (!hasEnded())
             handlerFailed(form, control, error.status());
+    } catch (const std::exception &error) {
+        // Any other exception is the program's fault too, reported like a run-time error, never left to end
+        // the process in std::terminate.
+        if (!hasEnded())
+            handlerThrew(form, control, QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        if (!hasEnded())
+            handlerThrew(form, control, {});
     }
+}
+
+void Runtime::handlerThrew(Form &form, std::string_view control, const QString &what)
+{
+    const QString operation = storedText(control) + QStringLiteral(" event handler");
+    ErrorInfo info;
+    info.description = QStringLiteral("The %1 ended with an exception of type %2%3")
+                           .arg(operation, currentExceptionType(), what);
+    reportAndEnd(RunTimeError(status::unexpected, form.objectName(), form.interfaceName(), operation,
+                              std::move(info)));
 }
 
 void Runtime::handlerFailed(Form &form, std::string_view control, Status status)

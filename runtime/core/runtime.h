@@ -71,6 +71,8 @@ protected:
 private:
     // A handler ended with a failing status: the run-time error it raised, or one made for its status.
     void handlerFailed(Form &form, std::string_view control, Status status);
+    // A handler ended by an exception other than a run-time error; what: ": " and its message, or empty.
+    void handlerThrew(Form &form, std::string_view control, const QString &what);
     void reportAndEnd(RunTimeError error);
 
     Host &host_;

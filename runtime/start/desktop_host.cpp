@@ -1,5 +1,6 @@
 #include "runtime/start/desktop_host.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -7,12 +8,25 @@
 namespace qv
 {
 
+namespace
+{
+// On a platform without a screen nobody can press the box's OK: the report on standard error is all there is,
+// and the run ends at once instead of waiting for ever.
+bool someoneCanAnswer()
+{
+    const QString platform = QGuiApplication::platformName();
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+        && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+} // namespace
+
 void DesktopHost::showErrorReport(const QString &title, const QString &text)
 {
     // Standard error first, so the report survives even where no one can see the box.
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     std::fflush(stderr);
-    QMessageBox::critical(nullptr, title, text);
+    if (someoneCanAnswer())
+        QMessageBox::critical(nullptr, title, text);
 }
 
 void DesktopHost::endProcess(int exitStatus)

@@ -3,15 +3,20 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/form_private.h"
 #include "runtime/core/test_seams.h"
+#include "runtime/start/desktop_host.h"
 #include "runtime/start/standard_runtime.h"
 #include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/form.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <array>
+#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <stdexcept>
 
 namespace qv
 {
@@ -216,6 +221,84 @@ TEST_F(FormObject, AccessorLoadsTheFormAndChecksTheControl)
     EXPECT_EQ(probe.Label1AsTextBox(text), status::fail);
 }
 
+// A Load handler that throws what its row gives: whatever leaves a handler is the runtime's report, and the
+// end of the run with status 1, never std::terminate.
+struct CustomFault {
+    int code;
+};
+struct ThrownFromHandler {
+    const char *name;
+    std::function<void()> raise;
+    const char *description;
+};
+
+class ThrowingForm final : public Form
+{
+public:
+    ThrowingForm(Runtime &runtime, const FormDescription &layout, std::function<void()> raise)
+        : Form(runtime, layout)
+        , raise_(std::move(raise))
+    {
+    }
+    Handler handlerFor(std::string_view control, Event event) override
+    {
+        if (control != "Form" || event != Event::Load)
+            return {};
+        return [this] {
+            raise_();
+            return status::ok;
+        };
+    }
+
+private:
+    std::function<void()> raise_;
+};
+
+class HandlerException : public FormObject, public ::testing::WithParamInterface<ThrownFromHandler>
+{
+};
+
+TEST_P(HandlerException, IsReportedAsARunTimeErrorAndEndsTheRun)
+{
+    form = runtime->adoptForm(new ThrowingForm(*runtime, probeLayout, GetParam().raise));
+    EXPECT_TRUE(failed(form->Show()));
+    ASSERT_EQ(host.reports.size(), 1u);
+    const QString report = host.reports[0].text;
+    EXPECT_TRUE(report.contains(QString::fromUtf8(GetParam().description))) << qPrintable(report);
+    EXPECT_TRUE(report.contains(QStringLiteral("Object: Probe"))) << qPrintable(report);
+    EXPECT_EQ(host.exitStatus, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Thrown, HandlerException,
+    ::testing::Values(
+        ThrownFromHandler {
+            "StandardException", [] { throw std::runtime_error("disk full"); },
+            "The Form event handler ended with an exception of type std::runtime_error: disk full" },
+        ThrownFromHandler { "ProgramsOwnType", [] { throw CustomFault { 7 }; },
+                            "The Form event handler ended with an exception of type qv::(anonymous "
+                            "namespace)::CustomFault" },
+        ThrownFromHandler { "PlainInteger", [] { throw 42; },
+                            "The Form event handler ended with an exception of type int" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// On a platform where nobody can press the report's OK, the program's own host writes it to standard error
+// and ends the run with status 1 at once.
+TEST(HandlerExceptionOffscreen, EndsTheProgramWithItsReportWithoutWaiting)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    EXPECT_EXIT(
+        {
+            DesktopHost desktop;
+            StandardRuntime program(desktop);
+            const ObjRef<Form> thrower = program.adoptForm(
+                new ThrowingForm(program, probeLayout, [] { throw std::runtime_error("disk full"); }));
+            (void)thrower->Show();
+            std::_Exit(0); // not reached: the report ends the run
+        },
+        ::testing::ExitedWithCode(1), "std::runtime_error: disk full");
+}
+
 // Descriptions that no load may build from: each is refused before any control is made.
 constexpr std::array containerAfterChild {
     ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .container = "Frame1", .width = 900 },
@@ -228,6 +311,23 @@ constexpr std::array sameNameTwice {
     ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900 },
     ControlRecord { .name = "Text1", .cls = BuiltinClass::TextBox, .width = 900 },
     ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .top = 300, .width = 900 },
+};
+constexpr std::array classOutsideTheRuntime {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900 },
+    ControlRecord { .name = "Mystery1", .cls = static_cast<BuiltinClass>(99), .width = 900 },
+};
+constexpr std::array textBoxAsContainer {
+    ControlRecord { .name = "Text1", .cls = BuiltinClass::TextBox, .width = 1500, .height = 900 },
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .container = "Text1", .width = 900 },
+};
+constexpr std::array negativeWidth {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = -900 },
+};
+constexpr std::array negativeHeight {
+    ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900, .height = -1 },
+};
+constexpr std::array negativeInterval {
+    ControlRecord { .name = "Timer1", .cls = BuiltinClass::Timer, .interval = -5 },
 };
 
 struct UnsoundDescription {
@@ -269,7 +369,20 @@ INSTANTIATE_TEST_SUITE_P(
                              "Unsound: container Frame1 of control Label1 does not precede it." },
         UnsoundDescription { "ContainerNowhere", containerNowhere,
                              "Unsound: container Frame9 of control Label1 does not precede it." },
-        UnsoundDescription { "SameNameTwice", sameNameTwice, "Unsound: two controls are named Label1." }),
+        UnsoundDescription { "SameNameTwice", sameNameTwice, "Unsound: two controls are named Label1." },
+        UnsoundDescription {
+            "ClassOutsideTheRuntime", classOutsideTheRuntime,
+            "Unsound: control Mystery1 has class value 99, which is not a class of the runtime." },
+        UnsoundDescription {
+            "TextBoxAsContainer", textBoxAsContainer,
+            "Unsound: container Text1 of control Label1 cannot hold controls; of the runtime's "
+            "classes only a Frame or a PictureBox can." },
+        UnsoundDescription { "NegativeWidth", negativeWidth,
+                             "Unsound: control Label1 has a negative width (-900)." },
+        UnsoundDescription { "NegativeHeight", negativeHeight,
+                             "Unsound: control Label1 has a negative height (-1)." },
+        UnsoundDescription { "NegativeInterval", negativeInterval,
+                             "Unsound: control Timer1 has a negative interval (-5)." }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
