@@ -10,9 +10,16 @@ set -euo pipefail
 prefix=$1
 runs=${2:-20}
 check=$prefix/bin/quorvane-check
-libdir=$(dirname "$(find "$prefix" -name 'libquorvane-runtime.so.1' | head -n 1)")
-modules=$libdir/quorvane/controls
-[[ -x $check && -d $modules ]] || { echo "loader_statistics: no installed quorvane-check under $prefix" >&2; exit 2; }
+[[ -x $check ]] || { echo "loader_statistics: no installed quorvane-check under $prefix" >&2; exit 2; }
+# The runtime library and the module folder the installed quorvane-check runs with, as its report names them
+# (it ends with status 1 when a library fails, and still reports).
+report=$(QT_QPA_PLATFORM=offscreen "$check" --json 2>/dev/null) || true
+read -r runtime modules < <(python3 -c '
+import json, sys
+report = json.load(sys.stdin)
+print(report["runtime"]["path"], report["moduleDirectory"])' <<<"$report") ||
+    { echo "loader_statistics: quorvane-check under $prefix gave no report" >&2; exit 2; }
+[[ -f $runtime && -d $modules ]] || { echo "loader_statistics: no runtime library or module folder under $prefix" >&2; exit 2; }
 
 libraries=()
 while read -r file module; do
@@ -62,7 +69,7 @@ echo "relocation entries per object (symbolic, relative, packed relative words):
 {
     per_object "$check" quorvane-check
     per_object "$prefix/bin/Quorvane" Quorvane
-    per_object "$libdir/libquorvane-runtime.so.1" libquorvane-runtime.so.1
+    per_object "$runtime" "$(basename "$runtime")"
     for module in "$modules"/*.so; do per_object "$module" module; done |
         awk '{ s += $2; r += $3; w += $4 } END { print "all-20-modules", s, r, w }'
 } | awk '{ printf "  %-26s %8d %8d %8d\n", $1, $2, $3, $4 }'

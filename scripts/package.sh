@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Quorvane optimised and makes its three Debian packages in build/release/packages:
-#   libquorvane-runtime1_<version>_amd64.deb     the forms runtime and its control library modules
+#   libquorvane-runtime2_<version>_amd64.deb     the forms runtime and its control library modules
 #   quorvane_<version>_amd64.deb                 Quorvane and quorvane-check
 #   libquorvane-runtime-dev_<version>_amd64.deb  for building programs for the runtime
 # Install them with: sudo apt install ./build/release/packages/*.deb

@@ -3,8 +3,9 @@
 # (tests/abi/abi_compatible.sh). Run it when a release adds to the ABI (new symbols in a new version node of
 # runtime/quorvane-runtime.map) or starts a new SONAME; never to silence an incompatible change.
 #
-# The library must carry debug information (a Debug or RelWithDebInfo build):
-#   tools/update_abi_baseline.sh build/test/lib/x86_64-linux-gnu/libquorvane-runtime.so.1
+# The baseline is named after the library's SONAME (abi/libquorvane-runtime.so.2.abi.xz); the library must
+# carry debug information (a Debug or RelWithDebInfo build):
+#   tools/update_abi_baseline.sh build/test/lib/x86_64-linux-gnu/libquorvane-runtime.so.2
 set -euo pipefail
 library=${1:?usage: update_abi_baseline.sh RUNTIME_LIBRARY}
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -5,11 +5,13 @@
 # success after "Close Form" and reads the text box back; then, from a copy of the installed tree without the
 # module of MSCOMCT2.OCX, it reads the failure report. Screenshots go to the artefact folder.
 #
-#   screen_reader.sh PROGRAM ARTEFACT_DIR
+#   screen_reader.sh PROGRAM CONTROLS_DIR ARTEFACT_DIR
+# CONTROLS_DIR is the module folder relative to the installed prefix (lib/x86_64-linux-gnu/quorvane-2/controls).
 set -euo pipefail
 
 program=$(realpath "$1")
-artefacts=$2
+controls=$2
+artefacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artefacts"
 
@@ -45,7 +47,7 @@ tree=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$tree"' EXIT
 prefix=$(dirname "$(dirname "$program")")
 cp -a "$prefix/." "$tree/"
-find "$tree" -path '*/quorvane/controls/mscomct2.so' -delete
+rm "$tree/$controls/mscomct2.so" || fail "the installed tree has no $controls/mscomct2.so"
 QT_QPA_PLATFORM=xcb "$tree/${program#"$prefix"/}" 2>/dev/null &
 pid=$!
 main=$(visible_window "$main_title") || fail "the main window never showed (broken installation)"

@@ -7,26 +7,28 @@
 # the showcase never shows and the program ends with status 1. The report box of each run is kept as a
 # screenshot.
 #
-#   broken_installations.sh INSTALLED_PROGRAM WITHOUT_A_CLASS_DIR CONTROL_LIBRARIES_JSON SHOWCASE_RECORDS
-#       UNRESOLVED_SYMBOL_MODULE ARTEFACT_DIR [MODULE...]
+#   broken_installations.sh INSTALLED_PROGRAM CONTROLS_DIR WITHOUT_A_CLASS_DIR CONTROL_LIBRARIES_JSON
+#       SHOWCASE_RECORDS UNRESOLVED_SYMBOL_MODULE ARTEFACT_DIR [MODULE...]
 #
+# CONTROLS_DIR is the module folder relative to the installed prefix (lib/x86_64-linux-gnu/quorvane-2/controls);
 # CONTROL_LIBRARIES_JSON is the manifest's data; SHOWCASE_RECORDS prints the showcase window's ActiveX records
 # in stored order.
 set -euo pipefail
 
 installed_program=$1
-without_a_class=$2
-control_libraries=$3
-showcase_records=$4
-unresolved_symbol_module=$5
-artefacts=$6
-shift 6
+controls=$2
+without_a_class=$3
+control_libraries=$4
+showcase_records=$5
+unresolved_symbol_module=$6
+artefacts=$7
+shift 7
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artefacts"
 
 test_name=broken_installations
 source "$here/x_session.sh"
-under_xvfb "$0" "$installed_program" "$without_a_class" "$control_libraries" "$showcase_records" \
+under_xvfb "$0" "$installed_program" "$controls" "$without_a_class" "$control_libraries" "$showcase_records" \
     "$unresolved_symbol_module" "$artefacts" "$@"
 
 # module, library file, first record in stored order whose class comes from it, that class's CLSID: the
@@ -66,8 +68,7 @@ trap 'rm -rf "$tree"' EXIT
 prefix=$(dirname "$(dirname "$installed_program")")
 cp -a "$prefix/." "$tree/"
 program=$tree/${installed_program#"$prefix"/}
-modules=$(cd "$tree" && find . -path '*/quorvane/controls' -type d)
-modules=$tree/${modules#./}
+modules=$tree/$controls
 [[ -x $program && -d $modules ]] || fail "no installed program or module folder under $prefix"
 
 # Breaks the module one way; the reason the report must give contains the printed text.

@@ -3,21 +3,26 @@
 # installed runtime's development files, then copied alone into an empty folder and run there on a real X
 # server: a name typed and greeted (the greeting read back through the clipboard), the modal About dialog
 # opened and closed, Quit. Then the same executable against a copy of the installation with one module it
-# uses taken away: the runtime's report names the control, its class and the missing library file.
+# uses taken away: the runtime's report names the control, its class and the missing library file, in the
+# module folder beside the runtime library.
 #
-#   hello_runtime.sh EXAMPLE_SOURCE INSTALLED_PREFIX ARTEFACT_DIR [CMAKE_ARGUMENT...]
+#   hello_runtime.sh EXAMPLE_SOURCE INSTALLED_PREFIX LIBDIR CONTROLS_BESIDE_RUNTIME ARTEFACT_DIR [CMAKE_ARGUMENT...]
+# LIBDIR is the runtime library's folder under the prefix (lib/x86_64-linux-gnu), CONTROLS_BESIDE_RUNTIME the
+# module folder relative to it (QUORVANE_CONTROLS_BESIDE_RUNTIME of the top CMakeLists.txt).
 set -euo pipefail
 
 source_dir=$1
 prefix=$2
-artefacts=$3
-shift 3
+libdir=$3
+controls=$4
+artefacts=$5
+shift 5
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$artefacts"
 
 test_name=hello_runtime
 source "$here/../e2e/x_session.sh"
-under_xvfb "$0" "$source_dir" "$prefix" "$artefacts" "$@"
+under_xvfb "$0" "$source_dir" "$prefix" "$libdir" "$controls" "$artefacts" "$@"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -69,9 +74,8 @@ wait_for_exit $pid || fail "Quit did not end the program"
 
 # The same executable, with the runtime of a copy of the installation whose calendar module is gone.
 cp -a "$prefix" "$work/broken"
-modules=$(cd "$work/broken" && find . -path '*/quorvane/controls' -type d)
-rm "$work/broken/$modules/mscomct2.so"
-runtime=$(dirname "$(find "$work/broken" -name 'libquorvane-runtime.so.1')")
+runtime=$work/broken/$libdir
+rm "$runtime/$controls/mscomct2.so" || fail "the installation has no mscomct2.so in $prefix/$libdir/$controls"
 LD_LIBRARY_PATH=$runtime QT_QPA_PLATFORM=xcb ./hello-runtime 2>"$artefacts/broken.stderr" &
 pid=$!
 box=$(visible_window "$hello_title") || fail "no report came up: $(cat "$artefacts/broken.stderr")"
@@ -82,7 +86,7 @@ timeout 10 xdotool key Return
 wait_for_exit $pid || fail "the program did not end after its report"
 [[ $exit_status -eq 1 ]] || fail "the program ended with status $exit_status after its report, not 1"
 for expected in "Run-time error '429':" "Control: Calendar" "Class: MSComCtl2.MonthView" \
-    "Library file: MSCOMCT2.OCX" "mscomct2.so is missing from $runtime/quorvane/controls"; do
+    "Library file: MSCOMCT2.OCX" "mscomct2.so is missing from $runtime/$controls"; do
     grep -qF "$expected" "$artefacts/broken.stderr" || fail "the report does not say \"$expected\": $(cat "$artefacts/broken.stderr")"
 done
 echo "hello_runtime: built against $prefix alone, greeted, opened and closed its dialog, quit; without its calendar module it named the control, its class and MSCOMCT2.OCX"

@@ -1,30 +1,37 @@
 #!/usr/bin/env bash
 # Each package carries exactly its part of an installation, and nothing else:
-#   libquorvane-runtime1     the runtime library (its file and SONAME link) and one module for each library
-#                            file the manifest lists, as `quorvane-check --list-libraries` prints it
+#   libquorvane-runtime2     the runtime library (its file and SONAME link) and, in the module folder beside
+#                            it, one module for each library file the manifest lists, as
+#                            `quorvane-check --list-libraries` prints it
 #   quorvane                 the two programs and their manual pages, the desktop entry, the AppStream
 #                            metadata, the icon in four sizes, the fleet playbook and the schema of
 #                            quorvane-check's JSON output
 #   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file
 # and each its copyright file, Debian changelog and lintian overrides. No binary carries a library search
-# path.
+# path. The runtime package installs beside the runtime package of the previous SONAME as it was released:
+# no path is a file in one and in the other (dpkg would refuse the second), and neither package puts
+# anything in the folder where the other's runtime finds its modules (a runtime loads every module there).
 #
-#   contents.sh PACKAGE_DIR APP_ID QUORVANE_CHECK LIBDIR LIBRARY_FILE SONAME_LINK DEV_LINK HEADER_DIR
-# LIBDIR is the library folder under /usr (lib/x86_64-linux-gnu); LIBRARY_FILE, SONAME_LINK and DEV_LINK the
-# runtime library's file name, the SONAME that links to it and the name programs link with; HEADER_DIR the
-# source folder of the public headers.
+#   contents.sh PACKAGE_DIR APP_ID QUORVANE_CHECK LIBDIR CONTROLS_BESIDE_RUNTIME LIBRARY_FILE SONAME_LINK DEV_LINK
+#       HEADER_DIR PREVIOUS_RUNTIME_PATHS
+# LIBDIR is the library folder under /usr (lib/x86_64-linux-gnu), CONTROLS_BESIDE_RUNTIME the module folder
+# relative to it; LIBRARY_FILE, SONAME_LINK and DEV_LINK the runtime library's file name, the SONAME that links
+# to it and the name programs link with; HEADER_DIR the source folder of the public headers;
+# PREVIOUS_RUNTIME_PATHS the recorded paths of the previous runtime package, in a file named after its .deb
+# (<package>_<version>_<architecture>.paths).
 set -euo pipefail
 export LC_ALL=C # one sort order for comm
 packages=$1
 app_id=$2
 check=$3
 libdir=usr/$4
-library_file=$5
-soname_link=$6
-dev_link=$7
-header_dir=$8
+controls=$libdir/$5
+library_file=$6
+soname_link=$7
+dev_link=$8
+header_dir=$9
+previous_paths=${10}
 source "$(dirname "$0")/package_file.sh"
-controls=$libdir/quorvane/controls
 
 # The lines of the first list (a name of an array) that the second lacks.
 only_in() {
@@ -107,6 +114,32 @@ compare "$runtime_package" runtime_files
 link_to "$runtime_package" "$libdir/$soname_link" "$library_file"
 runtime_count=$((${#others[@]} + ${#packaged_modules[@]}))
 
+# Beside the previous SONAME's runtime package. Its paths were recorded on the architecture its file is named
+# after; here they are read in this build's library folder. Folders end in "/", as `dpkg-deb -c` lists them.
+previous_name=$(basename "$previous_paths" .paths)
+IFS=_ read -r previous_package previous_version previous_arch <<<"$previous_name"
+[[ -f $previous_paths && -n $previous_arch ]] ||
+    fail "no recorded paths of a previous runtime package at $previous_paths"
+previous_libdir=usr/lib/$(dpkg-architecture -a "$previous_arch" -qDEB_HOST_MULTIARCH 2>/dev/null)
+mapfile -t theirs < <(grep -v -e '^#' -e '^$' "$previous_paths" | sed "s|^$previous_libdir/|$libdir/|" | sort -u)
+mapfile -t ours < <(cd "$unpacked/$runtime_package" &&
+    find . -mindepth 1 \( -type d -printf '%P/\n' -o -printf '%P\n' \) | sort -u)
+# The folders where each runtime finds its modules: those under the library folder that hold .so files.
+module_folders() { { grep -E "^$libdir/.+/[^/]+\.so$" || true; } | xargs -r -n 1 dirname | sort -u; }
+their_controls=$(printf '%s\n' "${theirs[@]}" | module_folders)
+[[ -n $their_controls ]] || fail "$previous_paths records no module folder under /$libdir"
+shared=$(comm -12 <(printf '%s\n' "${ours[@]%/}" | sort -u) <(printf '%s\n' "${theirs[@]%/}" | sort -u))
+shared_folders=$(comm -12 <(printf '%s\n' "${ours[@]}" | sed -n 's|/$||p' | sort -u) \
+    <(printf '%s\n' "${theirs[@]}" | sed -n 's|/$||p' | sort -u))
+report "paths of $runtime_package that are files of $previous_package $previous_version too (dpkg installs one or the other):" \
+    "$(comm -23 <(printf '%s\n' "$shared") <(printf '%s\n' "$shared_folders") | sed 's|^|/|')"
+report "$previous_package $previous_version has paths in /$controls, where the runtime of $runtime_package finds its modules:" \
+    "$(printf '%s\n' "${theirs[@]}" | grep -E "^$controls(/|$)" | sed 's|^|/|')"
+for folder in $their_controls; do
+    report "$runtime_package has paths in /$folder, where the runtime of $previous_package finds its modules:" \
+        "$(printf '%s\n' "${ours[@]}" | grep -E "^$folder(/|$)" | sed 's|^|/|')"
+done
+
 files_of "$program_package"
 program_files=(
     usr/bin/Quorvane
@@ -160,6 +193,7 @@ for package in "${all_packages[@]}"; do
 done
 
 [[ $failures -eq 0 ]] || fail "the packages' contents differ from an installation's (above)"
-echo "$runtime_package: $runtime_count files, ${#packaged_modules[@]} modules, as the manifest lists"
+echo "$runtime_package: $runtime_count files, ${#packaged_modules[@]} modules in /$controls, as the manifest lists"
+echo "$runtime_package beside $previous_package $previous_version (${#theirs[@]} paths): no file of both; modules in /$controls and /${their_controls//$'\n'/, /}, each holding nothing of the other"
 echo "$program_package: $program_count files"
 echo "$development_package: ${#files[@]} files"

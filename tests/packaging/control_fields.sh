@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # What apt and dpkg read of each package: its version, section and dependencies, the runtime package's
 # shlibs file (which gives every program linking the runtime its dependency) and ldconfig trigger, and a
-# checksum of every file.
+# checksum of every file. apt installs the runtime package beside the runtime package of the previous SONAME as
+# it was released: their names differ, neither provides the other's name, and no package here conflicts with,
+# breaks or replaces it (nor it any of them).
 #
-#   control_fields.sh PACKAGE_DIR VERSION DEBIAN_VERSION SONAME_VERSION
-# VERSION is the project's (1.0.0), DEBIAN_VERSION the packages' (1.0.0-1), SONAME_VERSION the runtime
-# library's (1).
+#   control_fields.sh PACKAGE_DIR VERSION DEBIAN_VERSION SONAME_VERSION PREVIOUS_RUNTIME_CONTROL
+# VERSION is the project's (2.0.0), DEBIAN_VERSION the packages' (2.0.0-1), SONAME_VERSION the runtime
+# library's (2); PREVIOUS_RUNTIME_CONTROL the recorded control fields of the previous runtime package.
 set -euo pipefail
 packages=$1
 version=$2
 debian_version=$3
 soname_version=$4
+previous_control=$5
 source "$(dirname "$0")/package_file.sh"
 
 failures=0
@@ -76,6 +79,43 @@ for package in "$program_package" "$development_package"; do
     [[ $entries -eq 1 ]] || problem "$package names $runtime_package $entries times: $(field "$package" Depends)"
 done
 
+# Beside the previous SONAME's runtime package. A relation field's package names, one a line: alternatives and
+# versions dropped.
+names_in() { sed 's/[,|]/\n/g' | sed -n 's/^ *\([a-z0-9][a-z0-9+.-]*\).*/\1/p'; }
+recorded() { sed -n "s/^$1: //p" "$previous_control"; }
+[[ -f $previous_control ]] || problem "no recorded control fields of a previous runtime package at $previous_control"
+previous_package=$(recorded Package)
+previous_version=$(recorded Version)
+[[ -n $previous_package && -n $previous_version ]] ||
+    problem "$previous_control records no Package and Version: $(cat "$previous_control" 2>&1)"
+[[ $(field "$runtime_package" Package) == "$runtime_package" ]] ||
+    problem "the runtime package calls itself '$(field "$runtime_package" Package)', not $runtime_package"
+# The names each side answers to: its own and those it provides.
+mapfile -t previous_names < <({ echo "$previous_package"; recorded Provides | names_in; } | sort -u)
+mapfile -t runtime_names < <({ echo "$runtime_package"; field "$runtime_package" Provides | names_in; } | sort -u)
+answers_to() { # NAME LIST...: whether NAME is one of the list
+    local name=$1 one
+    shift
+    for one in "$@"; do [[ $one == "$name" ]] && return 0; done
+    return 1
+}
+for name in "${runtime_names[@]}"; do
+    ! answers_to "$name" "${previous_names[@]}" ||
+        problem "$runtime_package and $previous_package $previous_version both answer to $name (as a name or provided)"
+done
+for relation in Conflicts Breaks Replaces; do
+    for package in "${all_packages[@]}"; do
+        for name in $(field "$package" "$relation" | names_in); do
+            ! answers_to "$name" "${previous_names[@]}" ||
+                problem "$package $relation $name: it cannot be installed beside $previous_package $previous_version"
+        done
+    done
+    for name in $(recorded "$relation" | names_in); do
+        ! answers_to "$name" "${runtime_names[@]}" ||
+            problem "$previous_package $previous_version $relation $name: $runtime_package cannot be installed beside it"
+    done
+done
+
 control=$(mktemp -d)
 trap 'rm -rf "$control"' EXIT
 for package in "${all_packages[@]}"; do
@@ -116,3 +156,4 @@ for package in "${all_packages[@]}"; do
     echo "$package $(field "$package" Version): Depends: $(field "$package" Depends)"
 done
 echo "$runtime_package: shlibs '$expected_shlibs', ldconfig trigger"
+echo "$runtime_package (${runtime_names[*]}) beside $previous_package $previous_version (${previous_names[*]}): no name of both, no conflict, break or replacement either way"

@@ -36,7 +36,10 @@ scratch=$(mktemp -d)
 trap 'apt_get purge "${all_packages[@]}" >"$artefacts/apt-remove.log" 2>&1 || true; rm -rf "$scratch"' EXIT
 
 libdir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-controls=$libdir/quorvane/controls
+# The runtime package's module folder: the one folder below the library folder where it put .so files.
+controls=$(dpkg -L "$runtime_package" | { grep -E "^$libdir/.+/[^/]+\.so$" || true; } | xargs -r -n 1 dirname | sort -u)
+[[ -n $controls && $controls != *$'\n'* ]] ||
+    fail "$runtime_package does not hold its modules in one folder below $libdir: ${controls:-(none)}"
 check=$(command -v quorvane-check) || fail "quorvane-check is not on the PATH after installing"
 [[ $check == /usr/bin/quorvane-check ]] || fail "quorvane-check is $check, not the package's /usr/bin/quorvane-check"
 (cd / && quorvane-check >"$artefacts/quorvane-check.txt") ||
@@ -65,6 +68,9 @@ runtime=$(member runtime path)
     fail "the runtime library says it is version $(member runtime version); $runtime_package is $(dpkg-query -W -f='${Version}' "$runtime_package")"
 [[ $(member moduleDirectory) == "$controls" ]] ||
     fail "the installed runtime loaded its modules from $(member moduleDirectory), not $controls"
+# The name programs that link the runtime ask the dynamic loader for.
+soname=$(readelf -d "$runtime" | sed -n 's/.*Library soname: \[\(.*\)\]/\1/p')
+[[ -n $soname ]] || fail "the runtime library $runtime has no SONAME"
 
 # A package of any program that links the runtime depends on the runtime package: dpkg-shlibdeps reads the
 # installed runtime package's shlibs file. It runs where a source package's debian/control is.
@@ -89,9 +95,9 @@ g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$example"/*.cpp $(pkg-config --
 for build in with-cmake with-pkg-config; do
     mkdir "$scratch/alone-$build"
     cp "$scratch/$build/hello-runtime" "$scratch/alone-$build/"
-    linked=$(ldd "$scratch/alone-$build/hello-runtime" | awk '$1 == "libquorvane-runtime.so.1" { print $3 }')
+    linked=$(ldd "$scratch/alone-$build/hello-runtime" | awk -v soname="$soname" '$1 == soname { print $3 }')
     # Compared as real paths: with Debian's merged /usr, the loader may name /lib for /usr/lib.
-    [[ -n $linked && $(readlink -f "$linked") == $(readlink -f "$libdir/libquorvane-runtime.so.1") ]] ||
+    [[ -n $linked && $(readlink -f "$linked") == $(readlink -f "$libdir/$soname") ]] ||
         fail "the example built $build links the runtime library ${linked:-(not found)}, not the system's"
     (cd "$scratch/alone-$build" && exec ./hello-runtime 2>"$artefacts/example-$build.stderr") &
     pid=$!
@@ -122,4 +128,4 @@ main=$(visible_window "$main_title") || fail "the main window did not come back 
 click_exit "$main"
 wait_for_exit "$pid" || fail "Quorvane did not end after Exit"
 [[ $exit_status -eq 0 ]] || fail "Quorvane ended with status $exit_status after Exit"
-echo "$test_name: ${all_packages[*]} installed with apt, quorvane-check passed with $runtime, dpkg-shlibdeps names $runtime_package, the example built and ran against them, the menu entry's program ran the round trip"
+echo "$test_name: ${all_packages[*]} installed with apt, quorvane-check passed with $runtime ($soname) and the modules in $controls, dpkg-shlibdeps names $runtime_package, the example built and ran against them, the menu entry's program ran the round trip"

@@ -3,7 +3,7 @@
 # as installing them together lays them out.
 
 # The three packages, as package.build makes them.
-runtime_package=libquorvane-runtime1
+runtime_package=libquorvane-runtime2
 program_package=quorvane
 development_package=libquorvane-runtime-dev
 all_packages=("$runtime_package" "$program_package" "$development_package")

@@ -6,14 +6,16 @@
 # find the runtime where the system looks, so here the unpacked library folder is put before the system's
 # (LD_LIBRARY_PATH), as installing puts the library there.
 #
-#   runs_extracted.sh PACKAGE_DIR LIBDIR
+#   runs_extracted.sh PACKAGE_DIR LIBDIR CONTROLS_BESIDE_RUNTIME
+# LIBDIR is the library folder under /usr (lib/x86_64-linux-gnu), CONTROLS_BESIDE_RUNTIME the module folder
+# relative to it.
 set -euo pipefail
 packages=$1
 libdir=$2
 source "$(dirname "$0")/package_file.sh"
 unpack_packages "$packages" "$runtime_package" "$program_package"
 check=$root/usr/bin/quorvane-check
-controls=$root/usr/$libdir/quorvane/controls
+controls=$root/usr/$libdir/$3
 [[ -x $check ]] || fail "$program_package has no /usr/bin/quorvane-check"
 export LD_LIBRARY_PATH=$root/usr/$libdir
 
@@ -42,7 +44,7 @@ modules=$(member moduleDirectory <<<"$output")
 [[ $modules == "$controls" ]] || fail "the unpacked runtime loaded its modules from $modules, not $controls"
 
 removed=$(find "$controls" -name '*.so' | sort | head -n 1)
-[[ -n $removed ]] || fail "$runtime_package has no modules in /usr/$libdir/quorvane/controls"
+[[ -n $removed ]] || fail "$runtime_package has no modules in /usr/$libdir/$3"
 rm "$removed"
 module=$(basename "$removed")
 status=0
