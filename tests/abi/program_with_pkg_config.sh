@@ -4,7 +4,8 @@
 # against a `cmake --install` tree, then run. Qt asks position-independent code of every program that uses its
 # meta-objects.
 #
-#   program_with_pkg_config.sh CXX MOC INSTALLED_PREFIX LIBDIR PROGRAM_SOURCE_DIR ARTEFACT_DIR
+#   program_with_pkg_config.sh CXX MOC INSTALLED_PREFIX LIBDIR PROGRAM_SOURCE_DIR ARTEFACT_DIR [FLAG...]
+# The flags are the build's own that a program of an instrumented runtime needs too (the sanitizers).
 set -euo pipefail
 cxx=$1
 moc=$2
@@ -12,6 +13,7 @@ prefix=$3
 libdir=$4
 source_dir=$5
 out=$6
+shift 6
 rm -rf "$out"
 mkdir -p "$out"
 
@@ -26,7 +28,7 @@ echo "pkg-config --cflags --libs quorvane-runtime: $flags"
 
 "$moc" "$source_dir/main.cpp" -o "$out/main.moc"
 # shellcheck disable=SC2086 # the flags are words, as a Makefile passes them
-"$cxx" -std=c++20 -I"$out" "$source_dir/main.cpp" -o "$out/program" $flags ||
+"$cxx" -std=c++20 "$@" -I"$out" "$source_dir/main.cpp" -o "$out/program" $flags ||
     { echo "FAILED: the program does not build with pkg-config's flags alone" >&2; exit 1; }
 status=0
 LD_LIBRARY_PATH=$prefix/$libdir "$out/program" || status=$?
