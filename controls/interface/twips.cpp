@@ -41,6 +41,16 @@ void TwipsScale::markOn(QWidget &window) const
     window.setProperty(twipsScaleProperty, QPointF(dpiX_, dpiY_));
 }
 
+int TwipsScale::toTwipsX(int pixels) const
+{
+    return static_cast<int>(std::lround(pixels * 1440.0 / dpiX_));
+}
+
+int TwipsScale::toTwipsY(int pixels) const
+{
+    return static_cast<int>(std::lround(pixels * 1440.0 / dpiY_));
+}
+
 int TwipsScale::toPixelsX(int twips) const
 {
     return scale(twips, dpiX_);

@@ -29,6 +29,9 @@ public:
     int toPixelsX(int twips) const;
     int toPixelsY(int twips) const;
     QRect toPixels(int left, int top, int width, int height) const;
+    // Pixels back to twips, as a program reads a control's position and size.
+    int toTwipsX(int pixels) const;
+    int toTwipsY(int pixels) const;
 
 private:
     double dpiX_;

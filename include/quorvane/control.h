@@ -6,11 +6,17 @@
 #include <quorvane/bstr.h>
 #include <quorvane/com_object.h>
 #include <quorvane/export.h>
+#include <quorvane/members.h>
 #include <quorvane/status.h>
+#include <quorvane/variant.h>
 
 #include <QString>
 #include <QStringView>
+#include <initializer_list>
 #include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace qv
 {
@@ -29,6 +35,18 @@ public:
     // The operations a program calls return their status; a failure leaves its explanation in the runtime's
     // error object, which the run-time error raised from the status reads.
     Status SetFocus();
+
+    // Members by name, late bound: a property read or written, a method called, with Variant values converted
+    // as the forms runtime converts them. Names match without regard to case. A failure (a member the class
+    // lacks, a wrong type, a value out of range, a read-only property written, wrong arguments) returns its
+    // run-time error's status and leaves in the error object which form, control, class, member and value.
+    Status get(std::string_view property, Variant &out);
+    Status put(std::string_view property, const Variant &value);
+    Status call(std::string_view method, std::span<const Variant> arguments, Variant &result);
+    Status call(std::string_view method, std::initializer_list<Variant> arguments = {});
+    // Every property, method and event of its class, as the late-bound calls accept them; none once its
+    // window is unloaded.
+    std::vector<MemberInfo> members() const;
 
     // Made by the runtime, as a form's controls are made.
     explicit Control(std::unique_ptr<ControlPrivate> d);

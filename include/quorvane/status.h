@@ -28,6 +28,14 @@ inline constexpr Status alreadyShownModally = static_cast<Status>(0x800A0190u); 
 inline constexpr Status cannotCreateObject = static_cast<Status>(0x800A01ADu); // 429
 inline constexpr Status programEnded = static_cast<Status>(0x800A0BB8u); // the run has ended
 inline constexpr Status badFileFormat = static_cast<Status>(0x800A0141u); // 321
+// Run-time errors of members reached by name.
+inline constexpr Status overflow = static_cast<Status>(0x800A0006u); // 6
+inline constexpr Status typeMismatch = static_cast<Status>(0x800A000Du); // 13
+inline constexpr Status invalidUseOfNull = static_cast<Status>(0x800A005Eu); // 94
+inline constexpr Status invalidPropertyValue = static_cast<Status>(0x800A017Cu); // 380
+inline constexpr Status readOnlyProperty = static_cast<Status>(0x800A017Fu); // 383
+inline constexpr Status memberNotFound = static_cast<Status>(0x800A01B6u); // 438
+inline constexpr Status wrongArgumentCount = static_cast<Status>(0x800A01C2u); // 450
 } // namespace status
 
 constexpr bool failed(Status s)

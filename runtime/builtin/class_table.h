@@ -2,6 +2,7 @@
 // The 20 classes built into the forms runtime: the one table that the maker, the listings and the control
 // manifest's own list of built-in classes all read.
 
+#include "runtime/builtin/class_members.h"
 #include "runtime/builtin/makers.h"
 #include <quorvane/builtin_class.h>
 
@@ -21,29 +22,30 @@ struct ClassEntry {
     std::string_view name; // as reports and listings show it, e.g. "CommandButton"
     Window window;
     Maker make;
+    MembersMaker members;
 };
 
 inline constexpr std::array<ClassEntry, 20> classTable { {
-    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox },
-    { BuiltinClass::Label, "Label", Window::Has, makeLabel },
-    { BuiltinClass::TextBox, "TextBox", Window::Has, makeTextBox },
-    { BuiltinClass::Frame, "Frame", Window::Has, makeFrame },
-    { BuiltinClass::CommandButton, "CommandButton", Window::Has, makeCommandButton },
-    { BuiltinClass::CheckBox, "CheckBox", Window::Has, makeCheckBox },
-    { BuiltinClass::OptionButton, "OptionButton", Window::Has, makeOptionButton },
-    { BuiltinClass::ComboBox, "ComboBox", Window::Has, makeComboBox },
-    { BuiltinClass::ListBox, "ListBox", Window::Has, makeListBox },
-    { BuiltinClass::HScrollBar, "HScrollBar", Window::Has, makeHScrollBar },
-    { BuiltinClass::VScrollBar, "VScrollBar", Window::Has, makeVScrollBar },
-    { BuiltinClass::Timer, "Timer", Window::None, makeTimer },
-    { BuiltinClass::DriveListBox, "DriveListBox", Window::Has, makeDriveListBox },
-    { BuiltinClass::DirListBox, "DirListBox", Window::Has, makeDirListBox },
-    { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox },
-    { BuiltinClass::Shape, "Shape", Window::Has, makeShape },
-    { BuiltinClass::Line, "Line", Window::Has, makeLine },
-    { BuiltinClass::Image, "Image", Window::Has, makeImage },
-    { BuiltinClass::Data, "Data", Window::Has, makeDataControl },
-    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer },
+    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox, commonMembers },
+    { BuiltinClass::Label, "Label", Window::Has, makeLabel, labelMembers },
+    { BuiltinClass::TextBox, "TextBox", Window::Has, makeTextBox, textBoxMembers },
+    { BuiltinClass::Frame, "Frame", Window::Has, makeFrame, frameMembers },
+    { BuiltinClass::CommandButton, "CommandButton", Window::Has, makeCommandButton, commandButtonMembers },
+    { BuiltinClass::CheckBox, "CheckBox", Window::Has, makeCheckBox, checkBoxMembers },
+    { BuiltinClass::OptionButton, "OptionButton", Window::Has, makeOptionButton, optionButtonMembers },
+    { BuiltinClass::ComboBox, "ComboBox", Window::Has, makeComboBox, comboBoxMembers },
+    { BuiltinClass::ListBox, "ListBox", Window::Has, makeListBox, listBoxMembers },
+    { BuiltinClass::HScrollBar, "HScrollBar", Window::Has, makeHScrollBar, scrollBarMembers },
+    { BuiltinClass::VScrollBar, "VScrollBar", Window::Has, makeVScrollBar, scrollBarMembers },
+    { BuiltinClass::Timer, "Timer", Window::None, makeTimer, timerMembers },
+    { BuiltinClass::DriveListBox, "DriveListBox", Window::Has, makeDriveListBox, commonMembers },
+    { BuiltinClass::DirListBox, "DirListBox", Window::Has, makeDirListBox, commonMembers },
+    { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox, commonMembers },
+    { BuiltinClass::Shape, "Shape", Window::Has, makeShape, commonMembers },
+    { BuiltinClass::Line, "Line", Window::Has, makeLine, commonMembers },
+    { BuiltinClass::Image, "Image", Window::Has, makeImage, commonMembers },
+    { BuiltinClass::Data, "Data", Window::Has, makeDataControl, commonMembers },
+    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, commonMembers },
 } };
 
 // The table is in the enumeration's order, so a class's entry is found by its value.

@@ -1,4 +1,6 @@
+#include "runtime/core/control_members.h"
 #include "runtime/core/control_private.h"
+#include "runtime/core/late_binding.h"
 #include "runtime/core/runtime.h"
 #ifdef QUORVANE_TEST_SEAMS
 #include "runtime/core/test_seams.h"
@@ -12,12 +14,26 @@ namespace qv
 {
 
 ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object,
-                               QString className)
+                               QString className, MembersMaker makeMembers)
     : runtime_(runtime)
     , record_(record)
     , object_(object)
     , className_(std::move(className))
+    , makeMembers_(makeMembers)
 {
+}
+
+MemberObject &ControlPrivate::members()
+{
+    if (!members_) {
+        if (makeMembers_)
+            members_ = makeMembers_(*object_, record_);
+        else if (QWidget *w = widget())
+            members_ = new WindowedMembers(*w, record_);
+        else
+            members_ = new ControlMembers(*object_, record_);
+    }
+    return *members_;
 }
 
 Outcome<> ControlPrivate::enter(const Control &control, [[maybe_unused]] std::string_view operation) const
@@ -75,6 +91,72 @@ Status Control::SetFocus()
     return runtime().statusOf({});
 }
 
+namespace
+{
+// The form a control's object belongs to, as reports name it.
+QString formNameOf(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (const auto *w = qobject_cast<const QWidget *>(object))
+            return w->window()->objectName();
+    }
+    return QString();
+}
+
+// A member call's failure, told whose: "Form1.Check1 (CheckBox): Value = 5: not one of its values".
+Status memberFailed(Control &control, const ControlPrivate &d, Failure why)
+{
+    why.info.description
+        = QStringLiteral("%1.%2 (%3): %4")
+              .arg(formNameOf(d.object()), control.objectName(), d.className(), why.explanation());
+    return control.runtime().statusOf(why);
+}
+} // namespace
+
+Status Control::get(std::string_view property, Variant &out)
+{
+    if (Outcome<> entered = d_->enter(*this, property); !entered)
+        return runtime().statusOf(entered);
+    Outcome<Variant> read = getProperty(d_->members(), property);
+    if (!read)
+        return memberFailed(*this, *d_, std::move(read).failure());
+    out = std::move(read).value();
+    return runtime().statusOf({});
+}
+
+Status Control::put(std::string_view property, const Variant &value)
+{
+    if (Outcome<> entered = d_->enter(*this, property); !entered)
+        return runtime().statusOf(entered);
+    if (Outcome<> written = putProperty(d_->members(), property, value); !written)
+        return memberFailed(*this, *d_, std::move(written).failure());
+    return runtime().statusOf({});
+}
+
+Status Control::call(std::string_view method, std::span<const Variant> arguments, Variant &result)
+{
+    if (Outcome<> entered = d_->enter(*this, method); !entered)
+        return runtime().statusOf(entered);
+    Outcome<Variant> called = callMethod(d_->members(), method, arguments);
+    if (!called)
+        return memberFailed(*this, *d_, std::move(called).failure());
+    result = std::move(called).value();
+    return runtime().statusOf({});
+}
+
+Status Control::call(std::string_view method, std::initializer_list<Variant> arguments)
+{
+    Variant ignored;
+    return call(method, std::span<const Variant>(arguments.begin(), arguments.size()), ignored);
+}
+
+std::vector<MemberInfo> Control::members() const
+{
+    if (!d_->object())
+        return {};
+    return describeMembers(*d_->members().metaObject());
+}
+
 TextBox::TextBox(std::unique_ptr<ControlPrivate> d)
     : Control(std::move(d))
 {
@@ -107,9 +189,10 @@ CommandButton::CommandButton(std::unique_ptr<ControlPrivate> d)
 
 CommandButton::~CommandButton() = default;
 
-Control *makeControlObject(Form &form, const ControlRecord &record, QObject *object, QString className)
+Control *makeControlObject(Form &form, const ControlRecord &record, MadeObject made)
 {
-    auto d = std::make_unique<ControlPrivate>(form.runtime(), record, object, std::move(className));
+    auto d = std::make_unique<ControlPrivate>(form.runtime(), record, made.object, std::move(made.className),
+                                              made.members);
     if (isBuiltin(record.cls, BuiltinClass::TextBox))
         return new TextBox(std::move(d));
     if (isBuiltin(record.cls, BuiltinClass::CommandButton))

@@ -15,17 +15,24 @@ class QWidget;
 namespace qv
 {
 
+class MemberObject;
+
 struct MakeSite {
     QWidget &container;
     const TwipsScale &scale;
     EventSink &events;
 };
 
+// Makes the object that describes and carries a made control's members, when a program first reaches them.
+using MembersMaker = MemberObject *(*)(QObject &object, const ControlRecord &record);
+
 struct MadeObject {
     // A class with a window: a QWidget child of the container. One without: a plain QObject child of the
     // container, so that it goes with the window.
     QObject *object = nullptr;
     QString className; // as reports show it: "CommandButton", "MSComctlLib.Toolbar"
+    // Its class's own members; none: the members every control has.
+    MembersMaker members = nullptr;
 };
 
 // What a maker returns for a record it could not make: the runtime's one sentence for it, with everything a

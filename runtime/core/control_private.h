@@ -3,6 +3,8 @@
 // widget, or the plain object of a class without a window). The window owns that object; the control only
 // points at it.
 
+#include "runtime/core/control_maker.h"
+#include "runtime/core/member_object.h"
 #include <quorvane/control.h>
 #include <quorvane/form_description.h>
 #include <quorvane/outcome.h>
@@ -19,7 +21,8 @@ class Form;
 class ControlPrivate
 {
 public:
-    ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object, QString className);
+    ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object, QString className,
+                   MembersMaker makeMembers = nullptr);
 
     static ControlPrivate &of(Control &control) { return *control.d_; }
     static const ControlPrivate &of(const Control &control) { return *control.d_; }
@@ -35,11 +38,16 @@ public:
     // no fault injected).
     Outcome<> enter(const Control &control, std::string_view operation) const;
 
+    // The object that carries its members, made when first asked for (and gone with the control's object).
+    MemberObject &members();
+
 private:
     Runtime &runtime_;
     const ControlRecord &record_;
     QPointer<QObject> object_;
     QString className_;
+    MembersMaker makeMembers_;
+    QPointer<MemberObject> members_;
 };
 
 inline const ControlRecord &recordOf(const Control &control)
@@ -57,6 +65,6 @@ inline QObject *objectOf(const Control &control)
 
 // The control object of a record's made object: the text box and the command button have the operations
 // handlers call; every other class is a plain control.
-Control *makeControlObject(Form &form, const ControlRecord &record, QObject *object, QString className);
+Control *makeControlObject(Form &form, const ControlRecord &record, MadeObject made);
 
 } // namespace qv

@@ -43,7 +43,7 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
             widget->setFont(toQFont(*record.font));
         nameForAssistiveTechnology(*widget, storedText(record.name));
     }
-    return ObjRef<Control>(makeControlObject(form, record, object, std::move(made.value().className)));
+    return ObjRef<Control>(makeControlObject(form, record, std::move(made.value())));
 }
 } // namespace
 

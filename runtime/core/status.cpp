@@ -56,6 +56,20 @@ QString describeStatus(Status s)
         return QStringLiteral("The program has ended");
     case status::badFileFormat:
         return QStringLiteral("Bad file format");
+    case status::overflow:
+        return QStringLiteral("Overflow");
+    case status::typeMismatch:
+        return QStringLiteral("Type mismatch");
+    case status::invalidUseOfNull:
+        return QStringLiteral("Invalid use of Null");
+    case status::invalidPropertyValue:
+        return QStringLiteral("Invalid property value");
+    case status::readOnlyProperty:
+        return QStringLiteral("Property is read-only");
+    case status::memberNotFound:
+        return QStringLiteral("Object doesn't support this property or method");
+    case status::wrongArgumentCount:
+        return QStringLiteral("Wrong number of arguments or invalid property assignment");
     default:
         return isRuntimeError(s) ? QStringLiteral("Application-defined or object-defined error")
                                  : QStringLiteral("Automation error");

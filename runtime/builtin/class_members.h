@@ -1,0 +1,52 @@
+#pragma once
+// Which members object each built-in class gets: its own where it has one, else the members every control
+// with a window has. The class table names one of these per class.
+
+#include "runtime/builtin/button_members.h"
+#include "runtime/builtin/list_members.h"
+#include "runtime/builtin/scroll_bar_members.h"
+#include "runtime/builtin/text_members.h"
+#include "runtime/builtin/timer_members.h"
+#include "runtime/core/control_maker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace qv::builtin
+{
+
+// The members M of a class whose maker makes a W; a maker that made something else gets the common ones.
+template<class M, class W> MemberObject *membersOf(QObject &object, const ControlRecord &record)
+{
+    if (auto *made = qobject_cast<W *>(&object))
+        return new M(*made, record);
+    if (auto *widget = qobject_cast<QWidget *>(&object))
+        return new WindowedMembers(*widget, record);
+    return new ControlMembers(object, record);
+}
+
+inline MemberObject *timerMembers(QObject &object, const ControlRecord &record)
+{
+    return new TimerMembers(object, record);
+}
+
+inline constexpr MembersMaker labelMembers = membersOf<LabelMembers, QLabel>;
+inline constexpr MembersMaker textBoxMembers = membersOf<TextBoxMembers, QLineEdit>;
+inline constexpr MembersMaker frameMembers = membersOf<FrameMembers, QGroupBox>;
+inline constexpr MembersMaker commandButtonMembers = membersOf<CommandButtonMembers, QPushButton>;
+inline constexpr MembersMaker checkBoxMembers = membersOf<CheckBoxMembers, QCheckBox>;
+inline constexpr MembersMaker optionButtonMembers = membersOf<OptionButtonMembers, QRadioButton>;
+inline constexpr MembersMaker comboBoxMembers = membersOf<ComboBoxMembers, QComboBox>;
+inline constexpr MembersMaker listBoxMembers = membersOf<ListBoxMembers, QListWidget>;
+inline constexpr MembersMaker scrollBarMembers = membersOf<ScrollBarMembers, QScrollBar>;
+// Classes whose own members are still to come: the common ones.
+inline constexpr MembersMaker commonMembers = nullptr;
+
+} // namespace qv::builtin

@@ -1,0 +1,108 @@
+#pragma once
+// The members of the list box and the combo box: items added, removed and read by index, the selection,
+// and a Long of the program's own beside each item.
+
+#include "runtime/core/control_members.h"
+
+class QComboBox;
+class QListWidget;
+
+namespace qv::builtin
+{
+
+// What both lists do, over the widget's own item calls.
+class ListMembers : public WindowedMembers
+{
+    Q_OBJECT
+    Q_PROPERTY(int ListIndex READ listIndex WRITE setListIndex STORED false)
+    Q_PROPERTY(int ListCount READ listCount STORED false)
+    Q_PROPERTY(QString Text READ text WRITE setText STORED false)
+public:
+    using WindowedMembers::WindowedMembers;
+
+    virtual int listIndex() const = 0;
+    void setListIndex(int index);
+    virtual int listCount() const = 0;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+
+    Q_INVOKABLE void AddItem(const QString &Item, int Index = keep);
+    Q_INVOKABLE void RemoveItem(int Index);
+    Q_INVOKABLE void Clear();
+    // List(Index) reads an item; List(Index, Value) writes it.
+    Q_INVOKABLE QString List(int Index);
+    Q_INVOKABLE void List(int Index, const QString &Value);
+    // ItemData(Index) reads the Long kept beside an item; ItemData(Index, Value) writes it.
+    Q_INVOKABLE int ItemData(int Index);
+    Q_INVOKABLE void ItemData(int Index, int Value);
+
+signals:
+    void Click();
+    void DblClick();
+
+protected:
+    virtual void select(int index) = 0;
+    virtual void insert(int index, const QString &item) = 0;
+    virtual void remove(int index) = 0;
+    virtual void removeAll() = 0;
+    virtual QString item(int index) const = 0;
+    virtual void setItem(int index, const QString &item) = 0;
+    virtual int data(int index) const = 0;
+    virtual void setData(int index, int value) = 0;
+
+private:
+    bool refusedIndex(int index, int end);
+};
+
+class ListBoxMembers final : public ListMembers
+{
+    Q_OBJECT
+public:
+    ListBoxMembers(QListWidget &list, const ControlRecord &record);
+    int listIndex() const override;
+    int listCount() const override;
+    QString text() const override;
+    void setText(const QString &text) override;
+
+protected:
+    void select(int index) override;
+    void insert(int index, const QString &item) override;
+    void remove(int index) override;
+    void removeAll() override;
+    QString item(int index) const override;
+    void setItem(int index, const QString &item) override;
+    int data(int index) const override;
+    void setData(int index, int value) override;
+
+private:
+    QListWidget &list() const;
+};
+
+class ComboBoxMembers final : public ListMembers
+{
+    Q_OBJECT
+public:
+    ComboBoxMembers(QComboBox &combo, const ControlRecord &record);
+    int listIndex() const override;
+    int listCount() const override;
+    QString text() const override;
+    void setText(const QString &text) override;
+
+signals:
+    void Change();
+
+protected:
+    void select(int index) override;
+    void insert(int index, const QString &item) override;
+    void remove(int index) override;
+    void removeAll() override;
+    QString item(int index) const override;
+    void setItem(int index, const QString &item) override;
+    int data(int index) const override;
+    void setData(int index, int value) override;
+
+private:
+    QComboBox &combo() const;
+};
+
+} // namespace qv::builtin

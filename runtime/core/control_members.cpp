@@ -1,0 +1,249 @@
+#include "runtime/core/control_members.h"
+
+#include "controls/interface/twips.h"
+
+#include <QColor>
+#include <QPalette>
+
+namespace qv
+{
+
+namespace
+{
+// Colours as the forms runtime holds them: a Long of the form &H00BBGGRR.
+int toColorValue(const QColor &color)
+{
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+std::optional<QColor> fromColorValue(int value)
+{
+    if (value < 0 || value > 0xFFFFFF)
+        return std::nullopt;
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+} // namespace
+
+ControlMembers::ControlMembers(QObject &object, const ControlRecord &record)
+    : MemberObject(&object)
+    , object_(&object)
+    , record_(record)
+{
+}
+
+QString ControlMembers::name() const
+{
+    return storedText(record_.name);
+}
+
+WindowedMembers::WindowedMembers(QWidget &widget, const ControlRecord &record)
+    : ControlMembers(widget, record)
+    , focusPolicy_(widget.focusPolicy())
+{
+}
+
+int WindowedMembers::left() const
+{
+    return TwipsScale::of(*widget()).toTwipsX(widget()->x());
+}
+
+int WindowedMembers::top() const
+{
+    return TwipsScale::of(*widget()).toTwipsY(widget()->y());
+}
+
+int WindowedMembers::width() const
+{
+    return TwipsScale::of(*widget()).toTwipsX(widget()->width());
+}
+
+int WindowedMembers::height() const
+{
+    return TwipsScale::of(*widget()).toTwipsY(widget()->height());
+}
+
+void WindowedMembers::Move(int left, int top, int width, int height)
+{
+    if ((width != keep && width < 0) || (height != keep && height < 0))
+        return refuse(status::invalidPropertyValue, QStringLiteral("a width or height cannot be negative"));
+    QWidget &w = *widget();
+    const TwipsScale scale = TwipsScale::of(w);
+    const QRect now = w.geometry();
+    w.setGeometry(left == keep ? now.x() : scale.toPixelsX(left),
+                  top == keep ? now.y() : scale.toPixelsY(top),
+                  width == keep ? now.width() : scale.toPixelsX(width),
+                  height == keep ? now.height() : scale.toPixelsY(height));
+}
+
+void WindowedMembers::Refresh()
+{
+    widget()->repaint();
+}
+
+void WindowedMembers::ZOrder(int position)
+{
+    if (position != 0 && position != 1)
+        return refuse(status::invalidProcedureCall, QStringLiteral("the position is 0 (front) or 1 (back)"));
+    position == 0 ? widget()->raise() : widget()->lower();
+}
+
+void WindowedMembers::SetFocus()
+{
+    QWidget &w = *widget();
+    if (!w.isVisible() || !w.isEnabled() || w.focusPolicy() == Qt::NoFocus)
+        return refuse(status::invalidProcedureCall,
+                      QStringLiteral("it cannot take the focus: it is not visible or not enabled"));
+    w.activateWindow();
+    w.setFocus(Qt::OtherFocusReason);
+}
+
+bool WindowedMembers::visible() const
+{
+    return !widget()->isHidden();
+}
+
+void WindowedMembers::setVisible(bool visible)
+{
+    widget()->setVisible(visible);
+}
+
+bool WindowedMembers::enabled() const
+{
+    return widget()->isEnabled();
+}
+
+void WindowedMembers::setEnabled(bool enabled)
+{
+    widget()->setEnabled(enabled);
+}
+
+bool WindowedMembers::tabStop() const
+{
+    return widget()->focusPolicy() & Qt::TabFocus;
+}
+
+void WindowedMembers::setTabStop(bool stop)
+{
+    if (focusPolicy_ == Qt::NoFocus)
+        return;
+    widget()->setFocusPolicy(stop ? focusPolicy_ : Qt::FocusPolicy(focusPolicy_ & ~Qt::TabFocus));
+}
+
+int WindowedMembers::foreColor() const
+{
+    return toColorValue(widget()->palette().color(widget()->foregroundRole()));
+}
+
+void WindowedMembers::setForeColor(int color)
+{
+    const std::optional<QColor> c = fromColorValue(color);
+    if (!c)
+        return refuse(status::invalidPropertyValue, QStringLiteral("a colour is &H000000 to &HFFFFFF"));
+    QPalette p = widget()->palette();
+    p.setColor(widget()->foregroundRole(), *c);
+    p.setColor(QPalette::Text, *c);
+    p.setColor(QPalette::ButtonText, *c);
+    widget()->setPalette(p);
+}
+
+int WindowedMembers::backColor() const
+{
+    return toColorValue(widget()->palette().color(widget()->backgroundRole()));
+}
+
+void WindowedMembers::setBackColor(int color)
+{
+    const std::optional<QColor> c = fromColorValue(color);
+    if (!c)
+        return refuse(status::invalidPropertyValue, QStringLiteral("a colour is &H000000 to &HFFFFFF"));
+    QPalette p = widget()->palette();
+    p.setColor(widget()->backgroundRole(), *c);
+    p.setColor(QPalette::Base, *c);
+    p.setColor(QPalette::Button, *c);
+    widget()->setPalette(p);
+    widget()->setAutoFillBackground(true);
+}
+
+QString WindowedMembers::toolTipText() const
+{
+    return widget()->toolTip();
+}
+
+void WindowedMembers::setToolTipText(const QString &text)
+{
+    widget()->setToolTip(text);
+}
+
+template<class Change> void WindowedMembers::changeFont(Change change)
+{
+    QFont font = widget()->font();
+    change(font);
+    widget()->setFont(font);
+}
+
+QString WindowedMembers::fontName() const
+{
+    return widget()->font().family();
+}
+
+void WindowedMembers::setFontName(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return refuse(status::invalidPropertyValue, QStringLiteral("a font has a name"));
+    changeFont([&](QFont &f) { f.setFamily(name); });
+}
+
+float WindowedMembers::fontSize() const
+{
+    return static_cast<float>(widget()->font().pointSizeF());
+}
+
+void WindowedMembers::setFontSize(float points)
+{
+    if (!(points > 0 && points <= 2160))
+        return refuse(status::invalidPropertyValue,
+                      QStringLiteral("a font size is above 0 and at most 2160 points"));
+    changeFont([&](QFont &f) { f.setPointSizeF(points); });
+}
+
+bool WindowedMembers::fontBold() const
+{
+    return widget()->font().bold();
+}
+
+void WindowedMembers::setFontBold(bool bold)
+{
+    changeFont([&](QFont &f) { f.setBold(bold); });
+}
+
+bool WindowedMembers::fontItalic() const
+{
+    return widget()->font().italic();
+}
+
+void WindowedMembers::setFontItalic(bool italic)
+{
+    changeFont([&](QFont &f) { f.setItalic(italic); });
+}
+
+bool WindowedMembers::fontUnderline() const
+{
+    return widget()->font().underline();
+}
+
+void WindowedMembers::setFontUnderline(bool underline)
+{
+    changeFont([&](QFont &f) { f.setUnderline(underline); });
+}
+
+bool WindowedMembers::fontStrikethru() const
+{
+    return widget()->font().strikeOut();
+}
+
+void WindowedMembers::setFontStrikethru(bool strikethru)
+{
+    changeFont([&](QFont &f) { f.setStrikeOut(strikethru); });
+}
+
+} // namespace qv

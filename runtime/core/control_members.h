@@ -1,0 +1,112 @@
+#pragma once
+// The members every control has, whatever its class: its name and its tag, and for a control with a window
+// what the form gives every such control (position and size in twips, visibility, colours, font, tool tip,
+// Move, Refresh, ZOrder, SetFocus). A class's own members derive from these.
+
+#include "runtime/core/member_object.h"
+#include <quorvane/form_description.h>
+
+#include <QPointer>
+#include <QWidget>
+#include <limits>
+
+namespace qv
+{
+
+class ControlMembers : public MemberObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Name READ name CONSTANT STORED false)
+    Q_PROPERTY(QString Tag READ tag WRITE setTag)
+public:
+    ControlMembers(QObject &object, const ControlRecord &record);
+
+    QString name() const;
+    QString tag() const { return tag_; }
+    void setTag(const QString &tag) { tag_ = tag; }
+
+protected:
+    QObject *object() const { return object_.data(); }
+    const ControlRecord &record() const { return record_; }
+
+private:
+    QPointer<QObject> object_;
+    const ControlRecord &record_;
+    QString tag_;
+};
+
+// An argument left out: the value a method keeps as it is.
+inline constexpr int keep = std::numeric_limits<int>::min();
+
+class WindowedMembers : public ControlMembers
+{
+    Q_OBJECT
+    Q_PROPERTY(int Left READ left WRITE setLeft STORED true)
+    Q_PROPERTY(int Top READ top WRITE setTop STORED true)
+    Q_PROPERTY(int Width READ width WRITE setWidth STORED true)
+    Q_PROPERTY(int Height READ height WRITE setHeight STORED true)
+    Q_PROPERTY(bool Visible READ visible WRITE setVisible)
+    Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+    Q_PROPERTY(bool TabStop READ tabStop WRITE setTabStop)
+    Q_PROPERTY(int TabIndex READ tabIndex STORED true)
+    Q_PROPERTY(int ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText)
+    Q_PROPERTY(QString FontName READ fontName WRITE setFontName)
+    Q_PROPERTY(float FontSize READ fontSize WRITE setFontSize)
+    Q_PROPERTY(bool FontBold READ fontBold WRITE setFontBold)
+    Q_PROPERTY(bool FontItalic READ fontItalic WRITE setFontItalic)
+    Q_PROPERTY(bool FontUnderline READ fontUnderline WRITE setFontUnderline)
+    Q_PROPERTY(bool FontStrikethru READ fontStrikethru WRITE setFontStrikethru)
+public:
+    WindowedMembers(QWidget &widget, const ControlRecord &record);
+
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void setLeft(int twips) { Move(twips); }
+    void setTop(int twips) { Move(keep, twips); }
+    void setWidth(int twips) { Move(keep, keep, twips); }
+    void setHeight(int twips) { Move(keep, keep, keep, twips); }
+    bool visible() const;
+    void setVisible(bool visible);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+    bool tabStop() const;
+    void setTabStop(bool stop);
+    int tabIndex() const { return record().tabIndex; }
+    int foreColor() const;
+    void setForeColor(int color);
+    int backColor() const;
+    void setBackColor(int color);
+    QString toolTipText() const;
+    void setToolTipText(const QString &text);
+    QString fontName() const;
+    void setFontName(const QString &name);
+    float fontSize() const;
+    void setFontSize(float points);
+    bool fontBold() const;
+    void setFontBold(bool bold);
+    bool fontItalic() const;
+    void setFontItalic(bool italic);
+    bool fontUnderline() const;
+    void setFontUnderline(bool underline);
+    bool fontStrikethru() const;
+    void setFontStrikethru(bool strikethru);
+
+    Q_INVOKABLE void Move(int Left, int Top = keep, int Width = keep, int Height = keep);
+    Q_INVOKABLE void Refresh();
+    // 0 brings the control to the front of its container, 1 sends it to the back.
+    Q_INVOKABLE void ZOrder(int Position = 0);
+    Q_INVOKABLE void SetFocus();
+
+protected:
+    QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
+
+private:
+    template<class Change> void changeFont(Change change);
+    Qt::FocusPolicy focusPolicy_;
+};
+
+} // namespace qv

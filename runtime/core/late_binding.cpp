@@ -1,0 +1,308 @@
+#include "runtime/core/late_binding.h"
+
+#include <QMetaEnum>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace qv
+{
+
+namespace
+{
+QString nameText(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+bool sameName(const char *declared, std::string_view asked)
+{
+    return nameText(asked).compare(QLatin1String(declared), Qt::CaseInsensitive) == 0;
+}
+
+Failure noSuchMember(std::string_view name)
+{
+    return failure(status::memberNotFound,
+                   QStringLiteral("it has no property or method %1").arg(nameText(name)));
+}
+
+int findProperty(const QMetaObject &meta, std::string_view name)
+{
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta.propertyCount(); ++i) {
+        if (sameName(meta.property(i).name(), name))
+            return i;
+    }
+    return -1;
+}
+
+bool isMemberMethod(const QMetaMethod &method)
+{
+    return method.methodType() == QMetaMethod::Method && method.access() == QMetaMethod::Public;
+}
+
+QString valueText(const Variant &value)
+{
+    if (const std::optional<QString> text = value.toString(); text && value.type() == VariantType::String)
+        return QLatin1Char('"') + *text + QLatin1Char('"');
+    return value.toString().value_or(value.typeName());
+}
+
+Failure typeMismatch(const Variant &value, QMetaType type)
+{
+    return failure(status::typeMismatch,
+                   QStringLiteral("%1 (%2) is not a %3")
+                       .arg(valueText(value), value.typeName(), QString::fromLatin1(type.name())));
+}
+
+VariantType variantTypeOf(QMetaType type)
+{
+    if (type.flags() & QMetaType::IsEnumeration)
+        return VariantType::Long;
+    switch (type.id()) {
+    case QMetaType::Bool:
+        return VariantType::Boolean;
+    case QMetaType::Short:
+        return VariantType::Integer;
+    case QMetaType::Int:
+        return VariantType::Long;
+    case QMetaType::Float:
+        return VariantType::Single;
+    case QMetaType::Double:
+        return VariantType::Double;
+    case QMetaType::QString:
+        return VariantType::String;
+    case QMetaType::QDateTime:
+        return VariantType::Date;
+    default:
+        return (type.flags() & QMetaType::PointerToQObject) ? VariantType::Object : VariantType::Empty;
+    }
+}
+
+template<class Integer> Outcome<QVariant> toInteger(const Variant &value, QMetaType type)
+{
+    const std::optional<double> number = value.toDouble();
+    if (!number)
+        return typeMismatch(value, type);
+    const double rounded = std::nearbyint(*number);
+    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max()))
+        return failure(
+            status::overflow,
+            QStringLiteral("%1 does not fit a %2").arg(valueText(value), QString::fromLatin1(type.name())));
+    return QVariant::fromValue(static_cast<Integer>(rounded));
+}
+} // namespace
+
+Outcome<QVariant> toMemberValue(const Variant &value, QMetaType type)
+{
+    if (value.isNull())
+        return failure(status::invalidUseOfNull,
+                       QStringLiteral("Null is not a value of %1").arg(QString::fromLatin1(type.name())));
+    if (value.type() == VariantType::Error || value.type() == VariantType::Object)
+        return typeMismatch(value, type);
+    if (type.flags() & QMetaType::IsEnumeration)
+        return toInteger<int>(value, type);
+    switch (type.id()) {
+    case QMetaType::Bool:
+        if (const std::optional<bool> b = value.toBool())
+            return QVariant(*b);
+        return typeMismatch(value, type);
+    case QMetaType::Short:
+        return toInteger<short>(value, type);
+    case QMetaType::Int:
+        return toInteger<int>(value, type);
+    case QMetaType::Float:
+    case QMetaType::Double:
+        if (const std::optional<double> d = value.toDouble()) {
+            QVariant converted(*d);
+            converted.convert(type);
+            return converted;
+        }
+        return typeMismatch(value, type);
+    case QMetaType::QString:
+        if (std::optional<QString> s = value.toString())
+            return QVariant(std::move(*s));
+        return typeMismatch(value, type);
+    case QMetaType::QDateTime:
+        if (std::optional<QDateTime> d = value.toDate())
+            return QVariant(std::move(*d));
+        return typeMismatch(value, type);
+    default:
+        return typeMismatch(value, type);
+    }
+}
+
+Variant fromMemberValue(const QVariant &value)
+{
+    const QMetaType type = value.metaType();
+    if (type.flags() & QMetaType::IsEnumeration)
+        return Variant(value.toInt());
+    switch (type.id()) {
+    case QMetaType::Bool:
+        return Variant(value.toBool());
+    case QMetaType::Short:
+        return Variant(static_cast<std::int16_t>(value.value<short>()));
+    case QMetaType::Int:
+        return Variant(static_cast<std::int32_t>(value.toInt()));
+    case QMetaType::Float:
+        return Variant(value.toFloat());
+    case QMetaType::Double:
+        return Variant(value.toDouble());
+    case QMetaType::QString:
+        return Variant(value.toString());
+    case QMetaType::QDateTime:
+        return Variant(value.toDateTime());
+    default:
+        return Variant();
+    }
+}
+
+Outcome<Variant> getProperty(MemberObject &members, std::string_view name)
+{
+    const int index = findProperty(*members.metaObject(), name);
+    if (index < 0)
+        return noSuchMember(name);
+    const QVariant value = members.metaObject()->property(index).read(&members);
+    if (std::optional<Failure> refused = members.takeRefusal())
+        return *std::move(refused);
+    return fromMemberValue(value);
+}
+
+Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value)
+{
+    const QMetaObject &meta = *members.metaObject();
+    const int index = findProperty(meta, name);
+    if (index < 0)
+        return noSuchMember(name);
+    const QMetaProperty property = meta.property(index);
+    if (!property.isWritable())
+        return failure(status::readOnlyProperty,
+                       QStringLiteral("its property %1 is read-only").arg(QLatin1String(property.name())));
+    Outcome<QVariant> converted = toMemberValue(value, property.metaType());
+    if (!converted) {
+        Failure why = std::move(converted).failure();
+        why.info.description
+            = QStringLiteral("%1 = %2: %3")
+                  .arg(QLatin1String(property.name()), valueText(value), why.info.description);
+        return why;
+    }
+    if (property.isEnumType() && !property.enumerator().valueToKey(converted.value().toInt()))
+        return failure(status::invalidPropertyValue,
+                       QStringLiteral("%1 = %2: not one of its values")
+                           .arg(QLatin1String(property.name()), valueText(value)));
+    property.write(&members, converted.value());
+    if (std::optional<Failure> refused = members.takeRefusal()) {
+        refused->info.description
+            = QStringLiteral("%1 = %2: %3")
+                  .arg(QLatin1String(property.name()), valueText(value), refused->info.description);
+        return *std::move(refused);
+    }
+    return {};
+}
+
+Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::span<const Variant> arguments)
+{
+    // Trailing omitted arguments are left out, so that a method with optional parameters (declared as
+    // overloads with fewer) is found by the count of those given.
+    std::size_t given = arguments.size();
+    while (given > 0 && arguments[given - 1].isMissing())
+        --given;
+    const QMetaObject &meta = *members.metaObject();
+    bool named = false;
+    for (int i = QObject::staticMetaObject.methodCount(); i < meta.methodCount(); ++i) {
+        const QMetaMethod method = meta.method(i);
+        if (!isMemberMethod(method) || !sameName(method.name().constData(), name))
+            continue;
+        named = true;
+        if (static_cast<std::size_t>(method.parameterCount()) != given)
+            continue;
+        constexpr std::size_t most = 10;
+        std::array<QVariant, most> values;
+        std::array<QGenericArgument, most> passed;
+        for (std::size_t a = 0; a < given; ++a) {
+            Outcome<QVariant> converted = toMemberValue(arguments[a], method.parameterMetaType(int(a)));
+            if (!converted) {
+                Failure why = std::move(converted).failure();
+                why.info.description
+                    = QStringLiteral("%1, argument %2 (%3): %4")
+                          .arg(QLatin1String(method.name()))
+                          .arg(a + 1)
+                          .arg(QLatin1String(method.parameterNames().value(int(a))), why.info.description);
+                return why;
+            }
+            values[a] = std::move(converted.value());
+            passed[a] = QGenericArgument(values[a].metaType().name(), values[a].constData());
+        }
+        QVariant result(method.returnMetaType());
+        const bool returns = method.returnMetaType().id() != QMetaType::Void;
+        QGenericReturnArgument returned(returns ? method.typeName() : nullptr,
+                                        returns ? result.data() : nullptr);
+        method.invoke(&members, Qt::DirectConnection, returned, passed[0], passed[1], passed[2], passed[3],
+                      passed[4], passed[5], passed[6], passed[7], passed[8], passed[9]);
+        if (std::optional<Failure> refused = members.takeRefusal()) {
+            refused->info.description
+                = QStringLiteral("%1: %2").arg(QLatin1String(method.name()), refused->info.description);
+            return *std::move(refused);
+        }
+        return returns ? fromMemberValue(result) : Variant();
+    }
+    if (named)
+        return failure(status::wrongArgumentCount,
+                       QStringLiteral("%1 does not take %2 arguments").arg(nameText(name)).arg(given));
+    return noSuchMember(name);
+}
+
+std::vector<MemberInfo> describeMembers(const QMetaObject &meta)
+{
+    std::vector<MemberInfo> all;
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        MemberInfo info { QString::fromLatin1(p.name()),
+                          MemberKind::Property,
+                          variantTypeOf(p.metaType()),
+                          !p.isWritable(),
+                          p.isStored(),
+                          {},
+                          {} };
+        if (p.isEnumType()) {
+            const QMetaEnum e = p.enumerator();
+            for (int k = 0; k < e.keyCount(); ++k)
+                info.enumValues.emplace_back(QString::fromLatin1(e.key(k)), e.value(k));
+        }
+        all.push_back(std::move(info));
+    }
+    for (int i = QObject::staticMetaObject.methodCount(); i < meta.methodCount(); ++i) {
+        const QMetaMethod m = meta.method(i);
+        const bool event = m.methodType() == QMetaMethod::Signal;
+        if (!event && !isMemberMethod(m))
+            continue;
+        // A method with optional parameters is declared once per count of them: its longest form says all.
+        if (m.attributes() & QMetaMethod::Cloned)
+            continue;
+        MemberInfo info { QString::fromLatin1(m.name()),
+                          event ? MemberKind::Event : MemberKind::Method,
+                          variantTypeOf(m.returnMetaType()),
+                          false,
+                          false,
+                          {},
+                          {} };
+        const QList<QByteArray> names = m.parameterNames();
+        int required = m.parameterCount();
+        for (int j = i + 1; j < meta.methodCount(); ++j) {
+            const QMetaMethod clone = meta.method(j);
+            if ((clone.attributes() & QMetaMethod::Cloned) && clone.name() == m.name())
+                required = std::min(required, clone.parameterCount());
+        }
+        for (int a = 0; a < m.parameterCount(); ++a) {
+            const QByteArray typeName = m.parameterTypeName(a);
+            info.parameters.push_back({ QString::fromLatin1(names.value(a)),
+                                        variantTypeOf(m.parameterMetaType(a)),
+                                        typeName.endsWith('&') || typeName.endsWith('*'), a >= required });
+        }
+        all.push_back(std::move(info));
+    }
+    return all;
+}
+
+} // namespace qv
