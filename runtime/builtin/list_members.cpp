@@ -12,19 +12,18 @@ namespace
 constexpr int itemDataRole = Qt::UserRole;
 } // namespace
 
-bool ListMembers::refusedIndex(int index, int end)
+bool ListMembers::refusedIndex(int index, int end, Status status)
 {
     if (index >= 0 && index < end)
         return false;
-    refuse(status::invalidProcedureCall,
-           QStringLiteral("index %1 is outside the list's items 0 to %2").arg(index).arg(end - 1));
+    refuse(status, QStringLiteral("index %1 is outside the list's items 0 to %2").arg(index).arg(end - 1));
     return true;
 }
 
 void ListMembers::setListIndex(int index)
 {
     // -1 selects nothing.
-    if (index != -1 && refusedIndex(index, listCount()))
+    if (index != -1 && refusedIndex(index, listCount(), status::invalidPropertyValue))
         return;
     select(index);
 }
@@ -104,6 +103,9 @@ QString ListBoxMembers::text() const
 
 void ListBoxMembers::setText(const QString &text)
 {
+    // No text: no item chosen.
+    if (text.isEmpty())
+        return select(-1);
     const QList<QListWidgetItem *> found = list().findItems(text, Qt::MatchExactly);
     if (found.isEmpty())
         return refuse(status::invalidPropertyValue, QStringLiteral("the list has no item \"%1\"").arg(text));
@@ -183,6 +185,8 @@ void ComboBoxMembers::setText(const QString &text)
 {
     if (combo().isEditable())
         return combo().setEditText(text);
+    if (text.isEmpty())
+        return select(-1);
     const int found = combo().findText(text, Qt::MatchExactly);
     if (found < 0)
         return refuse(status::invalidPropertyValue, QStringLiteral("the list has no item \"%1\"").arg(text));

@@ -51,7 +51,9 @@ protected:
     virtual void setData(int index, int value) = 0;
 
 private:
-    bool refusedIndex(int index, int end);
+    // An index a method is given refuses with invalidProcedureCall, one written to a property with
+    // invalidPropertyValue.
+    bool refusedIndex(int index, int end, Status status = status::invalidProcedureCall);
 };
 
 class ListBoxMembers final : public ListMembers

@@ -12,15 +12,15 @@ constexpr int lowest = -32768;
 constexpr int highest = 32767;
 } // namespace
 
-ScrollBarMembers::ScrollBarMembers(QScrollBar &bar, const ControlRecord &record)
-    : WindowedMembers(bar, record)
+ScrollBarMembers::ScrollBarMembers(QScrollBar &scrollBar, const ControlRecord &record)
+    : WindowedMembers(scrollBar, record)
 {
-    connect(&bar, &QScrollBar::valueChanged, this, [this] {
+    connect(&scrollBar, &QScrollBar::valueChanged, this, [this] {
         if (!bar().isSliderDown())
             emit Change();
     });
-    connect(&bar, &QScrollBar::sliderMoved, this, &ScrollBarMembers::Scroll);
-    connect(&bar, &QScrollBar::sliderReleased, this, &ScrollBarMembers::Change);
+    connect(&scrollBar, &QScrollBar::sliderMoved, this, &ScrollBarMembers::Scroll);
+    connect(&scrollBar, &QScrollBar::sliderReleased, this, &ScrollBarMembers::Change);
 }
 
 QScrollBar &ScrollBarMembers::bar() const
@@ -38,7 +38,7 @@ bool ScrollBarMembers::refusedValue(int value, const char *what)
 
 int ScrollBarMembers::value() const
 {
-    return bar().value();
+    return bar().invertedAppearance() ? -bar().value() : bar().value();
 }
 
 void ScrollBarMembers::setValue(int value)
@@ -53,12 +53,12 @@ void ScrollBarMembers::setValue(int value)
 
 int ScrollBarMembers::min() const
 {
-    return bar().invertedAppearance() ? -bar().maximum() : bar().minimum();
+    return bar().invertedAppearance() ? -bar().minimum() : bar().minimum();
 }
 
 int ScrollBarMembers::max() const
 {
-    return bar().invertedAppearance() ? -bar().minimum() : bar().maximum();
+    return bar().invertedAppearance() ? -bar().maximum() : bar().maximum();
 }
 
 void ScrollBarMembers::setMin(int min)
@@ -75,7 +75,8 @@ void ScrollBarMembers::setMax(int max)
 
 void ScrollBarMembers::setRange(int min, int max)
 {
-    // Min above Max turns the bar round: its value then grows towards its start.
+    // Min above Max turns the bar round: its value then grows towards its start. The bar holds the values
+    // negated, from -Min to -Max.
     const bool inverted = min > max;
     bar().setInvertedAppearance(inverted);
     bar().setInvertedControls(inverted);

@@ -74,10 +74,10 @@ int TextBoxMembers::selStart() const
 
 void TextBoxMembers::setSelStart(int start)
 {
-    if (start < 0)
-        return refuse(status::invalidPropertyValue, QStringLiteral("a position cannot be negative"));
-    // Past the end: at the end, as the forms runtime places it.
-    edit().setCursorPosition(std::min(start, static_cast<int>(edit().text().size())));
+    if (start < 0 || start > edit().text().size())
+        return refuse(status::invalidPropertyValue,
+                      QStringLiteral("a position is 0 to the text's length, %1").arg(edit().text().size()));
+    edit().setCursorPosition(start);
 }
 
 int TextBoxMembers::selLength() const
@@ -87,10 +87,12 @@ int TextBoxMembers::selLength() const
 
 void TextBoxMembers::setSelLength(int length)
 {
-    if (length < 0)
-        return refuse(status::invalidPropertyValue, QStringLiteral("a length cannot be negative"));
     const int start = selStart();
-    edit().setSelection(start, std::min(length, static_cast<int>(edit().text().size()) - start));
+    const int room = static_cast<int>(edit().text().size()) - start;
+    if (length < 0 || length > room)
+        return refuse(status::invalidPropertyValue,
+                      QStringLiteral("a selection from %1 is 0 to %2 characters long").arg(start).arg(room));
+    edit().setSelection(start, length);
 }
 
 QString TextBoxMembers::selText() const

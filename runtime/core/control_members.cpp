@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QPalette>
+#include <cmath>
+#include <cstdlib>
 
 namespace qv
 {
@@ -62,17 +64,31 @@ int WindowedMembers::height() const
     return TwipsScale::of(*widget()).toTwipsY(widget()->height());
 }
 
-void WindowedMembers::Move(int left, int top, int width, int height)
+void WindowedMembers::Move(float left, float top, float width, float height)
 {
-    if ((width != keep && width < 0) || (height != keep && height < 0))
+    const auto given = [](float v) { return std::isnan(v) ? std::nullopt : std::optional<double>(v); };
+    place(given(left), given(top), given(width), given(height));
+}
+
+void WindowedMembers::place(std::optional<double> left, std::optional<double> top,
+                            std::optional<double> width, std::optional<double> height)
+{
+    if ((width && *width < 0) || (height && *height < 0))
         return refuse(status::invalidPropertyValue, QStringLiteral("a width or height cannot be negative"));
     QWidget &w = *widget();
     const TwipsScale scale = TwipsScale::of(w);
+    // As far as a window reaches: QWIDGETSIZE_MAX pixels wide at most, and no further off its container.
+    const double most = QWIDGETSIZE_MAX * 15.0;
+    for (const std::optional<double> &twips : { left, top, width, height }) {
+        if (twips && std::abs(*twips) > most)
+            return refuse(status::invalidPropertyValue,
+                          QStringLiteral("a position or size is at most %1 twips").arg(most, 0, 'f', 0));
+    }
+    const auto x = [&](double twips) { return scale.toPixelsX(static_cast<int>(std::lround(twips))); };
+    const auto y = [&](double twips) { return scale.toPixelsY(static_cast<int>(std::lround(twips))); };
     const QRect now = w.geometry();
-    w.setGeometry(left == keep ? now.x() : scale.toPixelsX(left),
-                  top == keep ? now.y() : scale.toPixelsY(top),
-                  width == keep ? now.width() : scale.toPixelsX(width),
-                  height == keep ? now.height() : scale.toPixelsY(height));
+    w.setGeometry(left ? x(*left) : now.x(), top ? y(*top) : now.y(), width ? x(*width) : now.width(),
+                  height ? y(*height) : now.height());
 }
 
 void WindowedMembers::Refresh()
@@ -109,7 +125,9 @@ void WindowedMembers::setVisible(bool visible)
 
 bool WindowedMembers::enabled() const
 {
-    return widget()->isEnabled();
+    // Its own setting: a control in a disabled frame is still Enabled itself.
+    QWidget *parent = widget()->parentWidget();
+    return parent ? widget()->isEnabledTo(parent) : widget()->isEnabled();
 }
 
 void WindowedMembers::setEnabled(bool enabled)
@@ -124,8 +142,8 @@ bool WindowedMembers::tabStop() const
 
 void WindowedMembers::setTabStop(bool stop)
 {
-    if (focusPolicy_ == Qt::NoFocus)
-        return;
+    if (focusPolicy_ == Qt::NoFocus && stop)
+        return refuse(status::invalidPropertyValue, QStringLiteral("it never takes the focus"));
     widget()->setFocusPolicy(stop ? focusPolicy_ : Qt::FocusPolicy(focusPolicy_ & ~Qt::TabFocus));
 }
 

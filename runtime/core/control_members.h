@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <limits>
+#include <optional>
 
 namespace qv
 {
@@ -37,6 +38,7 @@ private:
 
 // An argument left out: the value a method keeps as it is.
 inline constexpr int keep = std::numeric_limits<int>::min();
+inline constexpr float omitted = std::numeric_limits<float>::quiet_NaN();
 
 class WindowedMembers : public ControlMembers
 {
@@ -65,10 +67,10 @@ public:
     int top() const;
     int width() const;
     int height() const;
-    void setLeft(int twips) { Move(twips); }
-    void setTop(int twips) { Move(keep, twips); }
-    void setWidth(int twips) { Move(keep, keep, twips); }
-    void setHeight(int twips) { Move(keep, keep, keep, twips); }
+    void setLeft(int twips) { place(twips, {}, {}, {}); }
+    void setTop(int twips) { place({}, twips, {}, {}); }
+    void setWidth(int twips) { place({}, {}, twips, {}); }
+    void setHeight(int twips) { place({}, {}, {}, twips); }
     bool visible() const;
     void setVisible(bool visible);
     bool enabled() const;
@@ -95,7 +97,8 @@ public:
     bool fontStrikethru() const;
     void setFontStrikethru(bool strikethru);
 
-    Q_INVOKABLE void Move(int Left, int Top = keep, int Width = keep, int Height = keep);
+    // In twips; an argument left out keeps what is.
+    Q_INVOKABLE void Move(float Left, float Top = omitted, float Width = omitted, float Height = omitted);
     Q_INVOKABLE void Refresh();
     // 0 brings the control to the front of its container, 1 sends it to the back.
     Q_INVOKABLE void ZOrder(int Position = 0);
@@ -105,6 +108,8 @@ protected:
     QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
 
 private:
+    void place(std::optional<double> left, std::optional<double> top, std::optional<double> width,
+               std::optional<double> height);
     template<class Change> void changeFont(Change change);
     Qt::FocusPolicy focusPolicy_;
 };

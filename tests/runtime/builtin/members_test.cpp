@@ -1,0 +1,324 @@
+// Every built-in control's members, by name, as a program reaches them: read from the run-time type
+// information, never from a list in this file. Each writable property keeps what is written to it or refuses
+// it whole; each read-only one refuses a write; a value of the wrong type is a type mismatch; what a stored
+// record says is what a read returns after the load.
+
+#include "runtime/core/form_private.h"
+#include "runtime/start/standard_runtime.h"
+#include "support/builtin_layout.h"
+#include "support/recording_host.h"
+#include <quorvane/control.h>
+#include <quorvane/form.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+#include <set>
+
+namespace qv
+{
+namespace
+{
+
+using test::builtinControls;
+using test::builtinLayout;
+
+// Properties whose write is an action on what is there, not a value kept: SelText replaces the selection,
+// which is then empty.
+const std::set<QString> actions { QStringLiteral("SelText") };
+
+QString describe(const Variant &v)
+{
+    return v.typeName() + QLatin1Char(' ') + v.toString().value_or(QStringLiteral("?"));
+}
+
+// Values worth writing to a property of the given kind: the one it holds, others of its type, and the ends of
+// its type's range.
+std::vector<Variant> candidates(const MemberInfo &property, const Variant &current)
+{
+    std::vector<Variant> values { current };
+    switch (property.type) {
+    case VariantType::Boolean:
+        values.emplace_back(!current.toBool().value_or(false));
+        break;
+    case VariantType::Integer:
+    case VariantType::Long: {
+        if (!property.enumValues.empty()) {
+            for (const auto &[name, value] : property.enumValues)
+                values.emplace_back(value);
+            values.emplace_back(std::int32_t { 99 });
+            break;
+        }
+        const std::int32_t now = current.toLong().value_or(0);
+        // Multiples of 15: a position or size in twips is kept to the pixel, 15 twips at 96 dots an inch.
+        for (const std::int32_t v :
+             { now + 15, std::int32_t { 15 }, std::int32_t { 0 }, std::int32_t { -15 },
+               std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min() })
+            values.emplace_back(v);
+        break;
+    }
+    case VariantType::Single:
+    case VariantType::Double:
+        for (const double v : { 10.0, 0.0, -1.0, 1e9 })
+            values.emplace_back(property.type == VariantType::Single ? Variant(float(v)) : Variant(v));
+        break;
+    case VariantType::String:
+        values.emplace_back(QStringLiteral("Quorvane"));
+        values.emplace_back(QString());
+        break;
+    default:
+        break;
+    }
+    return values;
+}
+
+// A value as the property holds it, to compare what was written with what is read.
+Variant asPropertyType(const Variant &value, VariantType type)
+{
+    switch (type) {
+    case VariantType::Boolean:
+        return Variant(value.toBool().value_or(false));
+    case VariantType::Long:
+        return Variant(value.toLong().value_or(0));
+    case VariantType::Single:
+        return Variant(float(value.toDouble().value_or(0)));
+    case VariantType::Double:
+        return Variant(value.toDouble().value_or(0));
+    case VariantType::String:
+        return Variant(value.toString().value_or(QString()));
+    default:
+        return value;
+    }
+}
+
+class Members : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = runtime->adoptForm(new Form(*runtime, builtinLayout));
+        ASSERT_EQ(form->Show(), status::ok) << runtime->takeErrorObject().description.toStdString();
+    }
+    ~Members() override
+    {
+        form.reset();
+        runtime.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    Control &control(std::string_view name) { return *findControl(*form, name); }
+    QString lastError() { return runtime->takeErrorObject().description; }
+
+    test::RecordingHost host;
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
+    ObjRef<Form> form;
+};
+
+TEST_F(Members, EveryPropertyKeepsWhatIsWrittenOrRefusesItWhole)
+{
+    int written = 0;
+    for (const ControlRecord &record : builtinControls) {
+        Control &c = control(record.name);
+        const std::vector<MemberInfo> members = c.members();
+        ASSERT_FALSE(members.empty()) << record.name;
+        for (const MemberInfo &m : members) {
+            if (m.kind != MemberKind::Property || actions.count(m.name))
+                continue;
+            const std::string where = c.objectName().toStdString() + "." + m.name.toStdString();
+            const std::string name = m.name.toStdString();
+            Variant before;
+            ASSERT_EQ(c.get(name, before), status::ok) << where << ": " << lastError().toStdString();
+            if (m.readOnly) {
+                EXPECT_EQ(c.put(name, before), status::readOnlyProperty) << where;
+                EXPECT_TRUE(lastError().contains(m.name)) << where;
+                continue;
+            }
+            for (const Variant &value : candidates(m, before)) {
+                Variant was;
+                ASSERT_EQ(c.get(name, was), status::ok) << where;
+                const Status put = c.put(name, value);
+                const QString why = lastError();
+                Variant now;
+                ASSERT_EQ(c.get(name, now), status::ok) << where;
+                if (put == status::ok) {
+                    EXPECT_EQ(now, asPropertyType(value, m.type))
+                        << where << " = " << describe(value).toStdString() << " reads "
+                        << describe(now).toStdString();
+                    ++written;
+                } else {
+                    EXPECT_TRUE(put == status::invalidPropertyValue || put == status::overflow)
+                        << where << " = " << describe(value).toStdString() << ": status " << put;
+                    EXPECT_TRUE(why.contains(m.name) && why.contains(c.objectName()))
+                        << where << ": " << why.toStdString();
+                    EXPECT_EQ(now, was)
+                        << where << " changed though " << describe(value).toStdString() << " was refused";
+                }
+            }
+            ASSERT_EQ(c.put(name, before), status::ok) << where << " took back what it held";
+            // A value that is no value of the property's type.
+            const Variant wrong = m.type == VariantType::String ? Variant::error(status::fail)
+                                                                : Variant(QStringLiteral("twelve"));
+            EXPECT_EQ(c.put(name, wrong), status::typeMismatch) << where;
+            EXPECT_TRUE(lastError().contains(QStringLiteral("is not a"))) << where;
+        }
+    }
+    EXPECT_GT(written, 100) << "the table wrote too little to mean anything";
+}
+
+// What the stored records say, read back through the members after the load: two sources that must agree.
+TEST_F(Members, StoredValuesAreWhatAReadReturns)
+{
+    for (const ControlRecord &record : builtinControls) {
+        Control &c = control(record.name);
+        std::map<QString, Variant> stored { { QStringLiteral("Name"), Variant(storedText(record.name)) } };
+        if (record.cls != ControlClass(BuiltinClass::Timer)
+            && record.cls != ControlClass(BuiltinClass::Line)) {
+            stored.emplace(QStringLiteral("Left"), Variant(std::int32_t { record.left }));
+            stored.emplace(QStringLiteral("Top"), Variant(std::int32_t { record.top }));
+            stored.emplace(QStringLiteral("Width"), Variant(std::int32_t { record.width }));
+            stored.emplace(QStringLiteral("Height"), Variant(std::int32_t { record.height }));
+        }
+        if (record.tabIndex != noTabIndex)
+            stored.emplace(QStringLiteral("TabIndex"), Variant(std::int32_t { record.tabIndex }));
+        if (!record.text.empty()) {
+            stored.emplace(QStringLiteral("Caption"), Variant(storedText(record.text)));
+            stored.emplace(QStringLiteral("Text"), Variant(storedText(record.text)));
+        }
+        stored.emplace(QStringLiteral("Interval"), Variant(std::int32_t { record.interval }));
+        stored.emplace(QStringLiteral("MaxLength"), Variant(std::int32_t { record.maxLength }));
+        for (const MemberInfo &m : c.members()) {
+            const auto it = stored.find(m.name);
+            if (m.kind != MemberKind::Property || it == stored.end())
+                continue;
+            Variant read;
+            ASSERT_EQ(c.get(m.name.toStdString(), read), status::ok);
+            EXPECT_EQ(read, it->second)
+                << record.name << "." << m.name.toStdString() << " reads " << describe(read).toStdString();
+        }
+    }
+}
+
+struct BadCall {
+    const char *name;
+    std::string_view control;
+    std::function<Status(Control &)> call;
+    Status expected;
+    const char *named; // what the error's description must name
+};
+
+class MemberCall : public Members, public ::testing::WithParamInterface<BadCall>
+{
+};
+
+TEST_P(MemberCall, FailsWithARunTimeErrorNamingWhatItRefuses)
+{
+    Control &c = control(GetParam().control);
+    EXPECT_EQ(GetParam().call(c), GetParam().expected);
+    const QString why = lastError();
+    EXPECT_TRUE(why.startsWith(QStringLiteral("Builtins.%1 (").arg(storedText(GetParam().control))))
+        << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromUtf8(GetParam().named))) << why.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, MemberCall,
+    ::testing::Values(
+        BadCall { "PropertyTheClassLacks", "Label1",
+                  [](Control &c) { return c.put("Value", Variant(std::int32_t { 1 })); },
+                  status::memberNotFound, "no property or method Value" },
+        BadCall { "ReadOfAMethod", "List1",
+                  [](Control &c) {
+                      Variant v;
+                      return c.get("AddItem", v);
+                  },
+                  status::memberNotFound, "AddItem" },
+        BadCall { "MethodTheClassLacks", "Text1", [](Control &c) { return c.call("AddItem", { Variant() }); },
+                  status::memberNotFound, "AddItem" },
+        BadCall { "TooManyArguments", "Command1",
+                  [](Control &c) { return c.call("Refresh", { Variant(std::int32_t { 1 }) }); },
+                  status::wrongArgumentCount, "Refresh does not take 1 arguments" },
+        BadCall { "ArgumentOfTheWrongType", "List1",
+                  [](Control &c) { return c.call("RemoveItem", { Variant(QStringLiteral("first")) }); },
+                  status::typeMismatch, "RemoveItem, argument 1 (Index)" },
+        BadCall { "IndexOutsideTheList", "List1",
+                  [](Control &c) { return c.call("RemoveItem", { Variant(std::int32_t { 3 }) }); },
+                  status::invalidProcedureCall, "index 3" },
+        BadCall { "NullWritten", "Text1", [](Control &c) { return c.put("Text", Variant::null()); },
+                  status::invalidUseOfNull, "Text" },
+        BadCall { "ValueOutsideTheEnumeration", "Check1",
+                  [](Control &c) { return c.put("Value", Variant(std::int32_t { 5 })); },
+                  status::invalidPropertyValue, "Value = 5" },
+        BadCall { "NegativeWidthByMove", "Picture1",
+                  [](Control &c) {
+                      return c.call("Move",
+                                    { Variant(std::int32_t { 0 }), Variant(std::int32_t { 0 }),
+                                      Variant(std::int32_t { -15 }) });
+                  },
+                  status::invalidPropertyValue, "negative" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// The lists' items from code, as a program fills a list: the same calls on both list classes.
+class ListItems : public Members, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(ListItems, AreAddedReadSelectedAndRemovedByIndex)
+{
+    Control &list = control(GetParam());
+    ASSERT_EQ(list.call("Clear"), status::ok);
+    for (const char *item : { "Oak", "Elm", "Ash" })
+        ASSERT_EQ(list.call("AddItem", { Variant(QString::fromLatin1(item)) }), status::ok)
+            << lastError().toStdString();
+    ASSERT_EQ(list.call("AddItem", { Variant(QStringLiteral("Yew")), Variant(std::int32_t { 0 }) }),
+              status::ok);
+    ASSERT_EQ(list.call("ItemData", { Variant(std::int32_t { 2 }), Variant(std::int32_t { 1970 }) }),
+              status::ok);
+
+    const auto read = [&](std::string_view name, std::initializer_list<Variant> args = {}) {
+        Variant v;
+        if (args.size() == 0)
+            EXPECT_EQ(list.get(name, v), status::ok) << lastError().toStdString();
+        else
+            EXPECT_EQ(list.call(name, std::span<const Variant>(args.begin(), args.size()), v), status::ok)
+                << lastError().toStdString();
+        return v;
+    };
+    EXPECT_EQ(read("ListCount"), Variant(std::int32_t { 4 }));
+    QStringList items;
+    for (std::int32_t i = 0; i < 4; ++i)
+        items << read("List", { Variant(i) }).toString().value_or(QString());
+    EXPECT_EQ(items, QStringList({ "Yew", "Oak", "Elm", "Ash" }));
+    EXPECT_EQ(read("ItemData", { Variant(std::int32_t { 2 }) }), Variant(std::int32_t { 1970 }));
+    EXPECT_EQ(read("List", { Variant(std::int32_t { 9 }) }), Variant(QString())) << "past the end: empty";
+
+    ASSERT_EQ(list.put("ListIndex", Variant(std::int32_t { 2 })), status::ok);
+    EXPECT_EQ(read("Text"), Variant(QStringLiteral("Elm")));
+    ASSERT_EQ(list.call("RemoveItem", { Variant(std::int32_t { 0 }) }), status::ok);
+    EXPECT_EQ(read("ListCount"), Variant(std::int32_t { 3 }));
+    EXPECT_EQ(read("List", { Variant(std::int32_t { 0 }) }), Variant(QStringLiteral("Oak")));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLists, ListItems, ::testing::Values("List1", "Combo1"));
+
+TEST_F(Members, TypeInformationDescribesMethodsWithTheirOptionalParameters)
+{
+    const std::vector<MemberInfo> members = control("List1").members();
+    const auto addItem = std::find_if(members.begin(), members.end(),
+                                      [](const MemberInfo &m) { return m.name == QLatin1String("AddItem"); });
+    ASSERT_NE(addItem, members.end());
+    EXPECT_EQ(addItem->kind, MemberKind::Method);
+    ASSERT_EQ(addItem->parameters.size(), 2u);
+    EXPECT_EQ(addItem->parameters[0].name, QStringLiteral("Item"));
+    EXPECT_EQ(addItem->parameters[0].type, VariantType::String);
+    EXPECT_FALSE(addItem->parameters[0].optional);
+    EXPECT_TRUE(addItem->parameters[1].optional);
+    const auto click = std::find_if(members.begin(), members.end(),
+                                    [](const MemberInfo &m) { return m.name == QLatin1String("Click"); });
+    ASSERT_NE(click, members.end());
+    EXPECT_EQ(click->kind, MemberKind::Event);
+}
+
+} // namespace
+} // namespace qv
