@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 
 namespace qv
@@ -24,6 +25,9 @@ enum class Event { Load, Click };
 
 // An event handler: runs with its form and returns 0 or the status of the run-time error that ended it.
 using Handler = std::function<Status()>;
+// An event handler bound by name: it gets the event's arguments, and may change those the event passes by
+// reference (KeyAscii, Cancel), which the control reads back once it returns.
+using EventHandler = std::function<Status(std::span<Variant> arguments)>;
 
 class QUORVANE_EXPORT Form : public ComObject
 {
@@ -42,8 +46,14 @@ public:
     Status Show(Variant modal = Variant::missing(), Variant ownerForm = Variant::missing());
     Status SetFocus();
 
-    // The handler bound to a control's event ("Form" for the window's own events), or none.
+    // The handler bound to a control's event ("Form" for the window's own events), or none. By default, the
+    // one bound by name.
     virtual Handler handlerFor(std::string_view control, Event event);
+
+    // Binds a handler to an event by the names of the control ("Form" for the window's own events) and of the
+    // event, as the class's type information names them. A load fails, naming both, when the form has no such
+    // control or its class raises no such event.
+    void bind(std::string_view control, std::string_view event, EventHandler handler);
 
 protected:
     // The accessor of a named control: loads the form if needed and takes a reference to the control, which

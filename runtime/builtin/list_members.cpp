@@ -77,7 +77,7 @@ ListBoxMembers::ListBoxMembers(QListWidget &list, const ControlRecord &record)
     : ListMembers(list, record)
 {
     connect(&list, &QListWidget::itemClicked, this, &ListMembers::Click);
-    connect(&list, &QListWidget::itemDoubleClicked, this, &ListMembers::DblClick);
+    connect(&list, &QListWidget::itemDoubleClicked, this, &WindowedMembers::DblClick);
 }
 
 QListWidget &ListBoxMembers::list() const

@@ -38,7 +38,6 @@ public:
 
 signals:
     void Click();
-    void DblClick();
 
 protected:
     virtual void select(int index) = 0;

@@ -3,6 +3,9 @@
 #include "controls/interface/twips.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <cmath>
 #include <cstdlib>
@@ -42,6 +45,101 @@ WindowedMembers::WindowedMembers(QWidget &widget, const ControlRecord &record)
     : ControlMembers(widget, record)
     , focusPolicy_(widget.focusPolicy())
 {
+    widget.installEventFilter(this);
+}
+
+namespace
+{
+short shiftOf(Qt::KeyboardModifiers modifiers)
+{
+    return static_cast<short>(((modifiers & Qt::ShiftModifier) ? 1 : 0)
+                              | ((modifiers & Qt::ControlModifier) ? 2 : 0)
+                              | ((modifiers & Qt::AltModifier) ? 4 : 0));
+}
+
+short buttonsOf(Qt::MouseButtons buttons)
+{
+    return static_cast<short>(((buttons & Qt::LeftButton) ? 1 : 0) | ((buttons & Qt::RightButton) ? 2 : 0)
+                              | ((buttons & Qt::MiddleButton) ? 4 : 0));
+}
+
+// The character a key typed, as one byte of the forms runtime's character set; 0 for none.
+short asciiOf(const QKeyEvent &key)
+{
+    const QString text = key.text();
+    if (text.size() != 1 || text.at(0).unicode() > 0xFF)
+        return 0;
+    return static_cast<short>(text.at(0).unicode());
+}
+} // namespace
+
+bool WindowedMembers::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != object())
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        emit GotFocus();
+        break;
+    case QEvent::FocusOut:
+        emit LostFocus();
+        break;
+    case QEvent::KeyPress: {
+        // The character a KeyPress handler chose instead, on its way to the control: raised once already.
+        if (resending_)
+            break;
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        short code = static_cast<short>(key.key() & 0xFFFF);
+        emit KeyDown(code, shiftOf(key.modifiers()));
+        if (code == 0)
+            return true;
+        const short typed = asciiOf(key);
+        if (typed == 0)
+            break;
+        short ascii = typed;
+        emit KeyPress(ascii);
+        if (ascii == 0)
+            return true;
+        if (ascii != typed && ascii > 0) {
+            // The handler typed another character: the control gets that one instead.
+            QKeyEvent replaced(QEvent::KeyPress, key.key(), key.modifiers(), QString(QChar(ascii)));
+            resending_ = true;
+            QCoreApplication::sendEvent(watched, &replaced);
+            resending_ = false;
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        short code = static_cast<short>(key.key() & 0xFFFF);
+        emit KeyUp(code, shiftOf(key.modifiers()));
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonDblClick: {
+        const auto &mouse = static_cast<const QMouseEvent &>(*event);
+        const TwipsScale scale = TwipsScale::of(*widget());
+        const QPoint at = mouse.position().toPoint();
+        const float x = static_cast<float>(scale.toTwipsX(at.x()));
+        const float y = static_cast<float>(scale.toTwipsY(at.y()));
+        const short shift = shiftOf(mouse.modifiers());
+        if (event->type() == QEvent::MouseButtonPress)
+            emit MouseDown(buttonsOf(mouse.button()), shift, x, y);
+        else if (event->type() == QEvent::MouseButtonRelease)
+            emit MouseUp(buttonsOf(mouse.button()), shift, x, y);
+        else if (event->type() == QEvent::MouseMove)
+            emit MouseMove(buttonsOf(mouse.buttons()), shift, x, y);
+        else
+            emit DblClick();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
 }
 
 int WindowedMembers::left() const

@@ -104,14 +104,32 @@ public:
     Q_INVOKABLE void ZOrder(int Position = 0);
     Q_INVOKABLE void SetFocus();
 
+signals:
+    void GotFocus();
+    void LostFocus();
+    // A key's code and the shift keys held (1 Shift, 2 Ctrl, 4 Alt); a KeyDown handler that sets KeyCode to 0
+    // keeps the key from the control.
+    void KeyDown(short &KeyCode, short Shift);
+    // The character typed; a handler that sets KeyAscii to 0 swallows it.
+    void KeyPress(short &KeyAscii);
+    void KeyUp(short &KeyCode, short Shift);
+    // The buttons (1 left, 2 right, 4 middle), the shift keys, and where, in twips from the control's corner.
+    void MouseDown(short Button, short Shift, float X, float Y);
+    void MouseUp(short Button, short Shift, float X, float Y);
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void DblClick();
+
 protected:
     QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
+    // The widget's input, turned into the events above.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void place(std::optional<double> left, std::optional<double> top, std::optional<double> width,
                std::optional<double> height);
     template<class Change> void changeFont(Change change);
     Qt::FocusPolicy focusPolicy_;
+    bool resending_ = false;
 };
 
 } // namespace qv

@@ -1,4 +1,5 @@
 #include "runtime/core/control_private.h"
+#include "runtime/core/event_relay.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
@@ -11,6 +12,8 @@
 
 #include <QEventLoop>
 #include <QScopeGuard>
+#include <algorithm>
+#include <array>
 
 namespace qv
 {
@@ -36,8 +39,80 @@ const FormDescription &Form::description() const
     return d_->description();
 }
 
-Handler Form::handlerFor(std::string_view, Event)
+Handler Form::handlerFor(std::string_view control, Event event)
 {
+    if (control != "Form")
+        return {};
+    return d_->boundToForm(event == Event::Load ? "Load" : "Click");
+}
+
+void Form::bind(std::string_view control, std::string_view event, EventHandler handler)
+{
+    d_->bind(control, event, std::move(handler));
+}
+
+void FormPrivate::bind(std::string_view control, std::string_view event, EventHandler handler)
+{
+    bindings_.push_back({ std::string(control), std::string(event), std::move(handler) });
+}
+
+namespace
+{
+bool sameName(std::string_view a, std::string_view b)
+{
+    return storedText(a).compare(storedText(b), Qt::CaseInsensitive) == 0;
+}
+
+// The window's own events a program can bind.
+constexpr std::array<std::string_view, 2> formEvents { "Load", "Click" };
+} // namespace
+
+Handler FormPrivate::boundToForm(std::string_view event) const
+{
+    for (const Binding &b : bindings_) {
+        if (sameName(b.control, "Form") && sameName(b.event, event))
+            return [handler = b.handler] {
+                std::array<Variant, 0> none;
+                return handler(none);
+            };
+    }
+    return {};
+}
+
+Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
+{
+    const QString form = form_.objectName();
+    for (const Binding &b : bindings_) {
+        if (sameName(b.control, "Form")) {
+            if (std::none_of(formEvents.begin(), formEvents.end(),
+                             [&](std::string_view e) { return sameName(e, b.event); }))
+                return failure(status::fail,
+                               QStringLiteral("%1: a handler is bound to %1_%2, but a form raises no "
+                                              "event %2.")
+                                   .arg(form, storedText(b.event)));
+            continue;
+        }
+        const auto control = std::find_if(made.begin(), made.end(), [&](const ObjRef<Control> &c) {
+            return sameName(recordOf(*c).name, b.control);
+        });
+        if (control == made.end())
+            return failure(status::fail,
+                           QStringLiteral("%1: a handler is bound to %2_%3, but the form has no control "
+                                          "%2.")
+                               .arg(form, storedText(b.control), storedText(b.event)));
+        ControlPrivate &d = ControlPrivate::of(**control);
+        MemberObject &members = d.members();
+        const QMetaMethod signal = EventRelay::eventNamed(*members.metaObject(), b.event);
+        if (!signal.isValid())
+            return failure(status::fail,
+                           QStringLiteral("%1: a handler is bound to %2_%3, but %2 (%4) raises no "
+                                          "event %3.")
+                               .arg(form, (*control)->objectName(), storedText(b.event), d.className()));
+        new EventRelay(members, signal,
+                       [this, name = b.control, handler = b.handler](std::span<Variant> arguments) {
+                           form_.runtime().runHandler(form_, name, [&] { return handler(arguments); });
+                       });
+    }
     return {};
 }
 
@@ -141,6 +216,8 @@ LoadResult FormPrivate::loadFromDescription(CreationPolicy policy, const Creatio
     // A load stops at the first control that cannot be created; what was made goes with it.
     if (created.firstFailure)
         return { *created.firstFailure, std::move(created.records) };
+    if (Outcome<> connected = connectBindings(created.made); !connected)
+        return { connected, std::move(created.records) };
     commit(std::move(window), std::move(created.made));
     // A Load handler that failed has ended the run, and with it unloaded this form.
     if (!isLoaded())

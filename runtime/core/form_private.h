@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 class QEventLoop;
@@ -52,6 +53,10 @@ public:
     // A control of this form raised an event: the runtime runs its handler.
     void raise(std::string_view control, Event event) override;
 
+    void bind(std::string_view control, std::string_view event, EventHandler handler);
+    // The handler bound by name to an event of the window itself, or none.
+    Handler boundToForm(std::string_view event) const;
+
     Outcome<> hide();
     Outcome<> show(Variant modal, Variant ownerForm);
     Outcome<> setFocus();
@@ -68,6 +73,9 @@ private:
     LoadResult loadFromDescription(CreationPolicy policy, const CreationObserver *observer = nullptr);
     Window makeWindow();
     void commit(Window window, std::vector<ObjRef<Control>> controls);
+    // Every handler bound by name, to the controls just made: their events' relays, or the failure naming
+    // the first control or event that does not exist.
+    Outcome<> connectBindings(const std::vector<ObjRef<Control>> &made);
     void runModal();
     void quitModal();
 
@@ -76,6 +84,12 @@ private:
     Window window_;
     std::vector<ObjRef<Control>> controls_;
     QEventLoop *modalLoop_ = nullptr;
+    struct Binding {
+        std::string control;
+        std::string event;
+        EventHandler handler;
+    };
+    std::vector<Binding> bindings_;
     int loadCount_ = 0;
 };
 

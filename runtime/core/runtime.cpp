@@ -89,8 +89,13 @@ void Runtime::dispatchEvent(Form &form, std::string_view control, Event event)
 {
     if (hasEnded())
         return;
-    const Handler handler = form.handlerFor(control, event);
-    if (!handler)
+    if (const Handler handler = form.handlerFor(control, event))
+        runHandler(form, control, handler);
+}
+
+void Runtime::runHandler(Form &form, std::string_view control, const Handler &handler)
+{
+    if (hasEnded())
         return;
     // The program's code runs with its own signal handlers, even inside a load that watches modules.
     const ModuleCodeWatch::ProgramCode programCode;

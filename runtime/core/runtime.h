@@ -55,6 +55,8 @@ public:
     // Calls the handler bound to the event, if any; a handler that returns an error ends the run with a
     // report.
     void dispatchEvent(Form &form, std::string_view control, Event event);
+    // Runs a handler of the form's: a failure, or any exception that leaves it, is the runtime's report.
+    void runHandler(Form &form, std::string_view control, const Handler &handler);
     void closeBoxPressed(Form &form);
 
     // Closes every window, loaded or hidden, and ends the process. A host that keeps its process (the

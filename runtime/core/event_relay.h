@@ -1,0 +1,38 @@
+#pragma once
+// An event of a control, as a program binds it by name: the member object's signal, relayed to a handler
+// with its arguments as Variants. Arguments the signal passes by reference (KeyAscii, Cancel) are read back
+// from the handler's Variants once it returns, so a handler can change or cancel what happens.
+
+#include "runtime/core/member_object.h"
+#include <quorvane/variant.h>
+
+#include <QMetaMethod>
+#include <QObject>
+#include <functional>
+#include <span>
+
+namespace qv
+{
+
+class EventRelay final : public QObject
+{
+public:
+    using Deliver = std::function<void(std::span<Variant> arguments)>;
+
+    // Relays the signal of source (one of its events) while both exist; the relay is a child of source.
+    EventRelay(MemberObject &source, QMetaMethod signal, Deliver deliver);
+
+    // The signal of the event named, without regard to case; invalid when the class raises no such event.
+    static QMetaMethod eventNamed(const QMetaObject &meta, std::string_view name);
+
+    // Qt calls this for the connected signal, as it calls a slot: args[1..] point at the signal's arguments.
+    int qt_metacall(QMetaObject::Call call, int id, void **args) override;
+
+private:
+    void relay(void **args);
+
+    QMetaMethod signal_;
+    Deliver deliver_;
+};
+
+} // namespace qv
