@@ -45,6 +45,12 @@ public:
     // without waiting. OwnerForm must be omitted.
     Status Show(Variant modal = Variant::missing(), Variant ownerForm = Variant::missing());
     Status SetFocus();
+    // Unloads the form as a program asks it: its QueryUnload and then its Unload handlers run (UnloadMode 1,
+    // the program's own code), and either can keep the form by setting Cancel; then its window and controls
+    // go.
+    Status Unload();
+    // A control reached by its name from outside the form's own code; loads the form if needed.
+    Status Controls(std::string_view name, ObjRef<Control> &out);
 
     // The handler bound to a control's event ("Form" for the window's own events), or none. By default, the
     // one bound by name.

@@ -64,7 +64,7 @@ bool sameName(std::string_view a, std::string_view b)
 }
 
 // The window's own events a program can bind.
-constexpr std::array<std::string_view, 2> formEvents { "Load", "Click" };
+constexpr std::array<std::string_view, 4> formEvents { "Load", "Click", "QueryUnload", "Unload" };
 } // namespace
 
 Handler FormPrivate::boundToForm(std::string_view event) const
@@ -77,6 +77,22 @@ Handler FormPrivate::boundToForm(std::string_view event) const
             };
     }
     return {};
+}
+
+bool FormPrivate::mayUnload(UnloadMode mode)
+{
+    // Cancel, and UnloadMode for QueryUnload: a handler that sets Cancel to anything but 0 keeps the form.
+    const auto ask = [&](std::string_view event, std::vector<Variant> arguments) {
+        for (const Binding &b : bindings_) {
+            if (sameName(b.control, "Form") && sameName(b.event, event)) {
+                form_.runtime().runHandler(form_, "Form", [&] { return b.handler(arguments); });
+                return arguments[0].toBool().value_or(true) == false && !form_.runtime().hasEnded();
+            }
+        }
+        return true;
+    };
+    return ask("QueryUnload", { Variant(std::int16_t { 0 }), Variant(static_cast<std::int16_t>(mode)) })
+        && ask("Unload", { Variant(std::int16_t { 0 }) });
 }
 
 Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
@@ -129,6 +145,24 @@ Status Form::Show(Variant modal, Variant ownerForm)
 Status Form::SetFocus()
 {
     return runtime().statusOf(d_->setFocus());
+}
+
+Status Form::Unload()
+{
+    if (Outcome<> entered = d_->enter("Unload"); !entered)
+        return runtime().statusOf(entered);
+    if (d_->isLoaded() && d_->mayUnload(FormPrivate::UnloadMode::ProgramCode))
+        d_->unload();
+    return runtime().statusOf({});
+}
+
+Status Form::Controls(std::string_view name, ObjRef<Control> &out)
+{
+    Control *found = nullptr;
+    if (const Status s = accessControl(name, found); failed(s))
+        return s;
+    out = ObjRef<Control>(found);
+    return status::ok;
 }
 
 Status Form::accessControl(std::string_view name, Control *&out)
@@ -258,7 +292,8 @@ void FormPrivate::unload()
 
 void FormPrivate::closeBoxPressed()
 {
-    form_.runtime().closeBoxPressed(form_);
+    if (mayUnload(UnloadMode::CloseBox))
+        form_.runtime().closeBoxPressed(form_);
 }
 
 Outcome<> FormPrivate::hide()

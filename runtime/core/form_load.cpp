@@ -45,10 +45,7 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
     }
     return ObjRef<Control>(makeControlObject(form, record, std::move(made.value())));
 }
-} // namespace
 
-namespace
-{
 QString classValueText(const ControlClass &cls)
 {
     return QString::number(static_cast<int>(std::get<BuiltinClass>(cls)));

@@ -7,6 +7,7 @@
 #include <quorvane/form.h>
 #include <quorvane/outcome.h>
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -56,7 +57,13 @@ public:
     void bind(std::string_view control, std::string_view event, EventHandler handler);
     // The handler bound by name to an event of the window itself, or none.
     Handler boundToForm(std::string_view event) const;
+    // How an unload was asked for, as QueryUnload tells its handler.
+    enum class UnloadMode : std::int16_t { CloseBox = 0, ProgramCode = 1 };
+    // Asks the form's QueryUnload and Unload handlers, in that order; false when one set Cancel.
+    bool mayUnload(UnloadMode mode);
 
+    // An operation's common checks: the run not ended (and, in the tests' runtime, no fault injected).
+    Outcome<> enter(std::string_view operation) const;
     Outcome<> hide();
     Outcome<> show(Variant modal, Variant ownerForm);
     Outcome<> setFocus();
@@ -68,7 +75,6 @@ private:
     };
     using Window = std::unique_ptr<FormWindow, WindowDeleter>;
 
-    Outcome<> enter(std::string_view operation) const;
     Outcome<> ensureLoaded();
     LoadResult loadFromDescription(CreationPolicy policy, const CreationObserver *observer = nullptr);
     Window makeWindow();

@@ -53,10 +53,11 @@ Status put(Form &form, std::string_view control, std::string_view property, Vari
     return findControl(form, control)->put(property, value);
 }
 
-class Events : public ::testing::TestWithParam<EventCase>
+// The window with one control of each built-in class, loaded by each test, gone with it.
+class FormOfAllClasses : public ::testing::Test
 {
 protected:
-    ~Events() override
+    ~FormOfAllClasses() override
     {
         form.reset();
         runtime.reset();
@@ -66,6 +67,10 @@ protected:
     test::RecordingHost host;
     std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
     ObjRef<Form> form = runtime->adoptForm(new Form(*runtime, builtinLayout));
+};
+
+class Events : public FormOfAllClasses, public ::testing::WithParamInterface<EventCase>
+{
 };
 
 TEST_P(Events, RunTheHandlerBoundByNameWithTheirArguments)
@@ -227,18 +232,8 @@ struct BadBinding {
     const char *fault;
 };
 
-class BadBindings : public ::testing::TestWithParam<BadBinding>
+class BadBindings : public FormOfAllClasses, public ::testing::WithParamInterface<BadBinding>
 {
-protected:
-    ~BadBindings() override
-    {
-        form.reset();
-        runtime.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    test::RecordingHost host;
-    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
-    ObjRef<Form> form = runtime->adoptForm(new Form(*runtime, builtinLayout));
 };
 
 TEST_P(BadBindings, FailTheLoadNamingTheControlAndTheEvent)
@@ -263,6 +258,62 @@ INSTANTIATE_TEST_SUITE_P(
             "FormEventThatIsNone", "Form", "Explode",
             "Builtins: a handler is bound to Builtins_Explode, but a form raises no event Explode." }),
     [](const auto &row) { return std::string(row.param.name); });
+
+// Unloading from code and by the close box: QueryUnload learns how, and Cancel set by either handler keeps
+// the form; a control is reached by name from outside the form's own code.
+struct UnloadCase {
+    const char *name;
+    const char *cancelIn; // the event whose handler sets Cancel, or none
+    bool byCloseBox;
+    bool stillLoaded;
+    std::int16_t unloadMode;
+};
+
+class Unloading : public FormOfAllClasses, public ::testing::WithParamInterface<UnloadCase>
+{
+};
+
+TEST_P(Unloading, AsksQueryUnloadThenUnloadAndHonoursCancel)
+{
+    const UnloadCase &row = GetParam();
+    std::vector<std::string> asked;
+    std::optional<Variant> mode;
+    for (const char *event : { "QueryUnload", "Unload" }) {
+        form->bind("Form", event, [&, event](std::span<Variant> arguments) {
+            asked.emplace_back(event);
+            if (std::string_view(event) == "QueryUnload")
+                mode = arguments[1];
+            if (row.cancelIn && std::string_view(row.cancelIn) == event)
+                arguments[0] = Variant(true);
+            return status::ok;
+        });
+    }
+    ASSERT_EQ(form->Show(), status::ok);
+    ObjRef<Control> text;
+    ASSERT_EQ(form->Controls("Text1", text), status::ok);
+    ASSERT_EQ(text->put("Text", Variant(QStringLiteral("kept"))), status::ok);
+    if (row.byCloseBox)
+        windowOf(*form)->close();
+    else
+        ASSERT_EQ(form->Unload(), status::ok);
+    EXPECT_EQ(isLoaded(*form), row.stillLoaded);
+    EXPECT_EQ(mode, Variant(row.unloadMode));
+    EXPECT_EQ(asked.front(), "QueryUnload");
+    const bool both = !row.cancelIn || std::string_view(row.cancelIn) == "Unload";
+    EXPECT_EQ(asked.size(), both ? 2u : 1u);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Variant read;
+    EXPECT_EQ(text->get("Text", read) == status::ok && read == Variant(QStringLiteral("kept")),
+              row.stillLoaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromCodeAndCloseBox, Unloading,
+                         ::testing::Values(UnloadCase { "FromCode", nullptr, false, false, 1 },
+                                           UnloadCase { "CancelledInQueryUnload", "QueryUnload", false, true,
+                                                        1 },
+                                           UnloadCase { "CancelledInUnload", "Unload", false, true, 1 },
+                                           UnloadCase { "CloseBoxCancelled", "QueryUnload", true, true, 0 }),
+                         [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace qv
