@@ -8,13 +8,17 @@
 #include <quorvane/control.h>
 #include <quorvane/export.h>
 #include <quorvane/form_description.h>
+#include <quorvane/members.h>
 #include <quorvane/status.h>
 #include <quorvane/variant.h>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace qv
 {
@@ -51,6 +55,20 @@ public:
     Status Unload();
     // A control reached by its name from outside the form's own code; loads the form if needed.
     Status Controls(std::string_view name, ObjRef<Control> &out);
+    // The form's controls as a collection: how many, and each by its index from 0, in the order they were
+    // made. Both load the form if needed.
+    Status ControlCount(std::int32_t &out);
+    Status Controls(std::int32_t index, ObjRef<Control> &out);
+
+    // The window's own members by name, late bound, as a control's are (Caption, Left, Top, Width, Height,
+    // ScaleWidth, ScaleHeight, WindowState, Visible, Enabled, Tag; Move, Show, Hide, Refresh); each loads the
+    // form if needed. A failure leaves in the error object which form, member and value, and why.
+    Status get(std::string_view property, Variant &out);
+    Status put(std::string_view property, const Variant &value);
+    Status call(std::string_view method, std::span<const Variant> arguments, Variant &result);
+    Status call(std::string_view method, std::initializer_list<Variant> arguments = {});
+    // Every property, method and event of a form, as the late-bound calls and bind() accept them.
+    static std::vector<MemberInfo> members();
 
     // The handler bound to a control's event ("Form" for the window's own events), or none. By default, the
     // one bound by name.

@@ -30,6 +30,7 @@ inline constexpr Status programEnded = static_cast<Status>(0x800A0BB8u); // the 
 inline constexpr Status badFileFormat = static_cast<Status>(0x800A0141u); // 321
 // Run-time errors of members reached by name.
 inline constexpr Status overflow = static_cast<Status>(0x800A0006u); // 6
+inline constexpr Status subscriptOutOfRange = static_cast<Status>(0x800A0009u); // 9
 inline constexpr Status typeMismatch = static_cast<Status>(0x800A000Du); // 13
 inline constexpr Status invalidUseOfNull = static_cast<Status>(0x800A005Eu); // 94
 inline constexpr Status invalidPropertyValue = static_cast<Status>(0x800A017Cu); // 380

@@ -164,24 +164,16 @@ int WindowedMembers::height() const
 
 void WindowedMembers::Move(float left, float top, float width, float height)
 {
-    const auto given = [](float v) { return std::isnan(v) ? std::nullopt : std::optional<double>(v); };
-    place(given(left), given(top), given(width), given(height));
+    place(givenTwips(left), givenTwips(top), givenTwips(width), givenTwips(height));
 }
 
 void WindowedMembers::place(std::optional<double> left, std::optional<double> top,
                             std::optional<double> width, std::optional<double> height)
 {
-    if ((width && *width < 0) || (height && *height < 0))
-        return refuse(status::invalidPropertyValue, QStringLiteral("a width or height cannot be negative"));
+    if (std::optional<QString> why = unplaceable(left, top, width, height))
+        return refuse(status::invalidPropertyValue, *why);
     QWidget &w = *widget();
     const TwipsScale scale = TwipsScale::of(w);
-    // As far as a window reaches: QWIDGETSIZE_MAX pixels wide at most, and no further off its container.
-    const double most = QWIDGETSIZE_MAX * 15.0;
-    for (const std::optional<double> &twips : { left, top, width, height }) {
-        if (twips && std::abs(*twips) > most)
-            return refuse(status::invalidPropertyValue,
-                          QStringLiteral("a position or size is at most %1 twips").arg(most, 0, 'f', 0));
-    }
     const auto x = [&](double twips) { return scale.toPixelsX(static_cast<int>(std::lround(twips))); };
     const auto y = [&](double twips) { return scale.toPixelsY(static_cast<int>(std::lround(twips))); };
     const QRect now = w.geometry();

@@ -36,10 +36,6 @@ private:
     QString tag_;
 };
 
-// An argument left out: the value a method keeps as it is.
-inline constexpr int keep = std::numeric_limits<int>::min();
-inline constexpr float omitted = std::numeric_limits<float>::quiet_NaN();
-
 class WindowedMembers : public ControlMembers
 {
     Q_OBJECT

@@ -1,8 +1,10 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/event_relay.h"
 #include "runtime/core/fonts.h"
+#include "runtime/core/form_members.h"
 #include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
+#include "runtime/core/late_binding.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/tab_order.h"
 #ifdef QUORVANE_TEST_SEAMS
@@ -41,9 +43,11 @@ const FormDescription &Form::description() const
 
 Handler Form::handlerFor(std::string_view control, Event event)
 {
-    if (control != "Form")
+    // The window's Load runs through here, so that a program's own handlerFor may take it; every other event
+    // bound by name is relayed from the window's or the control's members.
+    if (control != "Form" || event != Event::Load)
         return {};
-    return d_->boundToForm(event == Event::Load ? "Load" : "Click");
+    return d_->boundToForm("Load");
 }
 
 void Form::bind(std::string_view control, std::string_view event, EventHandler handler)
@@ -62,9 +66,6 @@ bool sameName(std::string_view a, std::string_view b)
 {
     return storedText(a).compare(storedText(b), Qt::CaseInsensitive) == 0;
 }
-
-// The window's own events a program can bind.
-constexpr std::array<std::string_view, 4> formEvents { "Load", "Click", "QueryUnload", "Unload" };
 } // namespace
 
 Handler FormPrivate::boundToForm(std::string_view event) const
@@ -81,18 +82,17 @@ Handler FormPrivate::boundToForm(std::string_view event) const
 
 bool FormPrivate::mayUnload(UnloadMode mode)
 {
-    // Cancel, and UnloadMode for QueryUnload: a handler that sets Cancel to anything but 0 keeps the form.
-    const auto ask = [&](std::string_view event, std::vector<Variant> arguments) {
-        for (const Binding &b : bindings_) {
-            if (sameName(b.control, "Form") && sameName(b.event, event)) {
-                form_.runtime().runHandler(form_, "Form", [&] { return b.handler(arguments); });
-                return arguments[0].toBool().value_or(true) == false && !form_.runtime().hasEnded();
-            }
-        }
+    if (!members_)
         return true;
-    };
-    return ask("QueryUnload", { Variant(std::int16_t { 0 }), Variant(static_cast<std::int16_t>(mode)) })
-        && ask("Unload", { Variant(std::int16_t { 0 }) });
+    // A handler that sets Cancel to anything but 0 keeps the form; one that ended the run leaves nothing to
+    // unload here.
+    const auto kept = [&](std::int16_t cancel) { return cancel != 0 || form_.runtime().hasEnded(); };
+    std::int16_t cancel = 0;
+    emit members_->QueryUnload(cancel, static_cast<std::int16_t>(mode));
+    if (kept(cancel) || !members_)
+        return false;
+    emit members_->Unload(cancel);
+    return !kept(cancel);
 }
 
 Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
@@ -100,12 +100,17 @@ Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
     const QString form = form_.objectName();
     for (const Binding &b : bindings_) {
         if (sameName(b.control, "Form")) {
-            if (std::none_of(formEvents.begin(), formEvents.end(),
-                             [&](std::string_view e) { return sameName(e, b.event); }))
+            const QMetaMethod signal = EventRelay::eventNamed(FormMembers::staticMetaObject, b.event);
+            if (!signal.isValid())
                 return failure(status::fail,
                                QStringLiteral("%1: a handler is bound to %1_%2, but a form raises no "
                                               "event %2.")
                                    .arg(form, storedText(b.event)));
+            // Load runs through handlerFor, before the window's members are reached.
+            if (members_ && !sameName(b.event, "Load"))
+                new EventRelay(*members_, signal, [this, handler = b.handler](std::span<Variant> arguments) {
+                    form_.runtime().runHandler(form_, "Form", [&] { return handler(arguments); });
+                });
             continue;
         }
         const auto control = std::find_if(made.begin(), made.end(), [&](const ObjRef<Control> &c) {
@@ -163,6 +168,94 @@ Status Form::Controls(std::string_view name, ObjRef<Control> &out)
         return s;
     out = ObjRef<Control>(found);
     return status::ok;
+}
+
+Status Form::ControlCount(std::int32_t &out)
+{
+    if (Outcome<FormMembers *> loaded = d_->loadedMembers("Controls"); !loaded)
+        return runtime().statusOf(loaded.failure());
+    out = static_cast<std::int32_t>(d_->controls().size());
+    return runtime().statusOf({});
+}
+
+Status Form::Controls(std::int32_t index, ObjRef<Control> &out)
+{
+    if (Outcome<FormMembers *> loaded = d_->loadedMembers("Controls"); !loaded)
+        return runtime().statusOf(loaded.failure());
+    const auto controls = d_->controls();
+    if (index < 0 || static_cast<std::size_t>(index) >= controls.size())
+        return runtime().statusOf(failure(status::subscriptOutOfRange,
+                                          QStringLiteral("%1.Controls(%2): the form has %3 controls, "
+                                                         "numbered from 0.")
+                                              .arg(objectName())
+                                              .arg(index)
+                                              .arg(controls.size())));
+    out = controls[static_cast<std::size_t>(index)];
+    return status::ok;
+}
+
+namespace
+{
+// A member call's failure, told whose: "Form1 (Form): WindowState = 7: not one of its values".
+Status formMemberFailed(Form &form, Failure why)
+{
+    why.info.description = QStringLiteral("%1 (Form): %2").arg(form.objectName(), why.explanation());
+    return form.runtime().statusOf(why);
+}
+} // namespace
+
+Outcome<FormMembers *> FormPrivate::loadedMembers(std::string_view operation)
+{
+    if (Outcome<> entered = enter(operation); !entered)
+        return entered.failure();
+    if (Outcome<> loaded = ensureLoaded(); !loaded)
+        return loaded.failure();
+    return members_.data();
+}
+
+Status Form::get(std::string_view property, Variant &out)
+{
+    Outcome<FormMembers *> members = d_->loadedMembers(property);
+    if (!members)
+        return runtime().statusOf(members.failure());
+    Outcome<Variant> read = getProperty(*members.value(), property);
+    if (!read)
+        return formMemberFailed(*this, std::move(read).failure());
+    out = std::move(read).value();
+    return runtime().statusOf({});
+}
+
+Status Form::put(std::string_view property, const Variant &value)
+{
+    Outcome<FormMembers *> members = d_->loadedMembers(property);
+    if (!members)
+        return runtime().statusOf(members.failure());
+    if (Outcome<> written = putProperty(*members.value(), property, value); !written)
+        return formMemberFailed(*this, std::move(written).failure());
+    return runtime().statusOf({});
+}
+
+Status Form::call(std::string_view method, std::span<const Variant> arguments, Variant &result)
+{
+    Outcome<FormMembers *> members = d_->loadedMembers(method);
+    if (!members)
+        return runtime().statusOf(members.failure());
+    Outcome<Variant> called = callMethod(*members.value(), method, arguments);
+    if (!called)
+        return formMemberFailed(*this, std::move(called).failure());
+    result = std::move(called).value();
+    return runtime().statusOf({});
+}
+
+Status Form::call(std::string_view method, std::initializer_list<Variant> arguments)
+{
+    Variant ignored;
+    return call(method, std::span<const Variant>(arguments.begin(), arguments.size()), ignored);
+}
+
+std::vector<MemberInfo> Form::members()
+{
+    return describeMembers(FormMembers::staticMetaObject);
 }
 
 Status Form::accessControl(std::string_view name, Control *&out)
@@ -271,6 +364,7 @@ FormPrivate::Window FormPrivate::makeWindow()
     scale.markOn(*window);
     window->setFixedSize(scale.toPixelsX(description_.clientWidth),
                          scale.toPixelsY(description_.clientHeight));
+    members_ = new FormMembers(*window, *this);
     return window;
 }
 
@@ -285,6 +379,12 @@ void FormPrivate::commit(Window window, std::vector<ObjRef<Control>> controls)
 
 void FormPrivate::unload()
 {
+    // No event of the form or its controls runs once it unloads: hiding the window would otherwise raise
+    // the window's Deactivate and the focused control's LostFocus into handlers whose form is going.
+    if (window_) {
+        for (MemberObject *members : window_->findChildren<MemberObject *>())
+            members->blockSignals(true);
+    }
     quitModal();
     controls_.clear();
     window_.reset();

@@ -7,6 +7,7 @@
 #include <quorvane/form.h>
 #include <quorvane/outcome.h>
 
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -19,6 +20,7 @@ class QWidget;
 namespace qv
 {
 
+class FormMembers;
 class FormWindow;
 
 // The outcome of a load, and of each record it tried, in stored order.
@@ -68,6 +70,8 @@ public:
     Outcome<> show(Variant modal, Variant ownerForm);
     Outcome<> setFocus();
     Outcome<Control *> findForAccessor(std::string_view name);
+    // The window's members, loading the form if needed.
+    Outcome<FormMembers *> loadedMembers(std::string_view operation);
 
 private:
     struct WindowDeleter {
@@ -90,6 +94,8 @@ private:
     Window window_;
     std::vector<ObjRef<Control>> controls_;
     QEventLoop *modalLoop_ = nullptr;
+    // The window's members, made with it and gone with it.
+    QPointer<FormMembers> members_;
     struct Binding {
         std::string control;
         std::string event;

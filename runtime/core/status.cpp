@@ -58,6 +58,8 @@ QString describeStatus(Status s)
         return QStringLiteral("Bad file format");
     case status::overflow:
         return QStringLiteral("Overflow");
+    case status::subscriptOutOfRange:
+        return QStringLiteral("Subscript out of range");
     case status::typeMismatch:
         return QStringLiteral("Type mismatch");
     case status::invalidUseOfNull:

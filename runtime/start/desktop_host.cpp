@@ -1,4 +1,5 @@
 #include "runtime/start/desktop_host.h"
+#include "runtime/start/message_dialog.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -27,6 +28,18 @@ void DesktopHost::showErrorReport(const QString &title, const QString &text)
     std::fflush(stderr);
     if (someoneCanAnswer())
         QMessageBox::critical(nullptr, title, text);
+}
+
+std::optional<MessageAnswer> DesktopHost::askMessage(const MessageRequest &request)
+{
+    if (!someoneCanAnswer()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(request.title), qPrintable(request.prompt));
+        std::fflush(stderr);
+        return std::nullopt;
+    }
+    const std::unique_ptr<QMessageBox> box = makeMessageDialog(request);
+    box->exec();
+    return answerOf(*box);
 }
 
 void DesktopHost::endProcess(int exitStatus)

@@ -107,6 +107,47 @@ INSTANTIATE_TEST_SUITE_P(
     BuiltinClasses, Events,
     ::testing::Values(
         EventCase { "FormLoad", "Form", "Load", {}, [](Form &, QWidget *) {}, {} },
+        EventCase {
+            "FormResize",
+            "Form",
+            "Resize",
+            {},
+            [](Form &f, QWidget *) { ASSERT_EQ(f.put("Width", Variant(std::int32_t { 7200 })), status::ok); },
+            {} },
+        EventCase { "FormClickOutsideItsControls",
+                    "Form",
+                    "Click",
+                    {},
+                    [](Form &f, QWidget *) {
+                        QWidget *window = windowOf(f);
+                        // The first point, across the bottom row, that no control covers.
+                        for (int x = 0; x < window->width(); x += 4) {
+                            const QPoint p(x, window->height() - 2);
+                            if (!window->childAt(p))
+                                return QTest::mouseClick(window, Qt::LeftButton, {}, p);
+                        }
+                        FAIL() << "no spot of the window is free of controls";
+                    },
+                    {} },
+        EventCase { "FormDeactivateAndActivate",
+                    "Form",
+                    "Deactivate",
+                    {},
+                    [](Form &f, QWidget *) {
+                        QWidget other;
+                        other.show();
+                        other.activateWindow();
+                        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+                        windowOf(f)->activateWindow();
+                        ASSERT_TRUE(QTest::qWaitForWindowActive(windowOf(f)));
+                    },
+                    {} },
+        EventCase { "FormActivate",
+                    "Form",
+                    "Activate",
+                    {},
+                    [](Form &f, QWidget *) { ASSERT_TRUE(QTest::qWaitForWindowActive(windowOf(f))); },
+                    {} },
         EventCase { "CommandButtonClick",
                     "Command1",
                     "Click",
@@ -314,6 +355,29 @@ INSTANTIATE_TEST_SUITE_P(FromCodeAndCloseBox, Unloading,
                                            UnloadCase { "CancelledInUnload", "Unload", false, true, 1 },
                                            UnloadCase { "CloseBoxCancelled", "QueryUnload", true, true, 0 }),
                          [](const auto &row) { return std::string(row.param.name); });
+
+// Unloading hides the window, which takes the focus from its control and the activation from the window:
+// neither may reach a handler of the form that is going.
+TEST_F(FormOfAllClasses, NoEventRunsOnceTheFormUnloads)
+{
+    std::vector<std::string> raised;
+    form->bind("Form", "Deactivate", [&](std::span<Variant>) {
+        raised.emplace_back("Form_Deactivate");
+        return status::ok;
+    });
+    form->bind("Text1", "LostFocus", [&](std::span<Variant>) {
+        raised.emplace_back("Text1_LostFocus");
+        return status::ok;
+    });
+    ASSERT_EQ(form->Show(), status::ok);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windowOf(*form)));
+    ObjRef<Control> text;
+    ASSERT_EQ(form->Controls("Text1", text), status::ok);
+    ASSERT_EQ(text->SetFocus(), status::ok);
+    ASSERT_EQ(form->Unload(), status::ok);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(raised.empty()) << raised.front();
+}
 
 } // namespace
 } // namespace qv

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
@@ -116,55 +117,68 @@ protected:
     ObjRef<Form> form;
 };
 
+// Every property of one object (a control or the form), by its type information: a writable one keeps each
+// value written or refuses it whole, leaving what it held; a read-only one refuses; a value of another type
+// is a mismatch. Returns how many values were kept.
+template<class Object>
+int writeEveryProperty(Object &object, const std::vector<MemberInfo> &members,
+                       const std::function<QString()> &lastError)
+{
+    int written = 0;
+    for (const MemberInfo &m : members) {
+        if (m.kind != MemberKind::Property || actions.count(m.name))
+            continue;
+        const std::string where = object.objectName().toStdString() + "." + m.name.toStdString();
+        const std::string name = m.name.toStdString();
+        Variant before;
+        EXPECT_EQ(object.get(name, before), status::ok) << where << ": " << lastError().toStdString();
+        if (m.readOnly) {
+            EXPECT_EQ(object.put(name, before), status::readOnlyProperty) << where;
+            EXPECT_TRUE(lastError().contains(m.name)) << where;
+            continue;
+        }
+        for (const Variant &value : candidates(m, before)) {
+            Variant was;
+            EXPECT_EQ(object.get(name, was), status::ok) << where;
+            const Status put = object.put(name, value);
+            const QString why = lastError();
+            Variant now;
+            EXPECT_EQ(object.get(name, now), status::ok) << where;
+            if (put == status::ok) {
+                EXPECT_EQ(now, asPropertyType(value, m.type))
+                    << where << " = " << describe(value).toStdString() << " reads "
+                    << describe(now).toStdString();
+                ++written;
+            } else {
+                EXPECT_TRUE(put == status::invalidPropertyValue || put == status::overflow)
+                    << where << " = " << describe(value).toStdString() << ": status " << put;
+                EXPECT_TRUE(why.contains(m.name) && why.contains(object.objectName()))
+                    << where << ": " << why.toStdString();
+                EXPECT_EQ(now, was) << where << " changed though " << describe(value).toStdString()
+                                    << " was refused";
+            }
+        }
+        EXPECT_EQ(object.put(name, before), status::ok) << where << " took back what it held";
+        // A value that is no value of the property's type.
+        const Variant wrong = m.type == VariantType::String ? Variant::error(status::fail)
+                                                            : Variant(QStringLiteral("twelve"));
+        EXPECT_EQ(object.put(name, wrong), status::typeMismatch) << where;
+        EXPECT_TRUE(lastError().contains(QStringLiteral("is not a"))) << where;
+    }
+    return written;
+}
+
 TEST_F(Members, EveryPropertyKeepsWhatIsWrittenOrRefusesItWhole)
 {
+    const auto error = [this] { return lastError(); };
     int written = 0;
     for (const ControlRecord &record : builtinControls) {
         Control &c = control(record.name);
-        const std::vector<MemberInfo> members = c.members();
-        ASSERT_FALSE(members.empty()) << record.name;
-        for (const MemberInfo &m : members) {
-            if (m.kind != MemberKind::Property || actions.count(m.name))
-                continue;
-            const std::string where = c.objectName().toStdString() + "." + m.name.toStdString();
-            const std::string name = m.name.toStdString();
-            Variant before;
-            ASSERT_EQ(c.get(name, before), status::ok) << where << ": " << lastError().toStdString();
-            if (m.readOnly) {
-                EXPECT_EQ(c.put(name, before), status::readOnlyProperty) << where;
-                EXPECT_TRUE(lastError().contains(m.name)) << where;
-                continue;
-            }
-            for (const Variant &value : candidates(m, before)) {
-                Variant was;
-                ASSERT_EQ(c.get(name, was), status::ok) << where;
-                const Status put = c.put(name, value);
-                const QString why = lastError();
-                Variant now;
-                ASSERT_EQ(c.get(name, now), status::ok) << where;
-                if (put == status::ok) {
-                    EXPECT_EQ(now, asPropertyType(value, m.type))
-                        << where << " = " << describe(value).toStdString() << " reads "
-                        << describe(now).toStdString();
-                    ++written;
-                } else {
-                    EXPECT_TRUE(put == status::invalidPropertyValue || put == status::overflow)
-                        << where << " = " << describe(value).toStdString() << ": status " << put;
-                    EXPECT_TRUE(why.contains(m.name) && why.contains(c.objectName()))
-                        << where << ": " << why.toStdString();
-                    EXPECT_EQ(now, was)
-                        << where << " changed though " << describe(value).toStdString() << " was refused";
-                }
-            }
-            ASSERT_EQ(c.put(name, before), status::ok) << where << " took back what it held";
-            // A value that is no value of the property's type.
-            const Variant wrong = m.type == VariantType::String ? Variant::error(status::fail)
-                                                                : Variant(QStringLiteral("twelve"));
-            EXPECT_EQ(c.put(name, wrong), status::typeMismatch) << where;
-            EXPECT_TRUE(lastError().contains(QStringLiteral("is not a"))) << where;
-        }
+        ASSERT_FALSE(c.members().empty()) << record.name;
+        written += writeEveryProperty(c, c.members(), error);
     }
     EXPECT_GT(written, 100) << "the table wrote too little to mean anything";
+    EXPECT_GT(writeEveryProperty(*form, Form::members(), error), 10) << "the form's own properties";
 }
 
 // What the stored records say, read back through the members after the load: two sources that must agree.
@@ -318,6 +332,29 @@ TEST_F(Members, TypeInformationDescribesMethodsWithTheirOptionalParameters)
                                     [](const MemberInfo &m) { return m.name == QLatin1String("Click"); });
     ASSERT_NE(click, members.end());
     EXPECT_EQ(click->kind, MemberKind::Event);
+}
+
+// The form's Controls collection is its stored controls, in stored order; an index outside it names the
+// form and how many it has.
+TEST_F(Members, TheFormsControlsAreItsStoredOnesInOrder)
+{
+    std::int32_t count = 0;
+    ASSERT_EQ(form->ControlCount(count), status::ok);
+    ASSERT_EQ(static_cast<std::size_t>(count), builtinLayout.controls.size());
+    for (std::int32_t i = 0; i < count; ++i) {
+        ObjRef<Control> c;
+        ASSERT_EQ(form->Controls(i, c), status::ok);
+        EXPECT_EQ(c->objectName(), storedText(builtinLayout.controls[static_cast<std::size_t>(i)].name));
+    }
+    for (const std::int32_t outside : { -1, count }) {
+        ObjRef<Control> c;
+        EXPECT_EQ(form->Controls(outside, c), status::subscriptOutOfRange);
+        EXPECT_EQ(lastError(),
+                  QStringLiteral("Builtins.Controls(%1): the form has %2 controls, numbered from 0.")
+                      .arg(outside)
+                      .arg(count));
+        EXPECT_FALSE(c);
+    }
 }
 
 } // namespace
