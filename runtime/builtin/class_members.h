@@ -3,6 +3,8 @@
 // with a window has. The class table names one of these per class.
 
 #include "runtime/builtin/button_members.h"
+#include "runtime/builtin/file_system.h"
+#include "runtime/builtin/file_system_members.h"
 #include "runtime/builtin/list_members.h"
 #include "runtime/builtin/scroll_bar_members.h"
 #include "runtime/builtin/text_members.h"
@@ -46,6 +48,9 @@ inline constexpr MembersMaker optionButtonMembers = membersOf<OptionButtonMember
 inline constexpr MembersMaker comboBoxMembers = membersOf<ComboBoxMembers, QComboBox>;
 inline constexpr MembersMaker listBoxMembers = membersOf<ListBoxMembers, QListWidget>;
 inline constexpr MembersMaker scrollBarMembers = membersOf<ScrollBarMembers, QScrollBar>;
+inline constexpr MembersMaker driveListBoxMembers = membersOf<DriveListMembers, QComboBox>;
+inline constexpr MembersMaker dirListBoxMembers = membersOf<DirListMembers, DirectoryList>;
+inline constexpr MembersMaker fileListBoxMembers = membersOf<FileListMembers, FileList>;
 // Classes whose own members are still to come: the common ones.
 inline constexpr MembersMaker commonMembers = nullptr;
 
