@@ -7,6 +7,7 @@
 #include "runtime/builtin/file_system_members.h"
 #include "runtime/builtin/list_members.h"
 #include "runtime/builtin/scroll_bar_members.h"
+#include "runtime/builtin/shape_members.h"
 #include "runtime/builtin/text_members.h"
 #include "runtime/builtin/timer_members.h"
 #include "runtime/core/control_maker.h"
@@ -51,6 +52,8 @@ inline constexpr MembersMaker scrollBarMembers = membersOf<ScrollBarMembers, QSc
 inline constexpr MembersMaker driveListBoxMembers = membersOf<DriveListMembers, QComboBox>;
 inline constexpr MembersMaker dirListBoxMembers = membersOf<DirListMembers, DirectoryList>;
 inline constexpr MembersMaker fileListBoxMembers = membersOf<FileListMembers, FileList>;
+inline constexpr MembersMaker shapeMembers = membersOf<ShapeMembers, ShapeWidget>;
+inline constexpr MembersMaker lineMembers = membersOf<LineMembers, LineWidget>;
 // Classes whose own members are still to come: the common ones.
 inline constexpr MembersMaker commonMembers = nullptr;
 
