@@ -6,6 +6,8 @@
 #include "runtime/builtin/file_system.h"
 #include "runtime/builtin/file_system_members.h"
 #include "runtime/builtin/list_members.h"
+#include "runtime/builtin/picture_members.h"
+#include "runtime/builtin/pictures.h"
 #include "runtime/builtin/scroll_bar_members.h"
 #include "runtime/builtin/shape_members.h"
 #include "runtime/builtin/text_members.h"
@@ -54,6 +56,8 @@ inline constexpr MembersMaker dirListBoxMembers = membersOf<DirListMembers, Dire
 inline constexpr MembersMaker fileListBoxMembers = membersOf<FileListMembers, FileList>;
 inline constexpr MembersMaker shapeMembers = membersOf<ShapeMembers, ShapeWidget>;
 inline constexpr MembersMaker lineMembers = membersOf<LineMembers, LineWidget>;
+inline constexpr MembersMaker imageMembers = membersOf<ImageMembers, QLabel>;
+inline constexpr MembersMaker pictureBoxMembers = membersOf<PictureBoxMembers, PictureBoxFrame>;
 // Classes whose own members are still to come: the common ones.
 inline constexpr MembersMaker commonMembers = nullptr;
 

@@ -26,7 +26,7 @@ struct ClassEntry {
 };
 
 inline constexpr std::array<ClassEntry, 20> classTable { {
-    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox, commonMembers },
+    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox, pictureBoxMembers },
     { BuiltinClass::Label, "Label", Window::Has, makeLabel, labelMembers },
     { BuiltinClass::TextBox, "TextBox", Window::Has, makeTextBox, textBoxMembers },
     { BuiltinClass::Frame, "Frame", Window::Has, makeFrame, frameMembers },
@@ -43,7 +43,7 @@ inline constexpr std::array<ClassEntry, 20> classTable { {
     { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox, fileListBoxMembers },
     { BuiltinClass::Shape, "Shape", Window::Has, makeShape, shapeMembers },
     { BuiltinClass::Line, "Line", Window::Has, makeLine, lineMembers },
-    { BuiltinClass::Image, "Image", Window::Has, makeImage, commonMembers },
+    { BuiltinClass::Image, "Image", Window::Has, makeImage, imageMembers },
     { BuiltinClass::Data, "Data", Window::Has, makeDataControl, commonMembers },
     { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, commonMembers },
 } };
