@@ -3,9 +3,13 @@
 // with a window has. The class table names one of these per class.
 
 #include "runtime/builtin/button_members.h"
+#include "runtime/builtin/data_control.h"
+#include "runtime/builtin/data_members.h"
 #include "runtime/builtin/file_system.h"
 #include "runtime/builtin/file_system_members.h"
 #include "runtime/builtin/list_members.h"
+#include "runtime/builtin/ole_container.h"
+#include "runtime/builtin/ole_members.h"
 #include "runtime/builtin/picture_members.h"
 #include "runtime/builtin/pictures.h"
 #include "runtime/builtin/scroll_bar_members.h"
@@ -58,7 +62,7 @@ inline constexpr MembersMaker shapeMembers = membersOf<ShapeMembers, ShapeWidget
 inline constexpr MembersMaker lineMembers = membersOf<LineMembers, LineWidget>;
 inline constexpr MembersMaker imageMembers = membersOf<ImageMembers, QLabel>;
 inline constexpr MembersMaker pictureBoxMembers = membersOf<PictureBoxMembers, PictureBoxFrame>;
-// Classes whose own members are still to come: the common ones.
-inline constexpr MembersMaker commonMembers = nullptr;
+inline constexpr MembersMaker dataMembers = membersOf<DataMembers, DataControlBar>;
+inline constexpr MembersMaker oleMembers = membersOf<OleMembers, OleContainer>;
 
 } // namespace qv::builtin

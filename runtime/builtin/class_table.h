@@ -44,8 +44,8 @@ inline constexpr std::array<ClassEntry, 20> classTable { {
     { BuiltinClass::Shape, "Shape", Window::Has, makeShape, shapeMembers },
     { BuiltinClass::Line, "Line", Window::Has, makeLine, lineMembers },
     { BuiltinClass::Image, "Image", Window::Has, makeImage, imageMembers },
-    { BuiltinClass::Data, "Data", Window::Has, makeDataControl, commonMembers },
-    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, commonMembers },
+    { BuiltinClass::Data, "Data", Window::Has, makeDataControl, dataMembers },
+    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, oleMembers },
 } };
 
 // The table is in the enumeration's order, so a class's entry is found by its value.
