@@ -3,7 +3,6 @@
 // lists open the current directory at the load and fill in when its names arrive.
 
 #include "runtime/builtin/file_system.h"
-#include "runtime/builtin/directory_reader.h"
 #include "runtime/builtin/makers.h"
 
 #include <QApplication>
@@ -55,35 +54,81 @@ public:
 
 constexpr int pathRole = Qt::UserRole;
 
-// A pattern's wildcards as the classic lists read them: separated by semicolons, * for any run of
-// characters and ? for any one, without regard to case. No wildcard at all lists every file.
-QList<QRegularExpression> wildcardsOf(const QString &pattern)
+// A pattern's wildcards as the classic lists read them: separated by semicolons, blanks around each left out.
+// No wildcard at all lists every file.
+QStringList wildcardsOf(const QString &pattern)
 {
-    QList<QRegularExpression> wildcards;
+    QStringList wildcards;
     for (const QString &wildcard : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        QString expression;
-        for (const QChar c : wildcard.trimmed())
-            expression += c == QLatin1Char('*') ? QStringLiteral(".*")
-                : c == QLatin1Char('?')         ? QStringLiteral(".")
-                                                : QRegularExpression::escape(c);
-        wildcards.append(QRegularExpression(QRegularExpression::anchoredPattern(expression),
-                                            QRegularExpression::CaseInsensitiveOption));
+        if (!wildcard.trimmed().isEmpty())
+            wildcards.append(wildcard.trimmed());
     }
     return wildcards;
 }
 
+// Whether all of `name` matches `wildcard`: * for any run of characters, ? for any one, the others without
+// regard to case. After a mismatch, the last * takes one character more.
+bool matchesWildcard(QStringView name, QStringView wildcard)
+{
+    qsizetype n = 0;
+    qsizetype w = 0;
+    qsizetype star = -1;
+    qsizetype starTook = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && wildcard[w] == QLatin1Char('*')) {
+            star = w++;
+            starTook = n;
+        } else if (w < wildcard.size()
+                   && (wildcard[w] == QLatin1Char('?')
+                       || wildcard[w].toCaseFolded() == name[n].toCaseFolded())) {
+            ++n;
+            ++w;
+        } else if (star >= 0) {
+            w = star + 1;
+            n = ++starTook;
+        } else {
+            return false;
+        }
+    }
+    while (w < wildcard.size() && wildcard[w] == QLatin1Char('*'))
+        ++w;
+    return w == wildcard.size();
+}
+
 // A name without an extension is matched as if it ended in a dot, so that "*.*" lists every file and "*."
 // those without an extension.
-bool matchesAny(const QString &name, const QList<QRegularExpression> &wildcards)
+bool matchesAny(const QString &name, const QStringList &wildcards)
 {
     if (wildcards.isEmpty())
         return true;
     const QString dotted = name.contains(QLatin1Char('.')) ? name : name + QLatin1Char('.');
-    return std::any_of(wildcards.begin(), wildcards.end(), [&](const QRegularExpression &wildcard) {
-        return wildcard.match(name).hasMatch() || wildcard.match(dotted).hasMatch();
+    return std::any_of(wildcards.begin(), wildcards.end(), [&](const QString &wildcard) {
+        return matchesWildcard(name, wildcard) || matchesWildcard(dotted, wildcard);
     });
 }
 } // namespace
+
+bool ShownDirectory::change(const QString &directory)
+{
+    delete reader_;
+    const bool changed = directory != path_;
+    path_ = directory;
+    return changed;
+}
+
+void ShownDirectory::read(DirectoryReader::Entries entries, DirectoryReader::Delivery deliver, QObject &owner,
+                          Reading reading)
+{
+    reader_ = new DirectoryReader(DirectoryReader::openDirectory(path_), entries, std::move(deliver), owner);
+    if (reading == Reading::Now)
+        reader_->finish();
+}
+
+void ShownDirectory::finishReading()
+{
+    if (reader_)
+        reader_->finish();
+}
 
 DirectoryList::DirectoryList(QWidget &container)
     : QTreeWidget(&container)
@@ -106,12 +151,10 @@ QString DirectoryList::pathOf(const QTreeWidgetItem &item)
 
 void DirectoryList::open(const QString &directory, Reading reading)
 {
-    // The reader fills in items about to go.
-    delete reader_;
+    // The reader fills in items about to go: it goes first.
+    const bool changed = shown_.change(directory);
     clear();
     here_ = nullptr;
-    const bool changed = directory != path_;
-    path_ = directory;
     if (!directory.isEmpty()) {
         const FolderIcons &icons = FolderIcons::of(*style());
         for (const QString &step : pathFromRoot(directory)) {
@@ -123,8 +166,8 @@ void DirectoryList::open(const QString &directory, Reading reading)
         }
         setCurrentItem(here_);
         // The items belong to the tree, as the reader does: the reader never outlives `here`.
-        reader_ = new DirectoryReader(
-            DirectoryReader::openDirectory(directory), DirectoryReader::Entries::Directories,
+        shown_.read(
+            DirectoryReader::Entries::Directories,
             [here = here_, closedFolder = icons.closed, directory](const QStringList &names) {
                 const QDir parent(directory);
                 for (const QString &name : names) {
@@ -133,9 +176,7 @@ void DirectoryList::open(const QString &directory, Reading reading)
                     subdirectory->setData(0, pathRole, parent.filePath(name));
                 }
             },
-            *this);
-        if (reading == Reading::Now)
-            reader_->finish();
+            *this, reading);
     }
     if (changed)
         emit pathChanged();
@@ -143,8 +184,7 @@ void DirectoryList::open(const QString &directory, Reading reading)
 
 void DirectoryList::finishReading()
 {
-    if (reader_)
-        reader_->finish();
+    shown_.finishReading();
 }
 
 int DirectoryList::firstIndex() const
@@ -188,36 +228,31 @@ int DirectoryList::currentIndex()
 FileList::FileList(QWidget &container)
     : QListView(&container)
     , wildcards_(wildcardsOf(pattern_))
-    , shown_(new QStringListModel(this))
+    , listed_(new QStringListModel(this))
 {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setModel(shown_);
+    setModel(listed_);
 }
 
 void FileList::open(const QString &directory, Reading reading)
 {
-    delete reader_;
-    const bool changed = directory != path_;
-    path_ = directory;
+    const bool changed = shown_.change(directory);
     read_.clear();
     showMatching();
-    reader_ = new DirectoryReader(
-        DirectoryReader::openDirectory(directory), DirectoryReader::Entries::Files,
+    shown_.read(
+        DirectoryReader::Entries::Files,
         [this](const QStringList &names) {
             read_ = names;
             showMatching();
         },
-        *this);
-    if (reading == Reading::Now)
-        reader_->finish();
+        *this, reading);
     if (changed)
         emit pathChanged();
 }
 
 void FileList::finishReading()
 {
-    if (reader_)
-        reader_->finish();
+    shown_.finishReading();
 }
 
 void FileList::setPattern(const QString &pattern)
@@ -241,13 +276,13 @@ void FileList::showMatching()
     matching.reserve(read_.size());
     std::copy_if(read_.begin(), read_.end(), std::back_inserter(matching),
                  [this](const QString &name) { return matches(name); });
-    shown_->setStringList(matching);
+    listed_->setStringList(matching);
 }
 
 QStringList FileList::files()
 {
     finishReading();
-    return shown_->stringList();
+    return listed_->stringList();
 }
 
 int FileList::currentRow()
@@ -264,7 +299,7 @@ void FileList::setCurrentRow(int row)
         clearSelection();
         return;
     }
-    setCurrentIndex(shown_->index(row));
+    setCurrentIndex(listed_->index(row));
 }
 
 // The mounted volumes that can be read, the current directory's selected (the root's when it has none).

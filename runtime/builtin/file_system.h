@@ -3,23 +3,36 @@
 // (DirectoryReader) so that a huge or slow one never holds up the window; a program that asks what a list
 // holds, or opens another directory, waits for the names instead.
 
+#include "runtime/builtin/directory_reader.h"
+
 #include <QListView>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTreeWidget>
 
 class QStringListModel;
-
-namespace qv
-{
-class DirectoryReader;
-}
 
 namespace qv::builtin
 {
 
 // Whether a directory's names are waited for, or filled in when they arrive.
 enum class Reading { InTheBackground, Now };
+
+// What both lists keep of the directory they show: its path, and the reader of its names while it reads.
+class ShownDirectory
+{
+public:
+    QString path() const { return path_; }
+    // Stops reading the directory shown before and takes `directory`; true when it is another one.
+    bool change(const QString &directory);
+    // Reads the directory's entries of one kind for `deliver`, on `owner`'s thread.
+    void read(DirectoryReader::Entries entries, DirectoryReader::Delivery deliver, QObject &owner,
+              Reading reading);
+    void finishReading();
+
+private:
+    QString path_;
+    QPointer<DirectoryReader> reader_;
+};
 
 // The path from the root down to the directory shown, opened, and its subdirectories under it. Indexes are
 // the classic ones: 0 up for the subdirectories, -1 for the directory itself, -2 for its parent and so on up
@@ -31,7 +44,7 @@ public:
     explicit DirectoryList(QWidget &container);
 
     // The directory shown, absolute; empty when there is none.
-    QString path() const { return path_; }
+    QString path() const { return shown_.path(); }
     // Shows `directory`, an absolute path; raises pathChanged when it is another one.
     void open(const QString &directory, Reading reading);
     // Waits for the subdirectories, if they are still being read.
@@ -51,9 +64,8 @@ signals:
     void pathChanged();
 
 private:
-    QString path_;
+    ShownDirectory shown_;
     QTreeWidgetItem *here_ = nullptr;
-    QPointer<DirectoryReader> reader_;
 };
 
 // The files of one directory whose names match its pattern: one or more wildcards ("*.txt;*.md").
@@ -63,7 +75,7 @@ class FileList final : public QListView
 public:
     explicit FileList(QWidget &container);
 
-    QString path() const { return path_; }
+    QString path() const { return shown_.path(); }
     // Lists `directory`'s files, an absolute path; raises pathChanged when it is another one.
     void open(const QString &directory, Reading reading);
     void finishReading();
@@ -86,12 +98,11 @@ signals:
 private:
     void showMatching();
 
-    QString path_;
+    ShownDirectory shown_;
     QString pattern_ = QStringLiteral("*.*");
-    QList<QRegularExpression> wildcards_; // the pattern's, each matching a whole name
+    QStringList wildcards_; // the pattern's, each matching a whole name
     QStringList read_; // every file of the directory, as read
-    QStringListModel *shown_;
-    QPointer<DirectoryReader> reader_;
+    QStringListModel *listed_;
 };
 
 } // namespace qv::builtin

@@ -29,6 +29,15 @@ QString noDirectory(const QString &path)
     return path.isEmpty() ? QStringLiteral("a path names a directory")
                           : QStringLiteral("there is no directory %1").arg(path);
 }
+
+// Opens the directory a path written to a list's Path names, or refuses it.
+template<class List> void openNamed(MemberObject &members, List &list, const QString &path)
+{
+    const std::optional<QString> directory = directoryNamed(path, list.path());
+    if (!directory)
+        return members.refuse(status::pathNotFound, noDirectory(path));
+    list.open(*directory, Reading::Now);
+}
 } // namespace
 
 DriveListMembers::DriveListMembers(QComboBox &drives, const ControlRecord &record)
@@ -100,10 +109,7 @@ QString DirListMembers::path() const
 
 void DirListMembers::setPath(const QString &path)
 {
-    const std::optional<QString> directory = directoryNamed(path, directories().path());
-    if (!directory)
-        return refuse(status::pathNotFound, noDirectory(path));
-    directories().open(*directory, Reading::Now);
+    openNamed(*this, directories(), path);
 }
 
 int DirListMembers::listIndex() const
@@ -153,10 +159,7 @@ QString FileListMembers::path() const
 
 void FileListMembers::setPath(const QString &path)
 {
-    const std::optional<QString> directory = directoryNamed(path, files().path());
-    if (!directory)
-        return refuse(status::pathNotFound, noDirectory(path));
-    files().open(*directory, Reading::Now);
+    openNamed(*this, files(), path);
 }
 
 QString FileListMembers::pattern() const

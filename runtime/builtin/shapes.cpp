@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace qv::builtin
 {
@@ -64,28 +65,15 @@ void ShapeWidget::setLook(const Look &look)
 
 namespace
 {
+// The fill's brush pattern, in the order of the classic FillStyle values.
 QBrush fillBrush(const ShapeWidget::Look &look)
 {
-    using Fill = ShapeWidget::Fill;
-    switch (look.fill) {
-    case Fill::Transparent:
-        break;
-    case Fill::Solid:
-        return QBrush(look.fillColor, Qt::SolidPattern);
-    case Fill::HorizontalLine:
-        return QBrush(look.fillColor, Qt::HorPattern);
-    case Fill::VerticalLine:
-        return QBrush(look.fillColor, Qt::VerPattern);
-    case Fill::UpwardDiagonal:
-        return QBrush(look.fillColor, Qt::BDiagPattern);
-    case Fill::DownwardDiagonal:
-        return QBrush(look.fillColor, Qt::FDiagPattern);
-    case Fill::Cross:
-        return QBrush(look.fillColor, Qt::CrossPattern);
-    case Fill::DiagonalCross:
-        return QBrush(look.fillColor, Qt::DiagCrossPattern);
-    }
-    return Qt::NoBrush;
+    constexpr std::array patterns {
+        Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+        Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern
+    };
+    static_assert(patterns.size() == std::size_t(ShapeWidget::Fill::DiagonalCross) + 1);
+    return QBrush(look.fillColor, patterns[static_cast<std::size_t>(look.fill)]);
 }
 
 // The largest square in `area`, in its middle.

@@ -188,6 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase { "SpacedOut", " *.md ; readme ", { "notes.md", "README" } },
                       PatternCase { "NoExtension", "*.", { "README" } },
                       PatternCase { "OneCharacter", "?.txt", { "a.txt", "b.TXT" } },
+                      PatternCase { "StarsAnywhere", "*t*", { "a.txt", "b.TXT", "notes.md" } },
+                      PatternCase { "StarTakingMore", "n*s.*", { "notes.md" } },
                       PatternCase { "MatchingNothing", "*.pdf", {} }),
     rowName);
 
