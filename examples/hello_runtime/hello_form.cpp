@@ -8,10 +8,16 @@
 namespace hello
 {
 
+// Every handler is bound by the names of its control and event, as the class's type information names them;
+// the load refuses a name that is not there.
 HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
     : Form(runtime, helloLayout)
     , program_(program)
 {
+    bind("NameBox", "Change", [this](std::span<qv::Variant>) { return nameChanged(); });
+    bind("Greet", "Click", [this](std::span<qv::Variant>) { return greetClick(); });
+    bind("About", "Click", [this](std::span<qv::Variant>) { return aboutClick(); });
+    bind("Quit", "Click", [this](std::span<qv::Variant>) { return quitClick(); });
 }
 
 qv::FormClass helloFormClass(Program &program)
@@ -19,17 +25,22 @@ qv::FormClass helloFormClass(Program &program)
     return { [&program](qv::Runtime &runtime) -> qv::Form * { return new HelloForm(runtime, program); } };
 }
 
-qv::Handler HelloForm::handlerFor(std::string_view control, qv::Event event)
+// As the name is typed, the title follows it: the controls' members reached by name, late bound.
+qv::Status HelloForm::nameChanged()
 {
-    if (event != qv::Event::Click)
-        return {};
-    if (control == "Greet")
-        return [this] { return greetClick(); };
-    if (control == "About")
-        return [this] { return aboutClick(); };
-    if (control == "Quit")
-        return [this] { return quitClick(); };
-    return {};
+    return qv::handlerBody([&] {
+        const qv::ObjRef<HelloForm> me(this);
+        qv::ObjRef<qv::Control> box;
+        qv::check(Controls("NameBox", box), *this, "NameBox");
+        qv::Variant text;
+        qv::check(box->get("Text", text), *box, "Text");
+        const QString name = text.toString().value_or(QString()).trimmed();
+        qv::ObjRef<qv::Control> title;
+        qv::check(Controls("Title", title), *this, "Title");
+        const QString caption
+            = name.isEmpty() ? QStringLiteral("Hello, runtime") : QStringLiteral("Hello, %1").arg(name);
+        qv::check(title->put("Caption", qv::Variant(caption)), *title, "Caption");
+    });
 }
 
 // Reads the name and writes the greeting; every call is checked, and the references and the string go

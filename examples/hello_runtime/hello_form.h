@@ -1,6 +1,6 @@
 #pragma once
-// Hello Runtime's main window: type a name, "Greet" writes a greeting, "About..." opens a dialog modally,
-// "Quit" ends the program.
+// Hello Runtime's main window: type a name and the title follows it, "Greet" writes a greeting, "About..."
+// opens a dialog modally, "Quit" ends the program.
 
 #include "program.h"
 
@@ -18,9 +18,8 @@ public:
     qv::Status GreetingBox(qv::ObjRef<qv::TextBox> &out) { return control("GreetingBox", out); }
     qv::Status Greet(qv::ObjRef<qv::CommandButton> &out) { return control("Greet", out); }
 
-    qv::Handler handlerFor(std::string_view control, qv::Event event) override;
-
 private:
+    qv::Status nameChanged();
     qv::Status greetClick();
     qv::Status aboutClick();
     qv::Status quitClick();

@@ -28,6 +28,10 @@ inline constexpr Status alreadyShownModally = static_cast<Status>(0x800A0190u); 
 inline constexpr Status cannotCreateObject = static_cast<Status>(0x800A01ADu); // 429
 inline constexpr Status programEnded = static_cast<Status>(0x800A0BB8u); // the run has ended
 inline constexpr Status badFileFormat = static_cast<Status>(0x800A0141u); // 321
+inline constexpr Status fileNotFound = static_cast<Status>(0x800A0035u); // 53
+inline constexpr Status deviceUnavailable = static_cast<Status>(0x800A0044u); // 68
+inline constexpr Status pathNotFound = static_cast<Status>(0x800A004Cu); // 76
+inline constexpr Status invalidPicture = static_cast<Status>(0x800A01E1u); // 481
 // Run-time errors of members reached by name.
 inline constexpr Status overflow = static_cast<Status>(0x800A0006u); // 6
 inline constexpr Status subscriptOutOfRange = static_cast<Status>(0x800A0009u); // 9

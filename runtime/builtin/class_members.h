@@ -3,8 +3,17 @@
 // with a window has. The class table names one of these per class.
 
 #include "runtime/builtin/button_members.h"
+#include "runtime/builtin/data_control.h"
+#include "runtime/builtin/data_members.h"
+#include "runtime/builtin/file_system.h"
+#include "runtime/builtin/file_system_members.h"
 #include "runtime/builtin/list_members.h"
+#include "runtime/builtin/ole_container.h"
+#include "runtime/builtin/ole_members.h"
+#include "runtime/builtin/picture_members.h"
+#include "runtime/builtin/pictures.h"
 #include "runtime/builtin/scroll_bar_members.h"
+#include "runtime/builtin/shape_members.h"
 #include "runtime/builtin/text_members.h"
 #include "runtime/builtin/timer_members.h"
 #include "runtime/core/control_maker.h"
@@ -46,7 +55,14 @@ inline constexpr MembersMaker optionButtonMembers = membersOf<OptionButtonMember
 inline constexpr MembersMaker comboBoxMembers = membersOf<ComboBoxMembers, QComboBox>;
 inline constexpr MembersMaker listBoxMembers = membersOf<ListBoxMembers, QListWidget>;
 inline constexpr MembersMaker scrollBarMembers = membersOf<ScrollBarMembers, QScrollBar>;
-// Classes whose own members are still to come: the common ones.
-inline constexpr MembersMaker commonMembers = nullptr;
+inline constexpr MembersMaker driveListBoxMembers = membersOf<DriveListMembers, QComboBox>;
+inline constexpr MembersMaker dirListBoxMembers = membersOf<DirListMembers, DirectoryList>;
+inline constexpr MembersMaker fileListBoxMembers = membersOf<FileListMembers, FileList>;
+inline constexpr MembersMaker shapeMembers = membersOf<ShapeMembers, ShapeWidget>;
+inline constexpr MembersMaker lineMembers = membersOf<LineMembers, LineWidget>;
+inline constexpr MembersMaker imageMembers = membersOf<ImageMembers, QLabel>;
+inline constexpr MembersMaker pictureBoxMembers = membersOf<PictureBoxMembers, PictureBoxFrame>;
+inline constexpr MembersMaker dataMembers = membersOf<DataMembers, DataControlBar>;
+inline constexpr MembersMaker oleMembers = membersOf<OleMembers, OleContainer>;
 
 } // namespace qv::builtin

@@ -26,7 +26,7 @@ struct ClassEntry {
 };
 
 inline constexpr std::array<ClassEntry, 20> classTable { {
-    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox, commonMembers },
+    { BuiltinClass::PictureBox, "PictureBox", Window::Has, makePictureBox, pictureBoxMembers },
     { BuiltinClass::Label, "Label", Window::Has, makeLabel, labelMembers },
     { BuiltinClass::TextBox, "TextBox", Window::Has, makeTextBox, textBoxMembers },
     { BuiltinClass::Frame, "Frame", Window::Has, makeFrame, frameMembers },
@@ -38,14 +38,14 @@ inline constexpr std::array<ClassEntry, 20> classTable { {
     { BuiltinClass::HScrollBar, "HScrollBar", Window::Has, makeHScrollBar, scrollBarMembers },
     { BuiltinClass::VScrollBar, "VScrollBar", Window::Has, makeVScrollBar, scrollBarMembers },
     { BuiltinClass::Timer, "Timer", Window::None, makeTimer, timerMembers },
-    { BuiltinClass::DriveListBox, "DriveListBox", Window::Has, makeDriveListBox, commonMembers },
-    { BuiltinClass::DirListBox, "DirListBox", Window::Has, makeDirListBox, commonMembers },
-    { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox, commonMembers },
-    { BuiltinClass::Shape, "Shape", Window::Has, makeShape, commonMembers },
-    { BuiltinClass::Line, "Line", Window::Has, makeLine, commonMembers },
-    { BuiltinClass::Image, "Image", Window::Has, makeImage, commonMembers },
-    { BuiltinClass::Data, "Data", Window::Has, makeDataControl, commonMembers },
-    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, commonMembers },
+    { BuiltinClass::DriveListBox, "DriveListBox", Window::Has, makeDriveListBox, driveListBoxMembers },
+    { BuiltinClass::DirListBox, "DirListBox", Window::Has, makeDirListBox, dirListBoxMembers },
+    { BuiltinClass::FileListBox, "FileListBox", Window::Has, makeFileListBox, fileListBoxMembers },
+    { BuiltinClass::Shape, "Shape", Window::Has, makeShape, shapeMembers },
+    { BuiltinClass::Line, "Line", Window::Has, makeLine, lineMembers },
+    { BuiltinClass::Image, "Image", Window::Has, makeImage, imageMembers },
+    { BuiltinClass::Data, "Data", Window::Has, makeDataControl, dataMembers },
+    { BuiltinClass::OLE, "OLE", Window::Has, makeOleContainer, oleMembers },
 } };
 
 // The table is in the enumeration's order, so a class's entry is found by its value.

@@ -1,9 +1,8 @@
-// The data control: a bar with buttons to the first and previous records on the left, its caption in the
-// middle and buttons to the next and last records on the right. Its connection settings are kept as
-// properties; with no database and no record source it opens nothing, and its buttons move nowhere.
+// The data control's bar and its maker.
 
-#include "runtime/builtin/makers.h"
+#include "runtime/builtin/data_control.h"
 #include "controls/interface/accessible_role.h"
+#include "runtime/builtin/makers.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -74,56 +73,46 @@ private:
     Move move_;
 };
 
-class DataControlBar final : public QWidget
-{
-    Q_OBJECT
-    Q_PROPERTY(QString connect READ connectType CONSTANT)
-    Q_PROPERTY(QString databaseName READ databaseName CONSTANT)
-    Q_PROPERTY(QString recordSource READ recordSource CONSTANT)
-
-public:
-    DataControlBar(const ControlRecord &record, QWidget &container)
-        : QWidget(&container)
-        , connect_(storedText(record.connect))
-        , databaseName_(storedText(record.databaseName))
-        , recordSource_(storedText(record.recordSource))
-        , buttons_ { new MoveButton(Move::First, *this), new MoveButton(Move::Previous, *this),
-                     new MoveButton(Move::Next, *this), new MoveButton(Move::Last, *this) }
-        , caption_(new QLabel(storedText(record.text), this))
-    {
-        caption_->setTextFormat(Qt::PlainText);
-        caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        caption_->setIndent(2);
-        caption_->setBackgroundRole(QPalette::Base);
-        caption_->setAutoFillBackground(true);
-    }
-
-    QString connectType() const { return connect_; }
-    QString databaseName() const { return databaseName_; }
-    QString recordSource() const { return recordSource_; }
-
-protected:
-    // The buttons stay square at the bar's height; the caption takes what is left between them.
-    void resizeEvent(QResizeEvent *event) override
-    {
-        const int side = std::min(event->size().height(), event->size().width() / 4);
-        const int h = event->size().height();
-        const int w = event->size().width();
-        buttons_[0]->setGeometry(0, 0, side, h);
-        buttons_[1]->setGeometry(side, 0, side, h);
-        buttons_[2]->setGeometry(w - 2 * side, 0, side, h);
-        buttons_[3]->setGeometry(w - side, 0, side, h);
-        caption_->setGeometry(2 * side, 0, std::max(0, w - 4 * side), h);
-    }
-
-private:
-    QString connect_;
-    QString databaseName_;
-    QString recordSource_;
-    std::array<MoveButton *, 4> buttons_;
-    QLabel *caption_;
-};
 } // namespace
+
+DataControlBar::DataControlBar(const ControlRecord &record, QWidget &container)
+    : QWidget(&container)
+    , connection_ { .connect = storedText(record.connect),
+                    .databaseName = storedText(record.databaseName),
+                    .recordSource = storedText(record.recordSource) }
+    , buttons_ { new MoveButton(Move::First, *this), new MoveButton(Move::Previous, *this),
+                 new MoveButton(Move::Next, *this), new MoveButton(Move::Last, *this) }
+    , caption_(new QLabel(storedText(record.text), this))
+{
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption_->setIndent(2);
+    caption_->setBackgroundRole(QPalette::Base);
+    caption_->setAutoFillBackground(true);
+}
+
+QString DataControlBar::caption() const
+{
+    return caption_->text();
+}
+
+void DataControlBar::setCaption(const QString &caption)
+{
+    caption_->setText(caption);
+}
+
+// The buttons stay square at the bar's height; the caption takes what is left between them.
+void DataControlBar::resizeEvent(QResizeEvent *event)
+{
+    const int side = std::min(event->size().height(), event->size().width() / 4);
+    const int h = event->size().height();
+    const int w = event->size().width();
+    buttons_[0]->setGeometry(0, 0, side, h);
+    buttons_[1]->setGeometry(side, 0, side, h);
+    buttons_[2]->setGeometry(w - 2 * side, 0, side, h);
+    buttons_[3]->setGeometry(w - side, 0, side, h);
+    caption_->setGeometry(2 * side, 0, std::max(0, w - 4 * side), h);
+}
 
 Outcome<QObject *> makeDataControl(const ControlRecord &record, const MakeSite &site)
 {
@@ -133,5 +122,3 @@ Outcome<QObject *> makeDataControl(const ControlRecord &record, const MakeSite &
 }
 
 } // namespace qv::builtin
-
-#include "data_control.moc"

@@ -70,10 +70,26 @@ DirectoryReader::DirectoryReader(int directory, Entries entries, Delivery delive
         QStringList names = readNames(directory, entries, stop);
         if (stop.stop_requested())
             return;
+        names_ = std::move(names);
         // Runs on this object's thread; destroying this object first discards it.
         QMetaObject::invokeMethod(
-            this, [this, names = std::move(names)] { deliver_(names); }, Qt::QueuedConnection);
+            this, [this] { deliverOnce(); }, Qt::QueuedConnection);
     });
+}
+
+void DirectoryReader::deliverOnce()
+{
+    if (delivered_ || !names_)
+        return;
+    delivered_ = true;
+    deliver_(*names_);
+}
+
+void DirectoryReader::finish()
+{
+    if (worker_.joinable())
+        worker_.join();
+    deliverOnce();
 }
 
 DirectoryReader::~DirectoryReader()
@@ -84,9 +100,11 @@ DirectoryReader::~DirectoryReader()
     }
 }
 
-int DirectoryReader::openCurrentDirectory()
+int DirectoryReader::openDirectory(const QString &path)
 {
-    return ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (path.isEmpty())
+        return -1;
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 } // namespace qv

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace qv
@@ -24,11 +25,21 @@ public:
     // Stops the reading between two entries and waits for the thread.
     ~DirectoryReader() override;
 
-    // The current directory opened for reading, or -1 when it cannot be (gone, or not readable).
-    static int openCurrentDirectory();
+    // Waits for the names still being read and delivers them now, if they were not delivered yet: for a
+    // program that asks what a list holds right after it changed what the list reads.
+    void finish();
+
+    // `path` opened for reading, or -1 when it cannot be (gone, or not readable).
+    static int openDirectory(const QString &path);
 
 private:
+    // On this object's thread, from the worker's queued call or from finish(), whichever comes first.
+    void deliverOnce();
+
     Delivery deliver_;
+    // Written by the worker before it queues the delivery, read on this object's thread after that.
+    std::optional<QStringList> names_;
+    bool delivered_ = false;
     std::jthread worker_;
 };
 

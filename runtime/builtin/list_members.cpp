@@ -12,20 +12,31 @@ namespace
 constexpr int itemDataRole = Qt::UserRole;
 } // namespace
 
-bool ListMembers::refusedIndex(int index, int end, Status status)
+bool IndexedListMembers::refusedIndex(int index, int end, Status status)
 {
-    if (index >= 0 && index < end)
+    if (index >= firstIndex() && index < end)
         return false;
-    refuse(status, QStringLiteral("index %1 is outside the list's items 0 to %2").arg(index).arg(end - 1));
+    refuse(status,
+           QStringLiteral("index %1 is outside the list's items %2 to %3")
+               .arg(index)
+               .arg(firstIndex())
+               .arg(end - 1));
     return true;
 }
 
-void ListMembers::setListIndex(int index)
+void IndexedListMembers::setListIndex(int index)
 {
     // -1 selects nothing.
     if (index != -1 && refusedIndex(index, listCount(), status::invalidPropertyValue))
         return;
     select(index);
+}
+
+QString IndexedListMembers::List(int index)
+{
+    if (index < firstIndex() && refusedIndex(index, listCount()))
+        return {};
+    return index < listCount() ? item(index) : QString();
 }
 
 void ListMembers::AddItem(const QString &item, int index)
@@ -46,14 +57,6 @@ void ListMembers::RemoveItem(int index)
 void ListMembers::Clear()
 {
     removeAll();
-}
-
-QString ListMembers::List(int index)
-{
-    // Past the end, an empty string, as the forms runtime reads it.
-    if (index < 0 && refusedIndex(index, listCount()))
-        return {};
-    return index < listCount() ? item(index) : QString();
 }
 
 void ListMembers::List(int index, const QString &value)

@@ -17,6 +17,8 @@ class OleContainer final : public QFrame
 public:
     OleContainer(const QString &controlName, EmbeddedObject object, QWidget *parent);
 
+    // The embedded object's class, "Paint.Picture".
+    const QString &className() const { return object_.className; }
     // The presentation the container shows, scaled to fit and keeping its shape.
     const QImage &picture() const { return object_.picture; }
     // The stand-in server's window while it is open, otherwise null.

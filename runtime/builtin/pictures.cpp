@@ -1,22 +1,48 @@
-// The picture classes, both without a picture here: the picture box and the image.
+// The picture classes, both without a picture when loaded: the picture box and the image.
 
-#include "runtime/builtin/makers.h"
+#include "runtime/builtin/pictures.h"
 #include "controls/interface/accessible_role.h"
+#include "runtime/builtin/makers.h"
 
-#include <QFrame>
 #include <QLabel>
+#include <QPainter>
 
 namespace qv::builtin
 {
 
-// A sunken frame filled with the button face, like the classic control's default background; it takes the
-// focus, so its tab index counts.
+PictureBoxFrame::PictureBoxFrame(QWidget &container)
+    : QFrame(&container)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+}
+
+void PictureBoxFrame::setPicture(QImage picture)
+{
+    picture_ = std::move(picture);
+    update();
+}
+
+QSize PictureBoxFrame::sizeFor(QSize picture) const
+{
+    return picture + QSize(2 * frameWidth(), 2 * frameWidth());
+}
+
+void PictureBoxFrame::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawImage(contentsRect().topLeft(), picture_);
+}
+
+// It takes the focus, so its tab index counts.
 Outcome<QObject *> makePictureBox(const ControlRecord &, const MakeSite &site)
 {
-    auto *box = new QFrame(&site.container);
-    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    box->setBackgroundRole(QPalette::Button);
-    box->setAutoFillBackground(true);
+    auto *box = new PictureBoxFrame(site.container);
     box->setFocusPolicy(Qt::StrongFocus);
     presentAs(*box, QAccessible::Canvas); // a surface the program draws on
     return box;

@@ -13,9 +13,6 @@
 namespace qv
 {
 
-namespace
-{
-// Colours as the forms runtime holds them: a Long of the form &H00BBGGRR.
 int toColorValue(const QColor &color)
 {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
@@ -27,7 +24,6 @@ std::optional<QColor> fromColorValue(int value)
         return std::nullopt;
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
-} // namespace
 
 ControlMembers::ControlMembers(QObject &object, const ControlRecord &record)
     : MemberObject(&object)
@@ -41,8 +37,13 @@ QString ControlMembers::name() const
     return storedText(record_.name);
 }
 
-WindowedMembers::WindowedMembers(QWidget &widget, const ControlRecord &record)
+DrawnMembers::DrawnMembers(QWidget &widget, const ControlRecord &record)
     : ControlMembers(widget, record)
+{
+}
+
+WindowedMembers::WindowedMembers(QWidget &widget, const ControlRecord &record)
+    : PlacedMembers(widget, record)
     , focusPolicy_(widget.focusPolicy())
 {
     widget.installEventFilter(this);
@@ -142,33 +143,33 @@ bool WindowedMembers::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-int WindowedMembers::left() const
+int PlacedMembers::left() const
 {
     return TwipsScale::of(*widget()).toTwipsX(widget()->x());
 }
 
-int WindowedMembers::top() const
+int PlacedMembers::top() const
 {
     return TwipsScale::of(*widget()).toTwipsY(widget()->y());
 }
 
-int WindowedMembers::width() const
+int PlacedMembers::width() const
 {
     return TwipsScale::of(*widget()).toTwipsX(widget()->width());
 }
 
-int WindowedMembers::height() const
+int PlacedMembers::height() const
 {
     return TwipsScale::of(*widget()).toTwipsY(widget()->height());
 }
 
-void WindowedMembers::Move(float left, float top, float width, float height)
+void PlacedMembers::Move(float left, float top, float width, float height)
 {
     place(givenTwips(left), givenTwips(top), givenTwips(width), givenTwips(height));
 }
 
-void WindowedMembers::place(std::optional<double> left, std::optional<double> top,
-                            std::optional<double> width, std::optional<double> height)
+void PlacedMembers::place(std::optional<double> left, std::optional<double> top, std::optional<double> width,
+                          std::optional<double> height)
 {
     if (std::optional<QString> why = unplaceable(left, top, width, height))
         return refuse(status::invalidPropertyValue, *why);
@@ -181,12 +182,28 @@ void WindowedMembers::place(std::optional<double> left, std::optional<double> to
                   height ? y(*height) : now.height());
 }
 
-void WindowedMembers::Refresh()
+bool DrawnMembers::refusedAsBeyondReach(double twips)
+{
+    const std::optional<QString> why = unplaceable(twips, std::nullopt, std::nullopt, std::nullopt);
+    if (why)
+        refuse(status::invalidPropertyValue, *why);
+    return why.has_value();
+}
+
+std::optional<QColor> DrawnMembers::colorOrRefuse(int value)
+{
+    const std::optional<QColor> color = fromColorValue(value);
+    if (!color)
+        refuse(status::invalidPropertyValue, QStringLiteral("a colour is &H000000 to &HFFFFFF"));
+    return color;
+}
+
+void DrawnMembers::Refresh()
 {
     widget()->repaint();
 }
 
-void WindowedMembers::ZOrder(int position)
+void DrawnMembers::ZOrder(int position)
 {
     if (position != 0 && position != 1)
         return refuse(status::invalidProcedureCall, QStringLiteral("the position is 0 (front) or 1 (back)"));
@@ -203,12 +220,12 @@ void WindowedMembers::SetFocus()
     w.setFocus(Qt::OtherFocusReason);
 }
 
-bool WindowedMembers::visible() const
+bool DrawnMembers::visible() const
 {
     return !widget()->isHidden();
 }
 
-void WindowedMembers::setVisible(bool visible)
+void DrawnMembers::setVisible(bool visible)
 {
     widget()->setVisible(visible);
 }
@@ -244,9 +261,9 @@ int WindowedMembers::foreColor() const
 
 void WindowedMembers::setForeColor(int color)
 {
-    const std::optional<QColor> c = fromColorValue(color);
+    const std::optional<QColor> c = colorOrRefuse(color);
     if (!c)
-        return refuse(status::invalidPropertyValue, QStringLiteral("a colour is &H000000 to &HFFFFFF"));
+        return;
     QPalette p = widget()->palette();
     p.setColor(widget()->foregroundRole(), *c);
     p.setColor(QPalette::Text, *c);
@@ -261,9 +278,9 @@ int WindowedMembers::backColor() const
 
 void WindowedMembers::setBackColor(int color)
 {
-    const std::optional<QColor> c = fromColorValue(color);
+    const std::optional<QColor> c = colorOrRefuse(color);
     if (!c)
-        return refuse(status::invalidPropertyValue, QStringLiteral("a colour is &H000000 to &HFFFFFF"));
+        return;
     QPalette p = widget()->palette();
     p.setColor(widget()->backgroundRole(), *c);
     p.setColor(QPalette::Base, *c);

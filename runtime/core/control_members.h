@@ -1,11 +1,13 @@
 #pragma once
-// The members every control has, whatever its class: its name and its tag, and for a control with a window
-// what the form gives every such control (position and size in twips, visibility, colours, font, tool tip,
-// Move, Refresh, ZOrder, SetFocus). A class's own members derive from these.
+// The members every control has, whatever its class: its name and its tag; for a control drawn on its
+// container its visibility, Refresh and ZOrder, and for one with a position and size those in twips and
+// Move; for a control with a window of its own what the form gives every such control (colours, font, tool
+// tip, SetFocus, focus, key and mouse events). A class's own members derive from these.
 
 #include "runtime/core/member_object.h"
 #include <quorvane/form_description.h>
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 #include <limits>
@@ -13,6 +15,10 @@
 
 namespace qv
 {
+
+// Colours as the forms runtime holds them: a Long of the form &H00BBGGRR; none for a Long outside that.
+int toColorValue(const QColor &color);
+std::optional<QColor> fromColorValue(int value);
 
 class ControlMembers : public MemberObject
 {
@@ -36,14 +42,61 @@ private:
     QString tag_;
 };
 
-class WindowedMembers : public ControlMembers
+// A control drawn on its container that takes no input of its own, the line: whether it shows, and its
+// place among its siblings.
+class DrawnMembers : public ControlMembers
+{
+    Q_OBJECT
+    Q_PROPERTY(bool Visible READ visible WRITE setVisible)
+public:
+    DrawnMembers(QWidget &widget, const ControlRecord &record);
+
+    bool visible() const;
+    void setVisible(bool visible);
+
+    Q_INVOKABLE void Refresh();
+    // 0 brings the control to the front of its container, 1 sends it to the back.
+    Q_INVOKABLE void ZOrder(int Position = 0);
+
+protected:
+    QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
+    // Refuses a position or size, in twips, farther than a window reaches; true when it did.
+    bool refusedAsBeyondReach(double twips);
+    // The colour a Long written to a colour property stands for; refused when it stands for none.
+    std::optional<QColor> colorOrRefuse(int value);
+};
+
+// A drawn control with a position and a size, the shape: in twips, as the form places it.
+class PlacedMembers : public DrawnMembers
 {
     Q_OBJECT
     Q_PROPERTY(int Left READ left WRITE setLeft STORED true)
     Q_PROPERTY(int Top READ top WRITE setTop STORED true)
     Q_PROPERTY(int Width READ width WRITE setWidth STORED true)
     Q_PROPERTY(int Height READ height WRITE setHeight STORED true)
-    Q_PROPERTY(bool Visible READ visible WRITE setVisible)
+public:
+    using DrawnMembers::DrawnMembers;
+
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void setLeft(int twips) { place(twips, {}, {}, {}); }
+    void setTop(int twips) { place({}, twips, {}, {}); }
+    void setWidth(int twips) { place({}, {}, twips, {}); }
+    void setHeight(int twips) { place({}, {}, {}, twips); }
+
+    // In twips; an argument left out keeps what is.
+    Q_INVOKABLE void Move(float Left, float Top = omitted, float Width = omitted, float Height = omitted);
+
+private:
+    void place(std::optional<double> left, std::optional<double> top, std::optional<double> width,
+               std::optional<double> height);
+};
+
+class WindowedMembers : public PlacedMembers
+{
+    Q_OBJECT
     Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
     Q_PROPERTY(bool TabStop READ tabStop WRITE setTabStop)
     Q_PROPERTY(int TabIndex READ tabIndex STORED true)
@@ -59,16 +112,6 @@ class WindowedMembers : public ControlMembers
 public:
     WindowedMembers(QWidget &widget, const ControlRecord &record);
 
-    int left() const;
-    int top() const;
-    int width() const;
-    int height() const;
-    void setLeft(int twips) { place(twips, {}, {}, {}); }
-    void setTop(int twips) { place({}, twips, {}, {}); }
-    void setWidth(int twips) { place({}, {}, twips, {}); }
-    void setHeight(int twips) { place({}, {}, {}, twips); }
-    bool visible() const;
-    void setVisible(bool visible);
     bool enabled() const;
     void setEnabled(bool enabled);
     bool tabStop() const;
@@ -93,11 +136,6 @@ public:
     bool fontStrikethru() const;
     void setFontStrikethru(bool strikethru);
 
-    // In twips; an argument left out keeps what is.
-    Q_INVOKABLE void Move(float Left, float Top = omitted, float Width = omitted, float Height = omitted);
-    Q_INVOKABLE void Refresh();
-    // 0 brings the control to the front of its container, 1 sends it to the back.
-    Q_INVOKABLE void ZOrder(int Position = 0);
     Q_INVOKABLE void SetFocus();
 
 signals:
@@ -116,13 +154,10 @@ signals:
     void DblClick();
 
 protected:
-    QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
     // The widget's input, turned into the events above.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void place(std::optional<double> left, std::optional<double> top, std::optional<double> width,
-               std::optional<double> height);
     template<class Change> void changeFont(Change change);
     Qt::FocusPolicy focusPolicy_;
     bool resending_ = false;

@@ -8,8 +8,12 @@ namespace qv
 
 QRect lineBounds(const ControlRecord &record, const TwipsScale &scale)
 {
-    const QPoint from(scale.toPixelsX(record.left), scale.toPixelsY(record.top));
-    const QPoint to(scale.toPixelsX(record.x2), scale.toPixelsY(record.y2));
+    return lineBounds(QPoint(scale.toPixelsX(record.left), scale.toPixelsY(record.top)),
+                      QPoint(scale.toPixelsX(record.x2), scale.toPixelsY(record.y2)));
+}
+
+QRect lineBounds(QPoint from, QPoint to)
+{
     // Corners are inclusive: a horizontal or vertical line still gets 1 pixel across.
     return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
                  QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));

@@ -15,7 +15,8 @@ namespace qv
 // width. A line's record has no size: its widget covers the line from (left, top) to (x2, y2).
 QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale);
 
-// The pixels a line covers, ends included.
+// The pixels a line covers, ends included: of its stored record, and of its two ends in pixels.
 QRect lineBounds(const ControlRecord &record, const TwipsScale &scale);
+QRect lineBounds(QPoint from, QPoint to);
 
 } // namespace qv

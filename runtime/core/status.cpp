@@ -56,6 +56,14 @@ QString describeStatus(Status s)
         return QStringLiteral("The program has ended");
     case status::badFileFormat:
         return QStringLiteral("Bad file format");
+    case status::fileNotFound:
+        return QStringLiteral("File not found");
+    case status::deviceUnavailable:
+        return QStringLiteral("Device unavailable");
+    case status::pathNotFound:
+        return QStringLiteral("Path not found");
+    case status::invalidPicture:
+        return QStringLiteral("Invalid picture");
     case status::overflow:
         return QStringLiteral("Overflow");
     case status::subscriptOutOfRange:

@@ -2,14 +2,10 @@
 // member that causes them: the handler runs with the event's arguments, and what it writes back to an
 // argument passed by reference (KeyAscii, KeyCode) is what the control then does.
 
-#include "runtime/core/control_private.h"
-#include "runtime/core/form_private.h"
-#include "runtime/start/standard_runtime.h"
-#include "support/builtin_layout.h"
-#include "support/recording_host.h"
-#include <quorvane/form.h>
+#include "support/builtin_form.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -22,8 +18,6 @@ namespace qv
 {
 namespace
 {
-
-using test::builtinLayout;
 
 struct Raised {
     int count = 0;
@@ -43,31 +37,12 @@ struct EventCase {
     std::function<void(Form &, QWidget *)> afterwards = {};
 };
 
-QWidget *widgetNamed(Form &form, std::string_view name)
-{
-    return widgetOf(*findControl(form, name));
-}
-
 Status put(Form &form, std::string_view control, std::string_view property, Variant value)
 {
     return findControl(form, control)->put(property, value);
 }
 
-// The window with one control of each built-in class, loaded by each test, gone with it.
-class FormOfAllClasses : public ::testing::Test
-{
-protected:
-    ~FormOfAllClasses() override
-    {
-        form.reset();
-        runtime.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    test::RecordingHost host;
-    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
-    ObjRef<Form> form = runtime->adoptForm(new Form(*runtime, builtinLayout));
-};
+using FormOfAllClasses = test::BuiltinForm;
 
 class Events : public FormOfAllClasses, public ::testing::WithParamInterface<EventCase>
 {
@@ -85,7 +60,7 @@ TEST_P(Events, RunTheHandlerBoundByNameWithTheirArguments)
         return status::ok;
     });
     ASSERT_EQ(form->Show(), status::ok) << runtime->takeErrorObject().description.toStdString();
-    QWidget *widget = row.control == "Form" ? nullptr : widgetNamed(*form, row.control);
+    QWidget *widget = row.control == "Form" ? nullptr : widgetNamed(row.control);
     row.raise(*form, widget);
     EXPECT_TRUE(QTest::qWaitFor([&] { return raised.count > 0; }, 5000)) << "never raised";
     EXPECT_EQ(raised.last.size(), row.expected.size());
@@ -263,6 +238,42 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Form &f, QWidget *) {
                         ASSERT_EQ(put(f, "Timer1", "Interval", Variant(std::int32_t { 10 })), status::ok);
                     },
+                    {} },
+        EventCase { "FileListPathChange",
+                    "File1",
+                    "PathChange",
+                    {},
+                    [](Form &f, QWidget *) {
+                        ASSERT_EQ(put(f, "File1", "Path", Variant(QDir::rootPath())), status::ok);
+                    },
+                    {} },
+        EventCase { "FileListPatternChange",
+                    "File1",
+                    "PatternChange",
+                    {},
+                    [](Form &f, QWidget *) {
+                        ASSERT_EQ(put(f, "File1", "Pattern", Variant(QStringLiteral("*.md"))), status::ok);
+                    },
+                    {} },
+        EventCase { "DirListChange",
+                    "Dir1",
+                    "Change",
+                    {},
+                    [](Form &f, QWidget *) {
+                        ASSERT_EQ(put(f, "Dir1", "Path", Variant(QDir::rootPath())), status::ok);
+                    },
+                    {} },
+        EventCase { "ImageClick",
+                    "Image1",
+                    "Click",
+                    {},
+                    [](Form &, QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); },
+                    {} },
+        EventCase { "PictureBoxClick",
+                    "Picture1",
+                    "Click",
+                    {},
+                    [](Form &, QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); },
                     {} }),
     [](const auto &row) { return std::string(row.param.name); });
 

@@ -182,6 +182,30 @@ TEST_F(OleContainerInAForm, IsCreatedWithItsPicture)
     EXPECT_EQ(container->picture().size(), QSize(300, 250));
 }
 
+// Its members as a program reads them: the class the record names and the object read from it agree, and
+// neither it nor how the object is held (embedded) can be written; the source document is kept as written.
+TEST_F(OleContainerInAForm, MembersReadTheStoredObject)
+{
+    Form &probe = load(stored());
+    ASSERT_EQ(probe.Show(), status::ok);
+    Control &ole = *findControl(probe, "OLE1");
+    const Outcome<EmbeddedObject> object = readEmbeddedObject(stored());
+    ASSERT_TRUE(object);
+    const auto reads = [&](std::string_view property, const Variant &expected) {
+        Variant read;
+        ASSERT_EQ(ole.get(property, read), status::ok) << property;
+        EXPECT_EQ(read, expected) << property << " reads " << read.toString().value_or("?").toStdString();
+    };
+    reads("Class", Variant(storedText(records[0].oleClass)));
+    reads("Class", Variant(object.value().className));
+    reads("OLEType", Variant(std::int32_t { 1 }));
+    EXPECT_EQ(ole.put("Class", Variant(QStringLiteral("Word.Document"))), status::readOnlyProperty);
+    EXPECT_EQ(ole.put("OLEType", Variant(std::int32_t { 3 })), status::readOnlyProperty);
+    reads("Class", Variant(object.value().className));
+    ASSERT_EQ(ole.put("SourceDoc", Variant(QStringLiteral("picture.bmp"))), status::ok);
+    reads("SourceDoc", Variant(QStringLiteral("picture.bmp")));
+}
+
 TEST_F(OleContainerInAForm, DamagedObjectFailsTheLoadWithTheReason)
 {
     const Bytes damaged(stored().begin(), stored().begin() + 4096);
