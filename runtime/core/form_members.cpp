@@ -3,6 +3,7 @@
 #include "runtime/core/form_private.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <cmath>
 
@@ -209,8 +210,10 @@ bool FormMembers::eventFilter(QObject *watched, QEvent *event)
         emit Resize();
         break;
     case QEvent::MouseButtonRelease:
-        // A click on the window itself, not on one of its controls (those take their own clicks).
-        emit Click();
+        // A click on the window itself, not on one of its controls: a label passes its clicks on to the
+        // window, and they are the label's, not the window's.
+        if (!window().childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            emit Click();
         break;
     default:
         break;

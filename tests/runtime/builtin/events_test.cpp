@@ -390,5 +390,19 @@ TEST_F(FormOfAllClasses, NoEventRunsOnceTheFormUnloads)
     EXPECT_TRUE(raised.empty()) << raised.front();
 }
 
+// A label passes its clicks on to its window; they are not the window's own.
+TEST_F(FormOfAllClasses, AClickOnALabelIsNotTheFormsClick)
+{
+    int clicks = 0;
+    form->bind("Form", "Click", [&](std::span<Variant>) {
+        ++clicks;
+        return status::ok;
+    });
+    ASSERT_EQ(form->Show(), status::ok);
+    QTest::mouseClick(widgetNamed("Label1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 0);
+}
+
 } // namespace
 } // namespace qv
