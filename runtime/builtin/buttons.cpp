@@ -12,7 +12,6 @@ namespace qv::builtin
 Outcome<QObject *> makeCommandButton(const ControlRecord &record, const MakeSite &site)
 {
     auto *button = new QPushButton(storedText(record.text), &site.container);
-    button->setDefault(record.isDefault);
     button->setAutoDefault(true);
     QObject::connect(button, &QPushButton::clicked, button,
                      [&events = site.events, name = record.name] { events.raise(name, Event::Click); });

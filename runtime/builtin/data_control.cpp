@@ -77,9 +77,6 @@ private:
 
 DataControlBar::DataControlBar(const ControlRecord &record, QWidget &container)
     : QWidget(&container)
-    , connection_ { .connect = storedText(record.connect),
-                    .databaseName = storedText(record.databaseName),
-                    .recordSource = storedText(record.recordSource) }
     , buttons_ { new MoveButton(Move::First, *this), new MoveButton(Move::Previous, *this),
                  new MoveButton(Move::Next, *this), new MoveButton(Move::Last, *this) }
     , caption_(new QLabel(storedText(record.text), this))

@@ -83,14 +83,16 @@ Outcome<QObject *> makeOleContainer(const ControlRecord &record, const MakeSite 
         return failure(status::cannotCreateObject,
                        QStringLiteral("%1: the OLE container cannot be created: %2").arg(name, fault));
     };
-    if (record.oleObject.empty())
+    const auto *stored = storedValueOf<std::span<const std::byte>>(record, QLatin1StringView("OLEObject"));
+    if (!stored || stored->empty())
         return refused(QStringLiteral("its record holds no embedded object"));
-    Outcome<EmbeddedObject> object = readEmbeddedObject(record.oleObject);
+    Outcome<EmbeddedObject> object = readEmbeddedObject(*stored);
     if (!object)
         return refused(object.failure().explanation());
-    if (!record.oleClass.empty() && storedText(record.oleClass) != object.value().className)
+    const auto *storedClass = storedValueOf<std::string_view>(record, QLatin1StringView("Class"));
+    if (storedClass && storedText(*storedClass) != object.value().className)
         return refused(QStringLiteral("its record names the class %1, but the embedded object is a %2")
-                           .arg(storedText(record.oleClass), object.value().className));
+                           .arg(storedText(*storedClass), object.value().className));
     auto *container = new OleContainer(name, std::move(object).value(), &site.container);
     presentAs(*container, QAccessible::Graphic); // it shows the object's cached picture
     return container;

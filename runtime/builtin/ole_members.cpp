@@ -10,6 +10,14 @@ OleMembers::OleMembers(OleContainer &container, const ControlRecord &record)
 {
 }
 
+QByteArray OleMembers::oleObject() const
+{
+    const auto *stored = storedValueOf<std::span<const std::byte>>(record(), QLatin1StringView("OLEObject"));
+    if (!stored)
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(stored->data()), static_cast<qsizetype>(stored->size()));
+}
+
 QString OleMembers::className() const
 {
     return static_cast<const OleContainer &>(*widget()).className();

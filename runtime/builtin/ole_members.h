@@ -12,8 +12,12 @@ class OleContainer;
 class OleMembers final : public WindowedMembers
 {
     Q_OBJECT
-    // The object's class, "Paint.Picture": the stored object's own, which a program cannot change.
+    // The container is made from the stored object and its class, which a program cannot change.
+    Q_CLASSINFO("MadeFrom", "Class OLEObject")
+    // The object's class, "Paint.Picture": the stored object's own.
     Q_PROPERTY(QString Class READ className STORED true)
+    // The embedded object as stored, a compound document.
+    Q_PROPERTY(QByteArray OLEObject READ oleObject STORED true)
     Q_PROPERTY(QString SourceDoc READ sourceDoc WRITE setSourceDoc STORED true)
     Q_PROPERTY(Kind OLEType READ oleType STORED false)
 public:
@@ -23,6 +27,7 @@ public:
 
     OleMembers(OleContainer &container, const ControlRecord &record);
     QString className() const;
+    QByteArray oleObject() const;
     QString sourceDoc() const { return sourceDoc_; }
     void setSourceDoc(const QString &file) { sourceDoc_ = file; }
     Kind oleType() const { return vbOLEEmbedded; }

@@ -146,11 +146,12 @@ Outcome<QObject *> makeShape(const ControlRecord &, const MakeSite &site)
     return shape;
 }
 
+// From (Left, Top) to itself; the stored X2 and Y2, written through its members once it is made, take its
+// other end where it belongs.
 Outcome<QObject *> makeLine(const ControlRecord &record, const MakeSite &site)
 {
     const QPoint from(site.scale.toPixelsX(record.left), site.scale.toPixelsY(record.top));
-    const QPoint to(site.scale.toPixelsX(record.x2), site.scale.toPixelsY(record.y2));
-    auto *line = new LineWidget(from, to, site.container);
+    auto *line = new LineWidget(from, from, site.container);
     presentAs(*line, QAccessible::Separator);
     return line;
 }

@@ -8,27 +8,9 @@
 namespace qv::builtin
 {
 
-namespace
-{
-Qt::Alignment toQt(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-} // namespace
-
 Outcome<QObject *> makeTextBox(const ControlRecord &record, const MakeSite &site)
 {
     auto *edit = new QLineEdit(storedText(record.text), &site.container);
-    if (record.maxLength > 0)
-        edit->setMaxLength(record.maxLength);
     edit->setCursorPosition(0);
     return edit;
 }
@@ -36,7 +18,7 @@ Outcome<QObject *> makeTextBox(const ControlRecord &record, const MakeSite &site
 Outcome<QObject *> makeLabel(const ControlRecord &record, const MakeSite &site)
 {
     auto *label = new QLabel(storedText(record.text), &site.container);
-    label->setAlignment(toQt(record.alignment));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;

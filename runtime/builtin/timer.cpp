@@ -1,5 +1,5 @@
 // The timer: a control without a window. Its plain object is a child of the container, so it goes with the
-// window; it holds the timer, which runs only for a stored interval above 0.
+// window; it holds the timer, which runs only for an interval above 0.
 
 #include "runtime/builtin/makers.h"
 
@@ -9,13 +9,11 @@
 namespace qv::builtin
 {
 
-Outcome<QObject *> makeTimer(const ControlRecord &record, const MakeSite &site)
+// Its interval is a stored value, written through its members once it is made; until then it does not run.
+Outcome<QObject *> makeTimer(const ControlRecord &, const MakeSite &site)
 {
     auto *object = new QObject(&site.container);
-    auto *timer = new QTimer(object);
-    timer->setInterval(record.interval);
-    if (record.interval > 0)
-        timer->start();
+    new QTimer(object);
     return object;
 }
 

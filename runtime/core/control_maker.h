@@ -43,6 +43,17 @@ inline Failure cannotCreate(CreationFailure what)
     return failure(status::cannotCreateObject, std::move(sentence), std::move(what));
 }
 
+// The value a record stores for a property its class's maker reads itself (the OLE object's class and data),
+// by its name without regard to case; none when the record stores none or one of another kind.
+template<class Kind> const Kind *storedValueOf(const ControlRecord &record, QLatin1StringView property)
+{
+    for (const StoredValue &stored : record.values) {
+        if (storedText(stored.property).compare(property, Qt::CaseInsensitive) == 0)
+            return std::get_if<Kind>(&stored.value);
+    }
+    return nullptr;
+}
+
 class ControlMaker
 {
 public:

@@ -3,6 +3,7 @@
 #include "runtime/core/control_private.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/form_private.h"
+#include "runtime/core/late_binding.h"
 #include "runtime/core/module_code_watch.h"
 #include "runtime/core/placement.h"
 #include "runtime/core/runtime.h"
@@ -26,7 +27,10 @@ QWidget *containerOf(const ControlRecord &record, const std::vector<ObjRef<Contr
     return it != made.end() ? widgetOf(**it) : nullptr;
 }
 
-// Makes one record's control, named, placed and counted; nothing is left behind on failure.
+Outcome<> applyStoredValues(Control &control, const ControlRecord &record);
+
+// Makes one record's control, named, placed, given its stored values and counted; nothing is left behind on
+// failure.
 Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, QWidget &container)
 {
     Runtime &runtime = form.runtime();
@@ -43,7 +47,32 @@ Outcome<ObjRef<Control>> createControl(Form &form, const ControlRecord &record, 
             widget->setFont(toQFont(*record.font));
         nameForAssistiveTechnology(*widget, storedText(record.name));
     }
-    return ObjRef<Control>(makeControlObject(form, record, std::move(made.value())));
+    ObjRef<Control> control(makeControlObject(form, record, std::move(made.value())));
+    if (Outcome<> stored = applyStoredValues(*control, record); !stored) {
+        control.reset();
+        delete object;
+        return stored.failure();
+    }
+    return control;
+}
+
+// The record's own stored values, written through the control's members in stored order, as the class's
+// description says they are stored.
+Outcome<> applyStoredValues(Control &control, const ControlRecord &record)
+{
+    if (record.values.empty())
+        return {};
+    ControlPrivate &d = ControlPrivate::of(control);
+    for (const StoredValue &stored : record.values) {
+        if (Outcome<> applied = storeProperty(d.members(), stored); !applied)
+            return cannotCreate(CreationFailure {
+                control.objectName(),
+                d.className(),
+                {},
+                {},
+                QStringLiteral("its stored value %1").arg(applied.failure().explanation()) });
+    }
+    return {};
 }
 
 QString classValueText(const ControlClass &cls)
@@ -51,7 +80,7 @@ QString classValueText(const ControlClass &cls)
     return QString::number(static_cast<int>(std::get<BuiltinClass>(cls)));
 }
 
-// What a record alone may not hold: a class outside the runtime's, a negative size or interval.
+// What a record alone may not hold: a class outside the runtime's, a negative size.
 Outcome<> checkRecord(const QString &form, const ControlRecord &record)
 {
     const QString name = storedText(record.name);
@@ -65,8 +94,6 @@ Outcome<> checkRecord(const QString &form, const ControlRecord &record)
         return refused(QStringLiteral("has a negative width (%1)").arg(record.width));
     if (record.height < 0)
         return refused(QStringLiteral("has a negative height (%1)").arg(record.height));
-    if (record.interval < 0)
-        return refused(QStringLiteral("has a negative interval (%1)").arg(record.interval));
     return {};
 }
 

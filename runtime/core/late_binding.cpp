@@ -169,16 +169,12 @@ Outcome<Variant> getProperty(MemberObject &members, std::string_view name)
     return fromMemberValue(value);
 }
 
-Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value)
+namespace
 {
-    const QMetaObject &meta = *members.metaObject();
-    const int index = findProperty(meta, name);
-    if (index < 0)
-        return noSuchMember(name);
-    const QMetaProperty property = meta.property(index);
-    if (!property.isWritable())
-        return failure(status::readOnlyProperty,
-                       QStringLiteral("its property %1 is read-only").arg(QLatin1String(property.name())));
+// Writes a property as a program writes it: converted, an enumeration kept to its values, the setter's
+// refusal said with the property and the value.
+Outcome<> writeProperty(MemberObject &members, const QMetaProperty &property, const Variant &value)
+{
     Outcome<QVariant> converted = toMemberValue(value, property.metaType());
     if (!converted) {
         Failure why = std::move(converted).failure();
@@ -199,6 +195,77 @@ Outcome<> putProperty(MemberObject &members, std::string_view name, const Varian
         return *std::move(refused);
     }
     return {};
+}
+
+// Whether a stored value is of a kind the property takes: a number for a number, a Boolean or an
+// enumeration, a text for a text, bytes for bytes. Stricter than a program's conversions: a description
+// that stores "12" for a number is damaged, not converted.
+bool storedKindFits(const StoredValue::Value &value, QMetaType type)
+{
+    if (std::holds_alternative<std::string_view>(value))
+        return type.id() == QMetaType::QString;
+    if (std::holds_alternative<std::span<const std::byte>>(value))
+        return type.id() == QMetaType::QByteArray;
+    return variantTypeOf(type) != VariantType::String && variantTypeOf(type) != VariantType::Empty
+        && variantTypeOf(type) != VariantType::Date && variantTypeOf(type) != VariantType::Object;
+}
+
+QString storedKindText(const StoredValue::Value &value)
+{
+    if (const auto *number = std::get_if<std::int32_t>(&value))
+        return QString::number(*number);
+    if (const auto *text = std::get_if<std::string_view>(&value))
+        return QLatin1Char('"') + nameText(*text) + QLatin1Char('"');
+    return QStringLiteral("%1 bytes").arg(std::get<std::span<const std::byte>>(value).size());
+}
+
+// The properties a class's maker reads from the stored values itself, as it makes the control: those a
+// program cannot write (the OLE object's class and data), named in the class's "MadeFrom" information.
+bool madeFrom(const QMetaObject &meta, const char *property)
+{
+    const int info = meta.indexOfClassInfo("MadeFrom");
+    if (info < 0)
+        return false;
+    const QList<QByteArray> names = QByteArray(meta.classInfo(info).value()).split(' ');
+    return names.contains(QByteArray(property));
+}
+} // namespace
+
+Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value)
+{
+    const QMetaObject &meta = *members.metaObject();
+    const int index = findProperty(meta, name);
+    if (index < 0)
+        return noSuchMember(name);
+    const QMetaProperty property = meta.property(index);
+    if (!property.isWritable())
+        return failure(status::readOnlyProperty,
+                       QStringLiteral("its property %1 is read-only").arg(QLatin1String(property.name())));
+    return writeProperty(members, property, value);
+}
+
+Outcome<> storeProperty(MemberObject &members, const StoredValue &stored)
+{
+    const QMetaObject &meta = *members.metaObject();
+    const int index = findProperty(meta, stored.property);
+    if (index < 0 || !meta.property(index).isStored())
+        return failure(status::memberNotFound,
+                       QStringLiteral("%1 is no property its class stores").arg(nameText(stored.property)));
+    const QMetaProperty property = meta.property(index);
+    if (!storedKindFits(stored.value, property.metaType()))
+        return failure(status::typeMismatch,
+                       QStringLiteral("%1 = %2: not a value of its type, %3")
+                           .arg(QLatin1String(property.name()), storedKindText(stored.value),
+                                QString::fromLatin1(property.metaType().name())));
+    if (madeFrom(meta, property.name()))
+        return {};
+    if (!property.isWritable())
+        return failure(status::readOnlyProperty,
+                       QStringLiteral("%1 is read-only: it is stored in the control's record itself")
+                           .arg(QLatin1String(property.name())));
+    if (const auto *number = std::get_if<std::int32_t>(&stored.value))
+        return writeProperty(members, property, Variant(*number));
+    return writeProperty(members, property, Variant(nameText(std::get<std::string_view>(stored.value))));
 }
 
 Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::span<const Variant> arguments)

@@ -4,6 +4,7 @@
 // runtime write them; a failure says which member, which value and why, and the caller adds whose.
 
 #include "runtime/core/member_object.h"
+#include <quorvane/form_description.h>
 #include <quorvane/members.h>
 #include <quorvane/outcome.h>
 #include <quorvane/variant.h>
@@ -18,6 +19,10 @@ namespace qv
 
 Outcome<Variant> getProperty(MemberObject &members, std::string_view name);
 Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value);
+// A stored value, as a load applies it: the property must be one its class stores and the value of its kind;
+// a writable one is written as putProperty writes it, and one the class's maker reads itself ("MadeFrom" in
+// its class information) is only checked.
+Outcome<> storeProperty(MemberObject &members, const StoredValue &stored);
 Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::span<const Variant> arguments);
 
 // Every property, method and event the meta-object declares beyond QObject's own.

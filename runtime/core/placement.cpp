@@ -6,12 +6,6 @@
 namespace qv
 {
 
-QRect lineBounds(const ControlRecord &record, const TwipsScale &scale)
-{
-    return lineBounds(QPoint(scale.toPixelsX(record.left), scale.toPixelsY(record.top)),
-                      QPoint(scale.toPixelsX(record.x2), scale.toPixelsY(record.y2)));
-}
-
 QRect lineBounds(QPoint from, QPoint to)
 {
     // Corners are inclusive: a horizontal or vertical line still gets 1 pixel across.
@@ -21,8 +15,11 @@ QRect lineBounds(QPoint from, QPoint to)
 
 QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale)
 {
-    if (isBuiltin(record.cls, BuiltinClass::Line))
-        return lineBounds(record, scale);
+    // A line starts as its first end alone; its stored other end places it.
+    if (isBuiltin(record.cls, BuiltinClass::Line)) {
+        const QPoint from(scale.toPixelsX(record.left), scale.toPixelsY(record.top));
+        return lineBounds(from, from);
+    }
     const QRect stored = scale.toPixels(record.left, record.top, record.width, record.height);
     switch (record.align) {
     case EdgeAlign::Top:

@@ -16,7 +16,6 @@ namespace qv
 QRect placement(const ControlRecord &record, const QWidget &container, const TwipsScale &scale);
 
 // The pixels a line covers, ends included: of its stored record, and of its two ends in pixels.
-QRect lineBounds(const ControlRecord &record, const TwipsScale &scale);
 QRect lineBounds(QPoint from, QPoint to);
 
 } // namespace qv

@@ -11,6 +11,12 @@ namespace qv::test
 
 using B = BuiltinClass;
 
+// What the classes below store of their own.
+inline constexpr std::array data1Values { StoredValue { "Connect", "Access 2000;" } };
+inline constexpr std::array line1Values { StoredValue { "X2", 8400 }, StoredValue { "Y2", 4200 } };
+inline constexpr std::array line2Values { StoredValue { "X2", 6000 }, StoredValue { "Y2", 5700 } };
+inline constexpr std::array line3Values { StoredValue { "X2", 6600 }, StoredValue { "Y2", 5700 } };
+
 inline constexpr std::array builtinControls {
     ControlRecord { .name = "Picture1",
                     .cls = B::PictureBox,
@@ -118,7 +124,7 @@ inline constexpr std::array builtinControls {
                     .width = 4215,
                     .height = 315,
                     .text = "Data1",
-                    .connect = "Access 2000;" },
+                    .values = data1Values },
     ControlRecord { .name = "HScroll1",
                     .cls = B::HScrollBar,
                     .left = 120,
@@ -133,9 +139,9 @@ inline constexpr std::array builtinControls {
                     .width = 255,
                     .height = 3735,
                     .tabIndex = 13 },
-    ControlRecord { .name = "Line1", .cls = B::Line, .left = 0, .top = 4200, .x2 = 8400, .y2 = 4200 },
-    ControlRecord { .name = "Line2", .cls = B::Line, .left = 6000, .top = 4500, .x2 = 6000, .y2 = 5700 },
-    ControlRecord { .name = "Line3", .cls = B::Line, .left = 8400, .top = 4500, .x2 = 6600, .y2 = 5700 },
+    ControlRecord { .name = "Line1", .cls = B::Line, .left = 0, .top = 4200, .values = line1Values },
+    ControlRecord { .name = "Line2", .cls = B::Line, .left = 6000, .top = 4500, .values = line2Values },
+    ControlRecord { .name = "Line3", .cls = B::Line, .left = 8400, .top = 4500, .values = line3Values },
 };
 
 inline constexpr FormDescription builtinLayout { .name = "Builtins",

@@ -4,6 +4,7 @@
 
 #include "support/named_rows.h"
 #include "support/program_fixture.h"
+#include "support/stored_values.h"
 #include "windows/display_scale.h"
 
 #include <QHeaderView>
@@ -64,7 +65,9 @@ protected:
             const QRect shown = widget->geometry();
             if (isBuiltin(r.cls, BuiltinClass::Line)) {
                 // From one end to the other, both ends included.
-                const QRectF ends = stored(screen, r.left, r.top, r.x2 - r.left, r.y2 - r.top).normalized();
+                const QRectF ends = stored(screen, r.left, r.top, test::storedNumber(r, "X2") - r.left,
+                                           test::storedNumber(r, "Y2") - r.top)
+                                        .normalized();
                 const QRectF drawn(QPointF(shown.left(), shown.top()),
                                    QPointF(shown.right(), shown.bottom()));
                 EXPECT_TRUE(withinAPixel(drawn, ends))

@@ -125,9 +125,13 @@ TEST(OleObjectDocument, IsWhatTheShowcasesOleContainerHolds)
     const auto ole1 = std::find_if(controls.begin(), controls.end(),
                                    [](const ControlRecord &r) { return r.name == "OLE1"; });
     ASSERT_NE(ole1, controls.end());
-    EXPECT_EQ(ole1->oleClass, "Paint.Picture");
-    EXPECT_EQ(ole1->oleObject.data(), stored().data());
-    EXPECT_EQ(ole1->oleObject.size(), stored().size());
+    ASSERT_EQ(ole1->values.size(), 2u);
+    EXPECT_EQ(ole1->values[0].property, "Class");
+    EXPECT_EQ(std::get<std::string_view>(ole1->values[0].value), "Paint.Picture");
+    EXPECT_EQ(ole1->values[1].property, "OLEObject");
+    const auto object = std::get<std::span<const std::byte>>(ole1->values[1].value);
+    EXPECT_EQ(object.data(), stored().data());
+    EXPECT_EQ(object.size(), stored().size());
 }
 
 TEST(OleObjectDocument, PictureIsALandscapeNotABlank)

@@ -9,6 +9,11 @@ namespace
 {
 constexpr FontRecord bannerFont { "MS Sans Serif", 9.75, 700 };
 
+// What the text box, the Test button and the banner store of their own.
+constexpr std::array text1Values { StoredValue { "MaxLength", 0 } };
+constexpr std::array command1Values { StoredValue { "Default", 1 } };
+constexpr std::array label1Values { StoredValue { "Alignment", 2 } }; // centred
+
 constexpr std::array controls {
     ControlRecord { .name = "Text1",
                     .cls = BuiltinClass::TextBox,
@@ -18,7 +23,7 @@ constexpr std::array controls {
                     .height = 315,
                     .tabIndex = 3,
                     .text = "Text1",
-                    .maxLength = 0 },
+                    .values = text1Values },
     ControlRecord { .name = "Command2",
                     .cls = BuiltinClass::CommandButton,
                     .left = 4320,
@@ -35,7 +40,7 @@ constexpr std::array controls {
                     .height = 315,
                     .tabIndex = 1,
                     .text = "Test",
-                    .isDefault = true },
+                    .values = command1Values },
     ControlRecord { .name = "Label1",
                     .cls = BuiltinClass::Label,
                     .left = 240,
@@ -45,7 +50,7 @@ constexpr std::array controls {
                     .tabIndex = 0,
                     .text = "This program  tests if VB6 runtime is working.",
                     .font = bannerFont,
-                    .alignment = Alignment::Center },
+                    .values = label1Values },
 };
 } // namespace
 

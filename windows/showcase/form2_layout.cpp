@@ -15,6 +15,16 @@ using B = BuiltinClass;
 constexpr FontRecord closeFormFont { "MS Sans Serif", 9.75, 700 };
 constexpr FontRecord bannerFont { "MS Sans Serif", 12.0, 700, false, true };
 
+// What the built-in classes below store of their own.
+constexpr std::array data1Values { StoredValue { "Connect", "Access 2000;" } };
+constexpr std::array timer1Values { StoredValue { "Interval", 0 } };
+constexpr std::array ole1Values {
+    StoredValue { "Class", "Paint.Picture" },
+    StoredValue { "OLEObject", std::span<const std::byte>(showcase::paintPictureDocument) }
+};
+constexpr std::array line1Values { StoredValue { "X2", 12960 }, StoredValue { "Y2", 1560 } };
+constexpr std::array label1Values { StoredValue { "Alignment", 2 } }; // centred
+
 // In stored order, the order of creation: "Close Form" first, the banner last.
 constexpr std::array<ControlRecord, 55> makeControls()
 {
@@ -285,7 +295,7 @@ constexpr std::array<ControlRecord, 55> makeControls()
                         .width = 4215,
                         .height = 315,
                         .text = "Data1",
-                        .connect = "Access 2000;" },
+                        .values = data1Values },
         ControlRecord { .name = "File1",
                         .cls = B::FileListBox,
                         .left = 7920,
@@ -307,7 +317,8 @@ constexpr std::array<ControlRecord, 55> makeControls()
                         .width = 1335,
                         .height = 315,
                         .tabIndex = 11 },
-        ControlRecord { .name = "Timer1", .cls = B::Timer, .left = 10800, .top = 3300, .interval = 0 },
+        ControlRecord {
+            .name = "Timer1", .cls = B::Timer, .left = 10800, .top = 3300, .values = timer1Values },
         ControlRecord { .name = "VScroll1",
                         .cls = B::VScrollBar,
                         .left = 13200,
@@ -394,11 +405,10 @@ constexpr std::array<ControlRecord, 55> makeControls()
                         .width = 1335,
                         .height = 555,
                         .tabIndex = 14,
-                        .oleClass = "Paint.Picture",
-                        .oleObject = showcase::paintPictureDocument },
+                        .values = ole1Values },
         ControlRecord {
             .name = "Image1", .cls = B::Image, .left = 11760, .top = 3300, .width = 1335, .height = 375 },
-        ControlRecord { .name = "Line1", .cls = B::Line, .left = 0, .top = 1560, .x2 = 12960, .y2 = 1560 },
+        ControlRecord { .name = "Line1", .cls = B::Line, .left = 0, .top = 1560, .values = line1Values },
         ControlRecord {
             .name = "Shape1", .cls = B::Shape, .left = 3720, .top = 2160, .width = 1335, .height = 795 },
         ControlRecord { .name = "Label1",
@@ -411,7 +421,7 @@ constexpr std::array<ControlRecord, 55> makeControls()
                         .text
                         = "THIS FORM HOLDS A COPY  OF ALL THE VB6 PRO CONTROLS. THAT IS ITS ONLY PURPOSE.",
                         .font = bannerFont,
-                        .alignment = Alignment::Center },
+                        .values = label1Values },
     };
 }
 } // namespace

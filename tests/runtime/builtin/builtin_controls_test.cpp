@@ -7,6 +7,7 @@
 #include "support/builtin_layout.h"
 #include "support/named_rows.h"
 #include "support/recording_host.h"
+#include "support/stored_values.h"
 #include <quorvane/form.h>
 
 #include <QAbstractButton>
@@ -297,7 +298,8 @@ TEST_P(BuiltinLine, CoversAndDrawsItsEndPoints)
     const ControlRecord &r = recordOf(GetParam());
     const TwipsScale scale = runtime->scale();
     const QPoint from(scale.toPixelsX(r.left), scale.toPixelsY(r.top));
-    const QPoint to(scale.toPixelsX(r.x2), scale.toPixelsY(r.y2));
+    const QPoint to(scale.toPixelsX(test::storedNumber(r, "X2")),
+                    scale.toPixelsY(test::storedNumber(r, "Y2")));
     const QWidget *line = widgetNamed(GetParam());
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->geometry().contains(from));

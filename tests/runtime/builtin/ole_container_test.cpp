@@ -34,14 +34,14 @@ std::span<const std::byte> stored()
 }
 
 // The container's record, as a window's layout stores it.
-ControlRecord oleRecord(std::span<const std::byte> object, std::string_view cls = "Paint.Picture")
+// The values live in `values`, which must outlive the record.
+ControlRecord oleRecord(std::span<const std::byte> object, std::array<StoredValue, 2> &values,
+                        std::string_view cls = "Paint.Picture")
 {
-    return ControlRecord { .name = "OLE1",
-                           .cls = BuiltinClass::OLE,
-                           .width = 1335,
-                           .height = 555,
-                           .oleClass = cls,
-                           .oleObject = object };
+    values = { StoredValue { "Class", cls }, StoredValue { "OLEObject", object } };
+    return ControlRecord {
+        .name = "OLE1", .cls = BuiltinClass::OLE, .width = 1335, .height = 555, .values = values
+    };
 }
 
 // The container's maker, as the form load calls it, inside `window`.
@@ -63,7 +63,8 @@ QString reasonOf(const Outcome<QObject *> &made)
 TEST(OleContainerControl, ShowsTheCachedPictureInASunkenFrame)
 {
     QWidget window;
-    const ControlRecord record = oleRecord(stored());
+    std::array<StoredValue, 2> values;
+    const ControlRecord record = oleRecord(stored(), values);
     const Outcome<QObject *> made = makeContainer(record, window);
     ASSERT_TRUE(made) << qPrintable(reasonOf(made));
     auto *widget = qobject_cast<QWidget *>(made.value());
@@ -84,7 +85,8 @@ TEST(OleContainerControl, ShowsTheCachedPictureInASunkenFrame)
 TEST(OleContainerControl, DoubleClickOpensTheServerStandInAtThePicturesSize)
 {
     QWidget window;
-    const ControlRecord record = oleRecord(stored());
+    std::array<StoredValue, 2> values;
+    const ControlRecord record = oleRecord(stored(), values);
     const Outcome<QObject *> made = makeContainer(record, window);
     ASSERT_TRUE(made) << qPrintable(reasonOf(made));
     auto *container = qobject_cast<builtin::OleContainer *>(made.value());
@@ -119,7 +121,8 @@ TEST_P(OleContainerRefusal, GivesNoWidgetAndAMessage)
 {
     QWidget window;
     const Bytes object = GetParam().object();
-    const ControlRecord record = oleRecord(object, GetParam().cls);
+    std::array<StoredValue, 2> values;
+    const ControlRecord record = oleRecord(object, values, GetParam().cls);
     const Outcome<QObject *> made = makeContainer(record, window);
     EXPECT_FALSE(made);
     const QString error = reasonOf(made);
@@ -154,7 +157,7 @@ protected:
     }
     Form &load(std::span<const std::byte> object)
     {
-        records[0] = oleRecord(object);
+        records[0] = oleRecord(object, values);
         layout = FormDescription { .name = "Probe",
                                    .caption = "Probe",
                                    .clientWidth = 3000,
@@ -166,6 +169,7 @@ protected:
 
     test::RecordingHost host;
     std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host);
+    std::array<StoredValue, 2> values;
     std::array<ControlRecord, 1> records;
     FormDescription layout;
     ObjRef<Form> form;
@@ -196,7 +200,7 @@ TEST_F(OleContainerInAForm, MembersReadTheStoredObject)
         ASSERT_EQ(ole.get(property, read), status::ok) << property;
         EXPECT_EQ(read, expected) << property << " reads " << read.toString().value_or("?").toStdString();
     };
-    reads("Class", Variant(storedText(records[0].oleClass)));
+    reads("Class", Variant(storedText(std::get<std::string_view>(records[0].values[0].value))));
     reads("Class", Variant(object.value().className));
     reads("OLEType", Variant(std::int32_t { 1 }));
     EXPECT_EQ(ole.put("Class", Variant(QStringLiteral("Word.Document"))), status::readOnlyProperty);

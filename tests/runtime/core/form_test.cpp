@@ -326,9 +326,6 @@ constexpr std::array negativeWidth {
 constexpr std::array negativeHeight {
     ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900, .height = -1 },
 };
-constexpr std::array negativeInterval {
-    ControlRecord { .name = "Timer1", .cls = BuiltinClass::Timer, .interval = -5 },
-};
 
 struct UnsoundDescription {
     const char *name;
@@ -380,9 +377,63 @@ INSTANTIATE_TEST_SUITE_P(
         UnsoundDescription { "NegativeWidth", negativeWidth,
                              "Unsound: control Label1 has a negative width (-900)." },
         UnsoundDescription { "NegativeHeight", negativeHeight,
-                             "Unsound: control Label1 has a negative height (-1)." },
-        UnsoundDescription { "NegativeInterval", negativeInterval,
-                             "Unsound: control Timer1 has a negative interval (-5)." }),
+                             "Unsound: control Label1 has a negative height (-1)." }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// A control's own stored values go through its class's description as it is made: a name the class does not
+// store, a value of another kind or one its property refuses fails the load, naming the control, its class,
+// the property and the value, and leaves nothing behind.
+struct BadStoredValue {
+    const char *name;
+    BuiltinClass cls;
+    StoredValue value;
+    const char *reason;
+};
+
+class StoredValues : public FormObject, public ::testing::WithParamInterface<BadStoredValue>
+{
+};
+
+TEST_P(StoredValues, ThatTheClassRefusesFailTheLoadNamingThem)
+{
+    const BadStoredValue &row = GetParam();
+    const std::array values { row.value };
+    const std::array controls {
+        ControlRecord { .name = "Label1", .cls = BuiltinClass::Label, .width = 900, .height = 255 },
+        ControlRecord { .name = "Victim1", .cls = row.cls, .width = 900, .height = 255, .values = values },
+    };
+    const FormDescription layout {
+        .name = "Stored", .caption = "Stored", .clientWidth = 3000, .clientHeight = 1500, .controls = controls
+    };
+    ProbeForm &probe = make(layout);
+    EXPECT_EQ(probe.Show(), status::cannotCreateObject);
+    EXPECT_FALSE(isLoaded(probe));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(probeOf(*runtime).liveControls(), 0);
+    const ErrorInfo info = runtime->takeErrorObject();
+    ASSERT_TRUE(info.creation.has_value());
+    EXPECT_EQ(info.creation->controlName, QStringLiteral("Victim1"));
+    EXPECT_EQ(info.creation->reason, QString::fromUtf8(row.reason));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, StoredValues,
+    ::testing::Values(
+        BadStoredValue { "NegativeInterval", BuiltinClass::Timer, StoredValue { "Interval", -5 },
+                         "its stored value Interval = -5: an interval is 0 to 65535 milliseconds" },
+        BadStoredValue { "NameMisspelt", BuiltinClass::Timer, StoredValue { "Intervall", 250 },
+                         "its stored value Intervall is no property its class stores" },
+        BadStoredValue { "NotStored", BuiltinClass::TextBox, StoredValue { "SelStart", 2 },
+                         "its stored value SelStart is no property its class stores" },
+        BadStoredValue { "TextForANumber", BuiltinClass::TextBox, StoredValue { "MaxLength", "twelve" },
+                         "its stored value MaxLength = \"twelve\": not a value of its type, int" },
+        BadStoredValue { "NumberForAText", BuiltinClass::Data, StoredValue { "Connect", 2000 },
+                         "its stored value Connect = 2000: not a value of its type, QString" },
+        BadStoredValue { "NotOneOfItsValues", BuiltinClass::Label, StoredValue { "Alignment", 7 },
+                         "its stored value Alignment = 7: not one of its values" },
+        BadStoredValue {
+            "ReadOnlyAndNotMadeFrom", BuiltinClass::Label, StoredValue { "TabIndex", 3 },
+            "its stored value TabIndex is read-only: it is stored in the control's record itself" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

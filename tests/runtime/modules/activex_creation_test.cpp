@@ -56,17 +56,19 @@ struct TestLayout {
 };
 
 // A block of its own for each class: empty saved state, so each module shows its defaults.
-std::vector<std::byte> defaultBlock(const manifest::ClassRecord &c, Twips width, Twips height)
+template<std::size_t P = 0>
+std::vector<std::byte> defaultBlock(const manifest::ClassRecord &c, Twips width, Twips height,
+                                    const std::array<settings::Property, P> &more = {})
 {
     if (c.progId == "ComCtl3.CoolBar") {
-        const auto b
-            = settings::makeNamedSettings<64>(std::array { settings::Property::integer("_cbwidth", width) });
+        std::array<settings::Property, P + 1> named { settings::Property::integer("_cbwidth", width) };
+        std::copy(more.begin(), more.end(), named.begin() + 1);
+        const auto b = settings::makeNamedSettings<96>(named);
         return { b.begin(), b.end() };
     }
     const auto b = c.visible
-        ? settings::makeBlock<32>(settings::twipsToHimetric(width), settings::twipsToHimetric(height),
-                                  std::array<settings::Property, 0> {})
-        : settings::makeBlock<32>(1005, 1005, std::array<settings::Property, 0> {});
+        ? settings::makeBlock<64>(settings::twipsToHimetric(width), settings::twipsToHimetric(height), more)
+        : settings::makeBlock<64>(1005, 1005, more);
     return { b.begin(), b.end() };
 }
 
@@ -160,6 +162,24 @@ TEST_P(EveryClass, IsCreatedByProgrammaticIdentifier)
 
 INSTANTIATE_TEST_SUITE_P(Trees, EveryClass, ::testing::Values("BuildTree", "Installed"),
                          [](const auto &row) { return std::string(row.param); });
+
+// A block that names a property its control does not have fails the creation, naming it: a misspelt name is
+// never dropped without a word.
+TEST_F(ActiveXCreation, EveryClassRefusesAPropertyItDoesNotHave)
+{
+    startRuntime(builtModuleDir());
+    std::deque<TestLayout> layouts;
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        TestLayout &layout = layouts.emplace_back();
+        layout.add("Victim1", c.progId, 120, 120, 2000, 1200,
+                   defaultBlock(c, 2000, 1200, std::array { settings::Property::integer("Valeu", 3) }));
+        Form &probe = makeForm(layout.description);
+        EXPECT_EQ(probe.Show(), status::cannotCreateObject) << c.progId;
+        const ErrorInfo info = runtime->takeErrorObject();
+        EXPECT_TRUE(info.creation && info.creation->reason.contains(u"Valeu is no property of this control"))
+            << c.progId << ": " << qPrintable(info.creation.value_or(qv::CreationFailure {}).reason);
+    }
+}
 
 // The ways a class cannot be created, each set up in a copy of the installed modules.
 struct Failure {
