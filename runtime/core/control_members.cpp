@@ -39,6 +39,7 @@ QString ControlMembers::name() const
 
 DrawnMembers::DrawnMembers(QWidget &widget, const ControlRecord &record)
     : ControlMembers(widget, record)
+    , widget_(widget)
 {
 }
 

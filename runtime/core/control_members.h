@@ -59,11 +59,15 @@ public:
     Q_INVOKABLE void ZOrder(int Position = 0);
 
 protected:
-    QWidget *widget() const { return qobject_cast<QWidget *>(object()); }
+    // The members are the widget's child: the widget outlives them.
+    QWidget *widget() const { return &widget_; }
     // Refuses a position or size, in twips, farther than a window reaches; true when it did.
     bool refusedAsBeyondReach(double twips);
     // The colour a Long written to a colour property stands for; refused when it stands for none.
     std::optional<QColor> colorOrRefuse(int value);
+
+private:
+    QWidget &widget_;
 };
 
 // A drawn control with a position and a size, the shape: in twips, as the form places it.

@@ -12,7 +12,7 @@ namespace qv
 
 FormMembers::FormMembers(QWidget &window, FormPrivate &form)
     : MemberObject(&window)
-    , window_(&window)
+    , window_(window)
     , form_(form)
 {
     window.installEventFilter(this);
@@ -197,7 +197,7 @@ void FormMembers::Refresh()
 
 bool FormMembers::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != window_)
+    if (watched != &window_)
         return false;
     switch (event->type()) {
     case QEvent::WindowActivate:

@@ -5,7 +5,6 @@
 
 #include "runtime/core/member_object.h"
 
-#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -80,9 +79,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget &window() const { return *window_; }
+    QWidget &window() const { return window_; }
 
-    QPointer<QWidget> window_;
+    // The members are the window's child: the window outlives them.
+    QWidget &window_;
     FormPrivate &form_;
     QString tag_;
 };
