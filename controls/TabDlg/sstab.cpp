@@ -1,8 +1,9 @@
 #include "sstab.h"
 
 #include "controls/interface/accessible_role.h"
-#include "controls/interface/settings_block.h"
+#include "controls/interface/checked_block.h"
 
+#include <QStringList>
 #include <QTabWidget>
 
 namespace qv::tabdlg
@@ -10,21 +11,18 @@ namespace qv::tabdlg
 
 ControlLibrary::Creation createSSTab(std::span<const std::byte> settings, QWidget &container)
 {
-    const Outcome<settings::Block> read = settings::readBlock(settings);
-    if (!read)
-        return { nullptr, read.failure().info.description };
-    const settings::Block &block = read.value();
-    const int tabs = block.state.integer(u"Tabs").value_or(3);
-    if (tabs < 1 || tabs > 32)
-        return { nullptr, QStringLiteral("Tabs is %1; a tab dialog has 1 to 32 tabs").arg(tabs) };
+    settings::CheckedBlock state(settings);
+    const int tabs = state.integer(u"Tabs", 3, 1, 32);
+    QStringList captions;
+    for (int i = 0; i < tabs; ++i)
+        captions << state.text(QStringLiteral("TabCaption(%1)").arg(i), QStringLiteral("Tab %1").arg(i));
+    if (!state.ok())
+        return { nullptr, state.error() };
 
     auto *tabWidget = new QTabWidget(&container);
     presentAs(*tabWidget, QAccessible::PageTabList);
-    for (int i = 0; i < tabs; ++i) {
-        const QString caption = block.state.text(QStringLiteral("TabCaption(%1)").arg(i))
-                                    .value_or(QStringLiteral("Tab %1").arg(i));
+    for (const QString &caption : captions)
         tabWidget->addTab(new QWidget(tabWidget), caption);
-    }
     return { tabWidget, {} };
 }
 
