@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Records the public headers of a release as abi/quorvane-<major>.<minor>-headers.tar.xz: every header of
-# include/quorvane as it stands, and the version.h a build of this tree made from version.h.in. The suite builds
+# include/quorvane as it stands, and those a build of this tree generated (version.h, controls.h). The suite builds
 # the example program against them and runs it with the library built now
 # (tests/abi/example_against_release_headers.sh), so that a program built for the first release of a SONAME
 # keeps running with every later one. Run it for the first release of a new SONAME (x.0), from that release's
@@ -21,7 +21,7 @@ archive=abi/quorvane-$major.$minor-headers.tar.xz
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 mkdir "$staging/quorvane"
-cp "$root"/include/quorvane/*.h "$version_header" "$staging/quorvane/"
+cp "$root"/include/quorvane/*.h "$build"/include/quorvane/*.h "$staging/quorvane/"
 tar -C "$staging" --sort=name --owner=0 --group=0 --numeric-owner --mtime=@0 --mode='u=rwX,go=rX' -c quorvane |
     xz -9 >"$root/$archive"
 echo "recorded the headers of $major.$minor ($(ls "$staging/quorvane" | wc -l) files) as $archive"

@@ -2,6 +2,7 @@
 #include "layouts.h"
 
 #include <quorvane/bstr.h>
+#include <quorvane/controls.h>
 #include <quorvane/handler.h>
 #include <quorvane/program.h>
 
@@ -14,7 +15,8 @@ HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
     : Form(runtime, helloLayout)
     , program_(program)
 {
-    bind("NameBox", "Change", [this](std::span<qv::Variant>) { return nameChanged(); });
+    bind("NameBox", qv::controls::TextBox::Events::Change,
+         [this](std::span<qv::Variant>) { return nameChanged(); });
     bind("Greet", "Click", [this](std::span<qv::Variant>) { return greetClick(); });
     bind("About", "Click", [this](std::span<qv::Variant>) { return aboutClick(); });
     bind("Quit", "Click", [this](std::span<qv::Variant>) { return quitClick(); });
@@ -25,21 +27,22 @@ qv::FormClass helloFormClass(Program &program)
     return { [&program](qv::Runtime &runtime) -> qv::Form * { return new HelloForm(runtime, program); } };
 }
 
-// As the name is typed, the title follows it: the controls' members reached by name, late bound.
+// As the name is typed, the title follows it: the controls reached through their typed classes, whose
+// members are checked when this compiles.
 qv::Status HelloForm::nameChanged()
 {
     return qv::handlerBody([&] {
         const qv::ObjRef<HelloForm> me(this);
-        qv::ObjRef<qv::Control> box;
-        qv::check(Controls("NameBox", box), *this, "NameBox");
-        qv::Variant text;
-        qv::check(box->get("Text", text), *box, "Text");
-        const QString name = text.toString().value_or(QString()).trimmed();
-        qv::ObjRef<qv::Control> title;
-        qv::check(Controls("Title", title), *this, "Title");
+        qv::controls::TextBox box;
+        qv::check(control("NameBox", box), *this, "NameBox");
+        QString text;
+        qv::check(box.get_Text(text), *box.control(), "Text");
+        const QString name = text.trimmed();
+        qv::controls::Label title;
+        qv::check(control("Title", title), *this, "Title");
         const QString caption
             = name.isEmpty() ? QStringLiteral("Hello, runtime") : QStringLiteral("Hello, %1").arg(name);
-        qv::check(title->put("Caption", qv::Variant(caption)), *title, "Caption");
+        qv::check(title.put_Caption(caption), *title.control(), "Caption");
     });
 }
 

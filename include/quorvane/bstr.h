@@ -24,7 +24,7 @@ public:
     QStringView view() const { return text_; }
 
 private:
-    // Fixed for every 1.x version of the runtime.
+    // Fixed for every 2.x version of the runtime.
     QString text_;
 };
 

@@ -33,7 +33,7 @@ public:
     Runtime &runtime() const { return runtime_; }
 
 private:
-    // Fixed for every 1.x version of the runtime: programs' form classes are laid out after them.
+    // Fixed for every 2.x version of the runtime: programs' form classes are laid out after them.
     Runtime &runtime_;
     QString name_;
     int refCount_ = 0;

@@ -10,8 +10,10 @@
 #include <quorvane/form_description.h>
 #include <quorvane/members.h>
 #include <quorvane/status.h>
+#include <quorvane/typed_control.h>
 #include <quorvane/variant.h>
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -91,6 +93,17 @@ protected:
         if (!typed)
             return wrongControlClass(name);
         out = ObjRef<T>(typed);
+        return status::ok;
+    }
+    // The same for a typed class of <quorvane/controls.h>: a view of the named control, which must be of
+    // the view's class.
+    template<std::derived_from<TypedControl> View> Status control(std::string_view name, View &out)
+    {
+        Control *found = nullptr;
+        if (const Status s = accessControl(name, found); failed(s))
+            return s;
+        if (failed(viewAs(ObjRef<Control>(found), out)))
+            return wrongControlClass(name);
         return status::ok;
     }
 

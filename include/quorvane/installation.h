@@ -73,7 +73,7 @@ QUORVANE_EXPORT FormCheck checkForm(const FormClass &formClass, const QString &d
 
 // Told of each control as the check goes: before it is created, and then what became of it. For a checker
 // that runs the check where a module's fault may end the process (quorvane-check runs it in a child process),
-// so that it knows which class was being created. Since 1.1.
+// so that it knows which class was being created.
 struct CheckObserver {
     std::function<void(const QString &control, const QString &className)> creating;
     std::function<void(const ControlOutcome &outcome)> tried;

@@ -47,7 +47,7 @@ public:
     const char *what() const noexcept override { return what_.constData(); }
 
 private:
-    // Fixed for every 1.x version of the runtime: programs catch the error by value.
+    // Fixed for every 2.x version of the runtime: programs catch the error by value.
     Status status_;
     QString object_;
     QString interface_;

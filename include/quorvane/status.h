@@ -36,6 +36,7 @@ inline constexpr Status invalidPicture = static_cast<Status>(0x800A01E1u); // 48
 inline constexpr Status overflow = static_cast<Status>(0x800A0006u); // 6
 inline constexpr Status subscriptOutOfRange = static_cast<Status>(0x800A0009u); // 9
 inline constexpr Status typeMismatch = static_cast<Status>(0x800A000Du); // 13
+inline constexpr Status objectNotSet = static_cast<Status>(0x800A005Bu); // 91
 inline constexpr Status invalidUseOfNull = static_cast<Status>(0x800A005Eu); // 94
 inline constexpr Status invalidPropertyValue = static_cast<Status>(0x800A017Cu); // 380
 inline constexpr Status readOnlyProperty = static_cast<Status>(0x800A017Fu); // 383

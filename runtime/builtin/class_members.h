@@ -1,6 +1,6 @@
 #pragma once
-// Which members object each built-in class gets: its own where it has one, else the members every control
-// with a window has. The class table names one of these per class.
+// Which members object each built-in class gets, and the meta-object that describes it: its own where it has
+// one, else the members every control with a window has. The class table names one of these per class.
 
 #include "runtime/builtin/button_members.h"
 #include "runtime/builtin/data_control.h"
@@ -41,28 +41,38 @@ template<class M, class W> MemberObject *membersOf(QObject &object, const Contro
     return new ControlMembers(object, record);
 }
 
-inline MemberObject *timerMembers(QObject &object, const ControlRecord &record)
+// A class's members: how they are made, and their description, which its controls' type information and the
+// typed classes read without making a control.
+struct ClassMembers {
+    MembersMaker make;
+    const QMetaObject *description;
+};
+
+template<class M, class W> inline constexpr ClassMembers membersFor { membersOf<M, W>, &M::staticMetaObject };
+
+inline MemberObject *makeTimerMembers(QObject &object, const ControlRecord &record)
 {
     return new TimerMembers(object, record);
 }
 
-inline constexpr MembersMaker labelMembers = membersOf<LabelMembers, QLabel>;
-inline constexpr MembersMaker textBoxMembers = membersOf<TextBoxMembers, QLineEdit>;
-inline constexpr MembersMaker frameMembers = membersOf<FrameMembers, QGroupBox>;
-inline constexpr MembersMaker commandButtonMembers = membersOf<CommandButtonMembers, QPushButton>;
-inline constexpr MembersMaker checkBoxMembers = membersOf<CheckBoxMembers, QCheckBox>;
-inline constexpr MembersMaker optionButtonMembers = membersOf<OptionButtonMembers, QRadioButton>;
-inline constexpr MembersMaker comboBoxMembers = membersOf<ComboBoxMembers, QComboBox>;
-inline constexpr MembersMaker listBoxMembers = membersOf<ListBoxMembers, QListWidget>;
-inline constexpr MembersMaker scrollBarMembers = membersOf<ScrollBarMembers, QScrollBar>;
-inline constexpr MembersMaker driveListBoxMembers = membersOf<DriveListMembers, QComboBox>;
-inline constexpr MembersMaker dirListBoxMembers = membersOf<DirListMembers, DirectoryList>;
-inline constexpr MembersMaker fileListBoxMembers = membersOf<FileListMembers, FileList>;
-inline constexpr MembersMaker shapeMembers = membersOf<ShapeMembers, ShapeWidget>;
-inline constexpr MembersMaker lineMembers = membersOf<LineMembers, LineWidget>;
-inline constexpr MembersMaker imageMembers = membersOf<ImageMembers, QLabel>;
-inline constexpr MembersMaker pictureBoxMembers = membersOf<PictureBoxMembers, PictureBoxFrame>;
-inline constexpr MembersMaker dataMembers = membersOf<DataMembers, DataControlBar>;
-inline constexpr MembersMaker oleMembers = membersOf<OleMembers, OleContainer>;
+inline constexpr ClassMembers timerMembers { makeTimerMembers, &TimerMembers::staticMetaObject };
+inline constexpr ClassMembers labelMembers = membersFor<LabelMembers, QLabel>;
+inline constexpr ClassMembers textBoxMembers = membersFor<TextBoxMembers, QLineEdit>;
+inline constexpr ClassMembers frameMembers = membersFor<FrameMembers, QGroupBox>;
+inline constexpr ClassMembers commandButtonMembers = membersFor<CommandButtonMembers, QPushButton>;
+inline constexpr ClassMembers checkBoxMembers = membersFor<CheckBoxMembers, QCheckBox>;
+inline constexpr ClassMembers optionButtonMembers = membersFor<OptionButtonMembers, QRadioButton>;
+inline constexpr ClassMembers comboBoxMembers = membersFor<ComboBoxMembers, QComboBox>;
+inline constexpr ClassMembers listBoxMembers = membersFor<ListBoxMembers, QListWidget>;
+inline constexpr ClassMembers scrollBarMembers = membersFor<ScrollBarMembers, QScrollBar>;
+inline constexpr ClassMembers driveListBoxMembers = membersFor<DriveListMembers, QComboBox>;
+inline constexpr ClassMembers dirListBoxMembers = membersFor<DirListMembers, DirectoryList>;
+inline constexpr ClassMembers fileListBoxMembers = membersFor<FileListMembers, FileList>;
+inline constexpr ClassMembers shapeMembers = membersFor<ShapeMembers, ShapeWidget>;
+inline constexpr ClassMembers lineMembers = membersFor<LineMembers, LineWidget>;
+inline constexpr ClassMembers imageMembers = membersFor<ImageMembers, QLabel>;
+inline constexpr ClassMembers pictureBoxMembers = membersFor<PictureBoxMembers, PictureBoxFrame>;
+inline constexpr ClassMembers dataMembers = membersFor<DataMembers, DataControlBar>;
+inline constexpr ClassMembers oleMembers = membersFor<OleMembers, OleContainer>;
 
 } // namespace qv::builtin

@@ -22,7 +22,7 @@ struct ClassEntry {
     std::string_view name; // as reports and listings show it, e.g. "CommandButton"
     Window window;
     Maker make;
-    MembersMaker members;
+    ClassMembers members;
 };
 
 inline constexpr std::array<ClassEntry, 20> classTable { {

@@ -70,6 +70,8 @@ QString describeStatus(Status s)
         return QStringLiteral("Subscript out of range");
     case status::typeMismatch:
         return QStringLiteral("Type mismatch");
+    case status::objectNotSet:
+        return QStringLiteral("Object variable or With block variable not set");
     case status::invalidUseOfNull:
         return QStringLiteral("Invalid use of Null");
     case status::invalidPropertyValue:

@@ -168,6 +168,7 @@ development_files=(
     "$libdir/cmake/Quorvane/QuorvaneConfigVersion.cmake"
     "$libdir/cmake/Quorvane/QuorvaneTargets.cmake"
     usr/include/quorvane/version.h # made from version.h.in when configured
+    usr/include/quorvane/controls.h # the typed classes, written by the build from the type information
     $(documents "$development_package")
 )
 while IFS= read -r header; do

@@ -9,6 +9,7 @@
 #include "support/recording_host.h"
 #include "windows/showcase/embedded_picture/paint_picture_document.h"
 #include <quorvane/form.h>
+#include <quorvane/members.h>
 
 #include <QTest>
 
@@ -208,6 +209,8 @@ TEST_F(OleContainerInAForm, MembersReadTheStoredObject)
     reads("Class", Variant(object.value().className));
     ASSERT_EQ(ole.put("SourceDoc", Variant(QStringLiteral("picture.bmp"))), status::ok);
     reads("SourceDoc", Variant(QStringLiteral("picture.bmp")));
+    // Described without a control as this one describes itself (the other classes: the typed classes' test).
+    EXPECT_TRUE(classMembers(BuiltinClass::OLE) == ole.members());
 }
 
 TEST_F(OleContainerInAForm, DamagedObjectFailsTheLoadWithTheReason)

@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase { status::deviceUnavailable, "68", "Device unavailable" },
         StatusCase { status::pathNotFound, "76", "Path not found" },
         StatusCase { status::invalidPicture, "481", "Invalid picture" },
+        StatusCase { status::objectNotSet, "91", "Object variable or With block variable not set" },
         StatusCase { status::fail, "-2147467259 (80004005)", "Unspecified error" },
         StatusCase { static_cast<Status>(0x800A03E7u), "999", "Application-defined or object-defined error" },
         StatusCase { static_cast<Status>(0x80041234u), "-2147216844 (80041234)", "Automation error" }));
