@@ -15,6 +15,7 @@ HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
     : Form(runtime, helloLayout)
     , program_(program)
 {
+    bind("Form", "Load", [this](std::span<qv::Variant>) { return formLoad(); });
     bind("NameBox", qv::controls::TextBox::Events::Change,
          [this](std::span<qv::Variant>) { return nameChanged(); });
     bind("Greet", "Click", [this](std::span<qv::Variant>) { return greetClick(); });
@@ -25,6 +26,21 @@ HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
 qv::FormClass helloFormClass(Program &program)
 {
     return { [&program](qv::Runtime &runtime) -> qv::Form * { return new HelloForm(runtime, program); } };
+}
+
+// The salutations are the program's, not the layout's: the list is filled as the window loads, the first
+// chosen.
+qv::Status HelloForm::formLoad()
+{
+    return qv::handlerBody([&] {
+        const qv::ObjRef<HelloForm> me(this);
+        qv::controls::ListBox list;
+        qv::check(Salutations(list), *this, "Salutations");
+        for (const QString &salutation :
+             { QStringLiteral("Hello"), QStringLiteral("Good day"), QStringLiteral("Welcome") })
+            qv::check(list.AddItem(salutation), *list.control(), "AddItem");
+        qv::check(list.put_ListIndex(0), *list.control(), "ListIndex");
+    });
 }
 
 // As the name is typed, the title follows it: the controls reached through their typed classes, whose
@@ -46,8 +62,8 @@ qv::Status HelloForm::nameChanged()
     });
 }
 
-// Reads the name and writes the greeting; every call is checked, and the references and the string go
-// with the handler's one error path.
+// Reads the name, the salutation and whether to shout, and writes the greeting; every call is checked, and
+// the references and the string go with the handler's one error path.
 qv::Status HelloForm::greetClick()
 {
     return qv::handlerBody([&] {
@@ -60,8 +76,22 @@ qv::Status HelloForm::greetClick()
             qv::check(box->Text(text), *box, "Text");
             name = text.text().trimmed();
         }
-        const QString greeting = qv::vbaStrCmp(name, u"") == 0 ? QStringLiteral("Hello, whoever you are!")
-                                                               : QStringLiteral("Hello, %1!").arg(name);
+        qv::controls::ListBox list;
+        qv::check(Salutations(list), *this, "Salutations");
+        std::int32_t chosen = 0;
+        qv::check(list.get_ListIndex(chosen), *list.control(), "ListIndex");
+        QString salutation = QStringLiteral("Hello");
+        if (chosen >= 0)
+            qv::check(list.List(chosen, &salutation), *list.control(), "List");
+        QString greeting = qv::vbaStrCmp(name, u"") == 0
+            ? QStringLiteral("%1, whoever you are!").arg(salutation)
+            : QStringLiteral("%1, %2!").arg(salutation, name);
+        qv::controls::CheckBox shout;
+        qv::check(Shout(shout), *this, "Shout");
+        auto shouted = qv::controls::CheckBox::ValueConstants::vbUnchecked;
+        qv::check(shout.get_Value(shouted), *shout.control(), "Value");
+        if (shouted == qv::controls::CheckBox::ValueConstants::vbChecked)
+            greeting = greeting.toUpper();
         qv::ObjRef<qv::TextBox> out;
         qv::check(GreetingBox(out), *this, "GreetingBox");
         qv::check(out->Text(greeting), *out, "Text");

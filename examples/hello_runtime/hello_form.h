@@ -1,9 +1,11 @@
 #pragma once
-// Hello Runtime's main window: type a name and the title follows it, "Greet" writes a greeting, "About..."
-// opens a dialog modally, "Quit" ends the program.
+// Hello Runtime's main window: type a name and the title follows it, "Greet" writes a greeting with the
+// salutation chosen in the list (shouted if the box is checked), "About..." opens a dialog modally, "Quit"
+// ends the program.
 
 #include "program.h"
 
+#include <quorvane/controls.h>
 #include <quorvane/form.h>
 
 namespace hello
@@ -17,8 +19,11 @@ public:
     qv::Status NameBox(qv::ObjRef<qv::TextBox> &out) { return control("NameBox", out); }
     qv::Status GreetingBox(qv::ObjRef<qv::TextBox> &out) { return control("GreetingBox", out); }
     qv::Status Greet(qv::ObjRef<qv::CommandButton> &out) { return control("Greet", out); }
+    qv::Status Salutations(qv::controls::ListBox &out) { return control("Salutations", out); }
+    qv::Status Shout(qv::controls::CheckBox &out) { return control("Shout", out); }
 
 private:
+    qv::Status formLoad();
     qv::Status nameChanged();
     qv::Status greetClick();
     qv::Status aboutClick();

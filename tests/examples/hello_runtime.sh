@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The example program as another developer builds it: configured and built out of tree against nothing but an
 # installed runtime's development files, then copied alone into an empty folder and run there on a real X
-# server: a name typed and greeted (the greeting read back through the clipboard), the modal About dialog
+# server: a name typed and greeted (the greeting read back through the clipboard), then greeted again with
+# another salutation from the list the program fills, shouted by the check box; the modal About dialog
 # opened and closed, Quit. Then the same executable against a copy of the installation with one module it
 # uses taken away: the runtime's report names the control, its class and the missing library file, in the
 # module folder beside the runtime library.
@@ -42,6 +43,8 @@ about_title='^About Hello Runtime$'
 name_box=(152 50)
 greet=(268 50)
 greeting_box=(200 82)
+salutations=(294 146) # the first of the salutations the program puts in the list
+shout=(214 212) # its box
 about=(244 251)
 quit=(344 251)
 ok=(144 86)
@@ -55,10 +58,25 @@ timeout 10 xdotool type --delay 20 "Ada"
 click_at "$hello" "${greet[@]}"
 sleep 0.3
 shot "$hello" hello-greeted
-click_at "$hello" "${greeting_box[@]}"
-timeout 10 xdotool key ctrl+a ctrl+c
-greeting=$(timeout 10 xclip -o -selection clipboard 2>/dev/null || true)
+# The greeting box's text, as a user copies it.
+greeting_shown() {
+    click_at "$hello" "${greeting_box[@]}"
+    timeout 10 xdotool key ctrl+a ctrl+c
+    timeout 10 xclip -o -selection clipboard 2>/dev/null || true
+}
+greeting=$(greeting_shown)
 [[ $greeting == "Hello, Ada!" ]] || fail "the greeting box holds \"$greeting\", not \"Hello, Ada!\""
+
+# The second salutation, shouted: the list the program filled and the check box, read through their typed
+# classes.
+click_at "$hello" "${salutations[@]}"
+timeout 10 xdotool key Down
+click_at "$hello" "${shout[@]}"
+click_at "$hello" "${greet[@]}"
+sleep 0.3
+shot "$hello" hello-shouted
+greeting=$(greeting_shown)
+[[ $greeting == "GOOD DAY, ADA!" ]] || fail "the greeting box holds \"$greeting\", not \"GOOD DAY, ADA!\""
 
 click_at "$hello" "${about[@]}"
 dialog=$(visible_window "$about_title") || fail "the About dialog never showed"
