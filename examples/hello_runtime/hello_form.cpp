@@ -4,6 +4,7 @@
 #include <quorvane/bstr.h>
 #include <quorvane/controls.h>
 #include <quorvane/handler.h>
+#include <quorvane/message_box.h>
 #include <quorvane/program.h>
 
 namespace hello
@@ -21,6 +22,12 @@ HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
     bind("Greet", "Click", [this](std::span<qv::Variant>) { return greetClick(); });
     bind("About", "Click", [this](std::span<qv::Variant>) { return aboutClick(); });
     bind("Quit", "Click", [this](std::span<qv::Variant>) { return quitClick(); });
+    bind("Form", "QueryUnload",
+         [this](std::span<qv::Variant> arguments) { return queryUnload(arguments[0]); });
+    bind("Form", "Unload", [this](std::span<qv::Variant>) {
+        unloaded_ = true;
+        return qv::Status { qv::status::ok };
+    });
 }
 
 qv::FormClass helloFormClass(Program &program)
@@ -113,9 +120,30 @@ qv::Status HelloForm::aboutClick()
     });
 }
 
+// Quit unloads the window as the close box does: QueryUnload asks first, and the run ends only if the window
+// went.
 qv::Status HelloForm::quitClick()
 {
-    qv::vbaEnd(runtime());
+    return qv::handlerBody([&] {
+        const qv::ObjRef<HelloForm> me(this);
+        qv::check(Unload(), *this, "Unload");
+        if (unloaded_)
+            qv::vbaEnd(runtime());
+    });
+}
+
+// Asked before the window goes, by Quit or by its close box; "No" keeps it (Cancel).
+qv::Status HelloForm::queryUnload(qv::Variant &cancel)
+{
+    return qv::handlerBody([&] {
+        qv::MessageAnswer answer = qv::MessageAnswer::Yes;
+        qv::check(qv::messageBox(runtime(), u"Quit Hello Runtime?",
+                                 qv::messageStyle(qv::MessageButtons::YesNo, qv::MessageIcon::Question),
+                                 u"Quit", answer),
+                  *this, "MsgBox");
+        if (answer == qv::MessageAnswer::No)
+            cancel = qv::Variant(true);
+    });
 }
 
 } // namespace hello

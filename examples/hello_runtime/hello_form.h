@@ -1,7 +1,7 @@
 #pragma once
 // Hello Runtime's main window: type a name and the title follows it, "Greet" writes a greeting with the
 // salutation chosen in the list (shouted if the box is checked), "About..." opens a dialog modally, "Quit"
-// ends the program.
+// asks and ends the program.
 
 #include "program.h"
 
@@ -28,6 +28,9 @@ private:
     qv::Status greetClick();
     qv::Status aboutClick();
     qv::Status quitClick();
+    qv::Status queryUnload(qv::Variant &cancel);
+
+    bool unloaded_ = false;
 
     Program &program_;
 };

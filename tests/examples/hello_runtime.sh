@@ -3,7 +3,7 @@
 # installed runtime's development files, then copied alone into an empty folder and run there on a real X
 # server: a name typed and greeted (the greeting read back through the clipboard), then greeted again with
 # another salutation from the list the program fills, shouted by the check box; the modal About dialog
-# opened and closed, Quit. Then the same executable against a copy of the installation with one module it
+# opened and closed, Quit answered No and then Yes. Then the same executable against a copy of the installation with one module it
 # uses taken away: the runtime's report names the control, its class and the missing library file, in the
 # module folder beside the runtime library.
 #
@@ -86,8 +86,20 @@ click_at "$dialog" "${ok[@]}"
 gone "$about_title" || fail "OK did not close the About dialog"
 is_visible "$hello_title" || fail "the main window went away with the dialog"
 
+# Quit asks first: "No" (the second button, by Tab and Enter) keeps the window, "Yes" (the default) ends.
+quit_title='^Quit$'
 click_at "$hello" "${quit[@]}"
-wait_for_exit $pid || fail "Quit did not end the program"
+question=$(visible_window "$quit_title") || fail "Quit asked nothing"
+sleep 0.3
+shot "$question" quit-question
+timeout 10 xdotool key Tab Return
+gone "$quit_title" || fail "No did not close the question"
+is_visible "$hello_title" || fail "No did not keep the window"
+click_at "$hello" "${quit[@]}"
+visible_window "$quit_title" >/dev/null || fail "Quit asked nothing the second time"
+sleep 0.3
+timeout 10 xdotool key Return
+wait_for_exit $pid || fail "Yes to Quit did not end the program"
 [[ $exit_status -eq 0 ]] || fail "Quit ended the program with status $exit_status"
 
 # The same executable, with the runtime of a copy of the installation whose calendar module is gone.
