@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTest>
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -435,6 +436,28 @@ INSTANTIATE_TEST_SUITE_P(
             "ReadOnlyAndNotMadeFrom", BuiltinClass::Label, StoredValue { "TabIndex", 3 },
             "its stored value TabIndex is read-only: it is stored in the control's record itself" }),
     [](const auto &row) { return std::string(row.param.name); });
+
+// A stored value takes effect as the control is made: a timer that stores its interval runs from the load,
+// with no code to start it.
+TEST_F(FormObject, ATimerRunsFromItsStoredInterval)
+{
+    const std::array values { StoredValue { "Interval", 20 } };
+    const std::array controls { ControlRecord {
+        .name = "Timer1", .cls = BuiltinClass::Timer, .values = values } };
+    const FormDescription layout { .name = "Ticking",
+                                   .caption = "Ticking",
+                                   .clientWidth = 3000,
+                                   .clientHeight = 1500,
+                                   .controls = controls };
+    ProbeForm &probe = make(layout);
+    int ticks = 0;
+    probe.bind("Timer1", "Timer", [&](std::span<Variant>) {
+        ++ticks;
+        return status::ok;
+    });
+    ASSERT_EQ(probe.Show(), status::ok);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 5000)) << ticks << " ticks";
+}
 
 } // namespace
 } // namespace qv
