@@ -79,10 +79,10 @@ private:
             out = value;
             return status::ok;
         } else {
-            const auto read = readAs<T>(value);
-            if (!read)
+            const auto typed = readAs<T>(value);
+            if (!typed)
                 return status::typeMismatch;
-            out = *read;
+            out = *typed;
             return status::ok;
         }
     }

@@ -57,34 +57,6 @@ QString parameterType(const QString &type)
         : type + QLatin1Char(' ');
 }
 
-// The type's name as a program of a forms runtime reads it in a comment: "String", "Long".
-QString basicName(VariantType type)
-{
-    switch (type) {
-    case VariantType::Integer:
-        return QStringLiteral("Integer");
-    case VariantType::Long:
-        return QStringLiteral("Long");
-    case VariantType::Single:
-        return QStringLiteral("Single");
-    case VariantType::Double:
-        return QStringLiteral("Double");
-    case VariantType::Boolean:
-        return QStringLiteral("Boolean");
-    case VariantType::String:
-        return QStringLiteral("String");
-    case VariantType::Date:
-        return QStringLiteral("Date");
-    case VariantType::Object:
-        return QStringLiteral("Object");
-    case VariantType::Empty:
-    case VariantType::Null:
-    case VariantType::Error:
-        break;
-    }
-    return QStringLiteral("Variant");
-}
-
 class ClassWriter
 {
 public:
@@ -155,8 +127,8 @@ private:
     void writeProperty(const MemberInfo &member)
     {
         const QString type = propertyType(member);
-        out_ << "    // " << member.name << " As " << basicName(member.type)
-             << (member.readOnly ? QStringLiteral(", read-only") : QString()) << "\n";
+        if (member.readOnly)
+            out_ << "    // " << member.name << " is read-only.\n";
         out_ << "    qv::Status get_" << member.name << "(" << type << " &out) const { return read(\""
              << member.name << "\", out); }\n";
         if (member.readOnly)
