@@ -3,9 +3,11 @@
 
 #include <quorvane/bstr.h>
 #include <quorvane/controls.h>
+#include <quorvane/default_instance.h>
 #include <quorvane/handler.h>
 #include <quorvane/message_box.h>
-#include <quorvane/program.h>
+
+#include <cstdio>
 
 namespace hello
 {
@@ -24,10 +26,7 @@ HelloForm::HelloForm(qv::Runtime &runtime, Program &program)
     bind("Quit", "Click", [this](std::span<qv::Variant>) { return quitClick(); });
     bind("Form", "QueryUnload",
          [this](std::span<qv::Variant> arguments) { return queryUnload(arguments[0]); });
-    bind("Form", "Unload", [this](std::span<qv::Variant>) {
-        unloaded_ = true;
-        return qv::Status { qv::status::ok };
-    });
+    bind("Form", "Terminate", [this](std::span<qv::Variant>) { return terminate(); });
 }
 
 qv::FormClass helloFormClass(Program &program)
@@ -99,6 +98,7 @@ qv::Status HelloForm::greetClick()
         qv::check(shout.get_Value(shouted), *shout.control(), "Value");
         if (shouted == qv::controls::CheckBox::ValueConstants::vbChecked)
             greeting = greeting.toUpper();
+        ++greetings_;
         qv::ObjRef<qv::TextBox> out;
         qv::check(GreetingBox(out), *this, "GreetingBox");
         qv::check(out->Text(greeting), *out, "Text");
@@ -120,15 +120,23 @@ qv::Status HelloForm::aboutClick()
     });
 }
 
-// Quit unloads the window as the close box does: QueryUnload asks first, and the run ends only if the window
-// went.
+// Quit unloads the window as the close box does: QueryUnload asks first, and the run ends once the window
+// has gone, as it is the program's last.
 qv::Status HelloForm::quitClick()
 {
     return qv::handlerBody([&] {
         const qv::ObjRef<HelloForm> me(this);
         qv::check(Unload(), *this, "Unload");
-        if (unloaded_)
-            qv::vbaEnd(runtime());
+    });
+}
+
+// The run is ending: every window has gone. A program would save its settings here; this one says how often
+// it greeted.
+qv::Status HelloForm::terminate()
+{
+    return qv::handlerBody([&] {
+        std::printf("Greeted %d times. Goodbye.\n", greetings_);
+        std::fflush(stdout);
     });
 }
 

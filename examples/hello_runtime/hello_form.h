@@ -29,8 +29,9 @@ private:
     qv::Status aboutClick();
     qv::Status quitClick();
     qv::Status queryUnload(qv::Variant &cancel);
+    qv::Status terminate();
 
-    bool unloaded_ = false;
+    int greetings_ = 0;
 
     Program &program_;
 };

@@ -48,12 +48,14 @@ public:
     // runtime's error object, which the run-time error raised from the status reads.
     Status Hide();
     // Modal = 1 shows the form modally and returns once it is hidden or unloaded; omitted or 0 shows it
-    // without waiting. OwnerForm must be omitted.
+    // without waiting. OwnerForm must be omitted. A form whose own Load handler unloads it is not shown:
+    // status::objectUnloaded.
     Status Show(Variant modal = Variant::missing(), Variant ownerForm = Variant::missing());
     Status SetFocus();
     // Unloads the form as a program asks it: its QueryUnload and then its Unload handlers run (UnloadMode 1,
     // the program's own code), and either can keep the form by setting Cancel; then its window and controls
-    // go.
+    // go. Once no window of the program is left visible, the run ends as when the main window closes: each
+    // form's Terminate handler runs, and the process ends with status 0.
     Status Unload();
     // A control reached by its name from outside the form's own code; loads the form if needed.
     Status Controls(std::string_view name, ObjRef<Control> &out);

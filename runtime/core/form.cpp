@@ -106,8 +106,9 @@ Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
                                QStringLiteral("%1: a handler is bound to %1_%2, but a form raises no "
                                               "event %2.")
                                    .arg(form, storedText(b.event)));
-            // Load runs through handlerFor, before the window's members are reached.
-            if (members_ && !sameName(b.event, "Load"))
+            // Load runs through handlerFor, before the window's members are reached; Terminate once they
+            // are gone.
+            if (members_ && !sameName(b.event, "Load") && !sameName(b.event, "Terminate"))
                 new EventRelay(*members_, signal, [this, handler = b.handler](std::span<Variant> arguments) {
                     form_.runtime().runHandler(form_, "Form", [&] { return handler(arguments); });
                 });
@@ -156,8 +157,10 @@ Status Form::Unload()
 {
     if (Outcome<> entered = d_->enter("Unload"); !entered)
         return runtime().statusOf(entered);
-    if (d_->isLoaded() && d_->mayUnload(FormPrivate::UnloadMode::ProgramCode))
+    if (d_->isLoaded() && d_->mayUnload(FormPrivate::UnloadMode::ProgramCode)) {
         d_->unload();
+        runtime().windowWent();
+    }
     return runtime().statusOf({});
 }
 
@@ -346,10 +349,15 @@ LoadResult FormPrivate::loadFromDescription(CreationPolicy policy, const Creatio
     if (Outcome<> connected = connectBindings(created.made); !connected)
         return { connected, std::move(created.records) };
     commit(std::move(window), std::move(created.made));
-    // A Load handler that failed has ended the run, and with it unloaded this form.
-    if (!isLoaded())
+    // A Load handler that failed has ended the run, and with it unloaded this form; one may also unload its
+    // own form, which leaves nothing to show.
+    if (!isLoaded() && form_.runtime().hasEnded())
         return { failure(status::programEnded,
                          QStringLiteral("The program ended while %1 loaded.").arg(form_.objectName())),
+                 std::move(created.records) };
+    if (!isLoaded())
+        return { failure(status::objectUnloaded,
+                         QStringLiteral("%1 was unloaded by its own Load handler.").arg(form_.objectName())),
                  std::move(created.records) };
     return { {}, std::move(created.records) };
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The members of a form's window, as a program reaches them by name: its caption, position and size in
 // twips, window state, visibility, Move, Show and Hide; and the window's own events (Load, Activate,
-// Deactivate, Resize, Click, QueryUnload, Unload). Made with the window and gone with it.
+// Deactivate, Resize, Click, QueryUnload, Unload, Terminate). Made with the window and gone with it.
 
 #include "runtime/core/member_object.h"
 
@@ -74,6 +74,9 @@ signals:
     // sets Cancel to anything but 0 keeps the form.
     void QueryUnload(short &Cancel, short UnloadMode);
     void Unload(short &Cancel);
+    // Once the run ends normally, after every window has gone: the form object's last event. The runtime
+    // raises it and Load itself; the rest come from the window.
+    void Terminate();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

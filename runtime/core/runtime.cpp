@@ -7,6 +7,8 @@
 #include <quorvane/form_description.h>
 
 #include <QCoreApplication>
+#include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
@@ -66,11 +68,19 @@ void Runtime::start(const ProjectRecord &project)
     if (project.startupSlot.empty())
         vbaNew2(*this, project.startupForm, project.startupSlot);
     Form &form = *project.startupSlot;
-    startupForm_ = &form;
+    const Status s = form.Show();
+    if (hasEnded())
+        return;
+    // A start-up form whose Load unloads it is the program's choice: the run goes on only while a window
+    // it showed meanwhile is visible.
+    if (!failed(s) || s == status::objectUnloaded) {
+        startupForm_ = &form;
+        windowWent();
+        return;
+    }
     // No handler of the program is running: the runtime reports the failure of the first Show itself.
-    if (const Status s = form.Show(); failed(s) && !hasEnded())
-        reportAndEnd(
-            RunTimeError(s, form.objectName(), form.interfaceName(), storedText("Show"), takeErrorObject()));
+    reportAndEnd(
+        RunTimeError(s, form.objectName(), form.interfaceName(), storedText("Show"), takeErrorObject()));
 }
 
 ObjRef<Form> Runtime::adoptForm(Form *form)
@@ -150,10 +160,38 @@ void Runtime::closeBoxPressed(Form &form)
         return;
     // Closing the main window ends the run, even while another window is loaded but hidden: a hidden window
     // must never keep alive a process that the user can no longer see or end.
-    if (&form == startupForm_)
-        endRun(0);
-    else
-        FormPrivate::of(form).unload();
+    if (&form == startupForm_) {
+        finishRun();
+        return;
+    }
+    FormPrivate::of(form).unload();
+    windowWent();
+}
+
+void Runtime::windowWent()
+{
+    if (!startupForm_ || hasEnded())
+        return;
+    const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](const ObjRef<Form> &form) {
+        const QWidget *window = windowOf(*form);
+        return window && window->isVisible();
+    });
+    if (!anyVisible)
+        finishRun();
+}
+
+void Runtime::finishRun()
+{
+    if (hasEnded())
+        return;
+    unloadForms();
+    // By index: a Terminate handler may still make a form, whose own Terminate then runs too.
+    for (std::size_t i = 0; i < forms_.size() && !hasEnded(); ++i) {
+        const ObjRef<Form> form = forms_[i];
+        if (const Handler terminate = FormPrivate::of(*form).boundToForm("Terminate"))
+            runHandler(*form, "Form", terminate);
+    }
+    endRun(0);
 }
 
 void Runtime::endRun(int exitStatus)
@@ -161,8 +199,7 @@ void Runtime::endRun(int exitStatus)
     if (hasEnded())
         return;
     exitStatus_ = exitStatus;
-    for (auto &form : forms_)
-        FormPrivate::of(*form).unload();
+    unloadForms();
     host_.endProcess(exitStatus);
 }
 

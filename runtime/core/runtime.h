@@ -58,11 +58,18 @@ public:
     // Runs a handler of the form's: a failure, or any exception that leaves it, is the runtime's report.
     void runHandler(Form &form, std::string_view control, const Handler &handler);
     void closeBoxPressed(Form &form);
+    // A window was unloaded, from code or by its close box: once a started program has no visible window
+    // left, the run ends as when its main window closes.
+    void windowWent();
 
     // Closes every window, loaded or hidden, and ends the process. A host that keeps its process (the
     // installation check's) returns, and so does this: the run is over all the same, every operation of a
     // form or control fails with status::programEnded and no further event runs.
     void endRun(int exitStatus);
+    // The normal end of the run, once the program's last window has gone: every form is unloaded, then each
+    // form object's Terminate handler runs, then the run ends with status 0. End and a run-time error end it
+    // at once instead, and no Terminate runs.
+    void finishRun();
     bool hasEnded() const { return exitStatus_.has_value(); }
     std::optional<int> exitStatus() const { return exitStatus_; }
 
@@ -79,6 +86,7 @@ private:
 
     Host &host_;
     const ProjectRecord *project_ = nullptr;
+    // Set once the start-up form is shown: until then, while its Load runs, no window need be visible.
     Form *startupForm_ = nullptr;
     TwipsScale scale_;
     std::vector<ObjRef<Form>> forms_;

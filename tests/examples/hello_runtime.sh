@@ -3,7 +3,7 @@
 # installed runtime's development files, then copied alone into an empty folder and run there on a real X
 # server: a name typed and greeted (the greeting read back through the clipboard), then greeted again with
 # another salutation from the list the program fills, shouted by the check box; the modal About dialog
-# opened and closed, Quit answered No and then Yes. Then the same executable against a copy of the installation with one module it
+# opened and closed, Quit answered No and then Yes, and the form's Terminate heard. Then the same executable against a copy of the installation with one module it
 # uses taken away: the runtime's report names the control, its class and the missing library file, in the
 # module folder beside the runtime library.
 #
@@ -49,7 +49,7 @@ about=(244 251)
 quit=(344 251)
 ok=(144 86)
 
-QT_QPA_PLATFORM=xcb ./hello-runtime 2>"$artefacts/run.stderr" &
+QT_QPA_PLATFORM=xcb ./hello-runtime >"$artefacts/run.stdout" 2>"$artefacts/run.stderr" &
 pid=$!
 hello=$(visible_window "$hello_title") || fail "the window never showed: $(cat "$artefacts/run.stderr")"
 sleep 0.3
@@ -101,6 +101,9 @@ sleep 0.3
 timeout 10 xdotool key Return
 wait_for_exit $pid || fail "Yes to Quit did not end the program"
 [[ $exit_status -eq 0 ]] || fail "Quit ended the program with status $exit_status"
+# Its window gone, the form's Terminate handler ran before the process ended.
+[[ $(cat "$artefacts/run.stdout") == "Greeted 2 times. Goodbye." ]] ||
+    fail "the form's Terminate said \"$(cat "$artefacts/run.stdout")\", not \"Greeted 2 times. Goodbye.\""
 
 # The same executable, with the runtime of a copy of the installation whose calendar module is gone.
 cp -a "$prefix" "$work/broken"
