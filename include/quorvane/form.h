@@ -54,8 +54,9 @@ public:
     Status SetFocus();
     // Unloads the form as a program asks it: its QueryUnload and then its Unload handlers run (UnloadMode 1,
     // the program's own code), and either can keep the form by setting Cancel; then its window and controls
-    // go. Once no window of the program is left visible, the run ends as when the main window closes: each
-    // form's Terminate handler runs, and the process ends with status 0.
+    // go. Once no window of the program is left visible and the handler that unloaded it has returned, the
+    // run ends as when the main window closes: each form's Terminate handler runs, and the process ends with
+    // status 0.
     Status Unload();
     // A control reached by its name from outside the form's own code; loads the form if needed.
     Status Controls(std::string_view name, ObjRef<Control> &out);

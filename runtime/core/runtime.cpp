@@ -109,6 +109,16 @@ void Runtime::runHandler(Form &form, std::string_view control, const Handler &ha
         return;
     // The program's code runs with its own signal handlers, even inside a load that watches modules.
     const ModuleCodeWatch::ProgramCode programCode;
+    ++handlersRunning_;
+    runGuarded(form, control, handler);
+    if (--handlersRunning_ == 0 && windowWentWhileRunning_) {
+        windowWentWhileRunning_ = false;
+        windowWent();
+    }
+}
+
+void Runtime::runGuarded(Form &form, std::string_view control, const Handler &handler)
+{
     try {
         const Status s = handler();
         if (failed(s) && !hasEnded())
@@ -170,8 +180,12 @@ void Runtime::closeBoxPressed(Form &form)
 
 void Runtime::windowWent()
 {
-    if (!startupForm_ || hasEnded())
+    if (!startupForm_ || hasEnded() || finishing_)
         return;
+    if (handlersRunning_ > 0) {
+        windowWentWhileRunning_ = true;
+        return;
+    }
     const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](const ObjRef<Form> &form) {
         const QWidget *window = windowOf(*form);
         return window && window->isVisible();
@@ -182,8 +196,9 @@ void Runtime::windowWent()
 
 void Runtime::finishRun()
 {
-    if (hasEnded())
+    if (hasEnded() || finishing_)
         return;
+    finishing_ = true;
     unloadForms();
     // By index: a Terminate handler may still make a form, whose own Terminate then runs too.
     for (std::size_t i = 0; i < forms_.size() && !hasEnded(); ++i) {

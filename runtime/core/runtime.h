@@ -59,7 +59,9 @@ public:
     void runHandler(Form &form, std::string_view control, const Handler &handler);
     void closeBoxPressed(Form &form);
     // A window was unloaded, from code or by its close box: once a started program has no visible window
-    // left, the run ends as when its main window closes.
+    // left and none of its code runs, the run ends as when its main window closes. While a handler runs (a
+    // main window hidden while its modal dialog shows, say) the question waits for the outermost handler to
+    // return: the program may still show a window.
     void windowWent();
 
     // Closes every window, loaded or hidden, and ends the process. A host that keeps its process (the
@@ -78,6 +80,8 @@ protected:
     void unloadForms();
 
 private:
+    // Runs the handler; whatever leaves it, status or exception, becomes the program's run-time error.
+    void runGuarded(Form &form, std::string_view control, const Handler &handler);
     // A handler ended with a failing status: the run-time error it raised, or one made for its status.
     void handlerFailed(Form &form, std::string_view control, Status status);
     // A handler ended by an exception other than a run-time error; what: ": " and its message, or empty.
@@ -88,6 +92,9 @@ private:
     const ProjectRecord *project_ = nullptr;
     // Set once the start-up form is shown: until then, while its Load runs, no window need be visible.
     Form *startupForm_ = nullptr;
+    int handlersRunning_ = 0;
+    bool windowWentWhileRunning_ = false;
+    bool finishing_ = false;
     TwipsScale scale_;
     std::vector<ObjRef<Form>> forms_;
     ErrorInfo errorObject_;

@@ -71,7 +71,9 @@ public:
             return status::ok;
         });
         main->bind("Command1", "Click", [this](std::span<Variant>) {
-            return failClick ? status::invalidProcedureCall : status::ok;
+            if (failClick)
+                return status::invalidProcedureCall;
+            return onClick ? onClick() : status::ok;
         });
         main->bind("Form", "Load", [this](std::span<Variant>) { return mainLoad ? mainLoad() : status::ok; });
         second->bind("Form", "Load",
@@ -101,6 +103,7 @@ public:
     bool keepMain = false;
     bool failClick = false;
     bool failTerminate = false;
+    std::function<Status()> onClick;
     std::function<Status()> mainLoad;
     std::function<Status()> secondLoad;
 };
@@ -148,6 +151,21 @@ Status showSecond(Program &p, int modal = 0)
     return p.second->Show(Variant::fromLong(modal));
 }
 const std::vector<QString> both { QStringLiteral("Main"), QStringLiteral("Second") };
+// A click whose handler hides the main window, shows the second modally until its close box unloads it, and
+// then does what `after` says.
+void clickThroughModalSecond(Program &p, std::function<Status()> after)
+{
+    p.onClick = [&p, after = std::move(after)] {
+        if (const Status s = p.main->Hide(); failed(s))
+            return s;
+        QMetaObject::invokeMethod(
+            qApp, [&p] { closeBox(p.second); }, Qt::QueuedConnection);
+        if (const Status s = showSecond(p, 1); failed(s))
+            return s;
+        return after();
+    };
+    p.click();
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, RunEnd,
@@ -200,6 +218,21 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_EQ(p.main->Unload(), status::ok);
                      closeBox(p.second);
                  },
+                 0,
+                 both },
+        // While the click's handler runs no window is visible; the handler shows the main window again.
+        Ending { "ModalSecondClosedWhileAHandlerHidesMain",
+                 {},
+                 [](Program &p) {
+                     clickThroughModalSecond(p, [&p] { return p.main->Show(); });
+                     EXPECT_TRUE(p.visible(p.main));
+                 },
+                 std::nullopt,
+                 {} },
+        // The same handler leaving no window visible: the run ends once it returns.
+        Ending { "ModalSecondClosedAndMainUnloadedByAHandler",
+                 {},
+                 [](Program &p) { clickThroughModalSecond(p, [&p] { return p.main->Unload(); }); },
                  0,
                  both },
         // A program may hide its last window and show it again later.
