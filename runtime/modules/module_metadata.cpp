@@ -28,9 +28,15 @@ Outcome<ModuleInfo> readModuleMetadata(const QString &path, QPluginLoader &loade
     if (meta.isEmpty())
         return failure(status::badFileFormat, loader.errorString());
     const QString iid = meta.value(QStringLiteral("IID")).toString();
-    if (iid != QLatin1String(QuorvaneControlLibrary_iid))
-        return failure(status::badFileFormat,
-                       problems::pluginOfAnotherKind(iid, QLatin1String(QuorvaneControlLibrary_iid)));
+    const QString needed = QStringLiteral(QuorvaneControlLibrary_iid);
+    if (iid != needed) {
+        // "<interface>/<version>": a control library of another version is told apart from another plugin.
+        const qsizetype versionAt = needed.indexOf(u'/') + 1;
+        if (iid.startsWith(QStringView(needed).left(versionAt)))
+            return failure(status::badFileFormat,
+                           problems::interfaceOfAnotherVersion(iid.mid(versionAt), needed.mid(versionAt)));
+        return failure(status::badFileFormat, problems::pluginOfAnotherKind(iid, needed));
+    }
     const QJsonObject data = meta.value(QStringLiteral("MetaData")).toObject();
     ModuleInfo info;
     info.path = path;

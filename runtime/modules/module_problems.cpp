@@ -120,6 +120,13 @@ QString pluginOfAnotherKind(const QString &iid, const QString &expected)
     return QStringLiteral("it is a plugin for %1, not a control library (%2)").arg(iid, expected);
 }
 
+QString interfaceOfAnotherVersion(const QString &found, const QString &needed)
+{
+    return QStringLiteral("it implements version %1 of the control library interface, and this runtime needs "
+                          "version %2: the module must be built for this runtime")
+        .arg(found, needed);
+}
+
 QString metadataIncomplete()
 {
     return QStringLiteral("its metadata names no library file or type library");

@@ -58,6 +58,8 @@ QString libraryNotInManifest(std::string_view libraryFile);
 
 // Reading a module's metadata.
 QString pluginOfAnotherKind(const QString &iid, const QString &expected);
+// A control library module built for another version of the runtime's module interface.
+QString interfaceOfAnotherVersion(const QString &found, const QString &needed);
 QString metadataIncomplete();
 
 // A module file or the module folder that others than its owner may write to.

@@ -271,6 +271,14 @@ INSTANTIATE_TEST_SUITE_P(
         Failure { "WrongVersion", "MSCommLib.MSComm",
                   [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("wrong_version")); },
                   "type library version 1.0, the program needs 1.1" },
+        Failure {
+            "OlderModuleInterface", "MSCommLib.MSComm",
+            [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("older_interface")); },
+            "it implements version 0.9 of the control library interface, and this runtime needs version "
+            "1.0" },
+        Failure { "PluginOfAnotherKind", "MSCommLib.MSComm",
+                  [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("another_kind")); },
+                  "it is a plugin for org.example.Thumbnailer/1.0, not a control library" },
         Failure { "ClassLeftOutOfMetadata", "MSMAPI.MAPIMessages",
                   [](const QDir &d) { replaceWith(d, "msmapi32.so", fake("missing_class")); },
                   "does not provide the class" },
