@@ -2,9 +2,9 @@
 // picks one of the manifest's classes, the rest is that class's stored-settings block. A module must refuse
 // what it cannot read (nothing made, a message) or make one instance of the right kind.
 
-#include "controls/interface/control_library.h"
 #include "manifest/manifest.h"
 #include "runtime/modules/installed_modules.h"
+#include <quorvane/control_library.h>
 #include <quorvane/form_description.h>
 
 #include <QApplication>

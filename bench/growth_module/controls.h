@@ -3,7 +3,7 @@
 // framed panel and a caption with windows, and an invisible object. Each reads and checks its stored-settings
 // block as the program's own modules do.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::growth
 {

@@ -19,16 +19,16 @@ constexpr std::array classes {
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class GrowthLibrary final : public QObject, public ControlLibrary
+class GrowthLibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "module.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    GrowthLibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

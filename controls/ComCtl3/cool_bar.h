@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the cool bar: three bands in a row, a band flagged for a new row starting one below.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 #include <QFrame>
 

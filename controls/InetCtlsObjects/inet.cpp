@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 
 namespace qv::inetctls
 {

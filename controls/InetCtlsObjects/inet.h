@@ -2,7 +2,7 @@
 // Stands in for the Internet transfer control: an invisible object holding the protocol, access type,
 // time-out and address of its saved state. It opens no connection.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::inetctls
 {

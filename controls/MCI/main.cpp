@@ -15,16 +15,16 @@ constexpr std::array classes {
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class MCILibrary final : public QObject, public ControlLibrary
+class MCILibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MCI32.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    MCILibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

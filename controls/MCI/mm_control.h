@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the multimedia control: its nine buttons in a row, all disabled because no device is open.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mci
 {

@@ -2,7 +2,7 @@
 // Stands in for the ADO data control, connected to nothing: first and previous record buttons on the left,
 // the caption between, next and last record buttons on the right.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msadodc
 {

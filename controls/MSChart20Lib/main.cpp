@@ -13,16 +13,16 @@ namespace qv::mschart20lib
 constexpr std::array classes { ClassFactory { library::clsid::MSChart, createMSChart } };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class MSChart20Library final : public QObject, public ControlLibrary
+class MSChart20Library final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MSCHRT20.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    MSChart20Library()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

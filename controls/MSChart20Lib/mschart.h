@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the chart control: a bar chart of the control's sample data, one series per column.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mschart20lib
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the animation control: with no clip opened it shows an empty framed area.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl2
 {

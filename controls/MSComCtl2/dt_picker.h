@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the date and time picker: a date field showing today, with a calendar to drop down.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl2
 {

@@ -36,6 +36,12 @@ FlatScrollBar::FlatScrollBar(Qt::Orientation orientation, bool flat, QWidget *pa
 {
 }
 
+void FlatScrollBar::setFlat(bool flat)
+{
+    flat_ = flat;
+    update();
+}
+
 void FlatScrollBar::paintEvent(QPaintEvent *event)
 {
     if (!flat_) {
@@ -78,18 +84,18 @@ ControlLibrary::Creation createFlatScrollBar(std::span<const std::byte> settings
     settings::CheckedBlock state(settings);
     const bool horizontal = state.integer(u"Orientation", 1, 0, 1) == 1;
     const bool flat = state.integer(u"Appearance", 1, 0, 1) == 1;
-    const int min = state.integer(u"Min", 0, -32768, 32767);
-    const int max = state.integer(u"Max", 100, -32768, 32767);
+    const int min = state.integer(u"Min", 0, scrollBarLowest, scrollBarHighest);
+    const int max = state.integer(u"Max", 100, scrollBarLowest, scrollBarHighest);
     if (min > max)
         state.refuse(QStringLiteral("Min (%1) is above Max (%2)").arg(min).arg(max));
-    const int value = state.integer(u"Value", min, -32768, 32767);
+    const int value = state.integer(u"Value", min, scrollBarLowest, scrollBarHighest);
     if (value < min || value > max)
         state.refuse(QStringLiteral("Value is %1; it must lie between Min (%2) and Max (%3)")
                          .arg(value)
                          .arg(min)
                          .arg(max));
-    const int smallChange = state.integer(u"SmallChange", 1, 1, 32767);
-    const int largeChange = state.integer(u"LargeChange", 1, 1, 32767);
+    const int smallChange = state.integer(u"SmallChange", 1, 1, scrollBarHighest);
+    const int largeChange = state.integer(u"LargeChange", 1, 1, scrollBarHighest);
     if (!state.ok())
         return { nullptr, state.error() };
 

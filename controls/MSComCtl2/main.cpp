@@ -4,8 +4,10 @@
 #include "animation.h"
 #include "dt_picker.h"
 #include "flat_scroll_bar.h"
+#include "flat_scroll_bar_members.h"
 #include "month_view.h"
 #include "up_down.h"
+#include "up_down_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -17,23 +19,23 @@ namespace qv::mscomctl2
 
 constexpr std::array classes {
     ClassFactory { library::clsid::Animation, createAnimation },
-    ClassFactory { library::clsid::UpDown, createUpDown },
+    describedClass<UpDownMembers, UpDownControl>(library::clsid::UpDown, createUpDown),
     ClassFactory { library::clsid::MonthView, createMonthView },
     ClassFactory { library::clsid::DTPicker, createDTPicker },
-    ClassFactory { library::clsid::FlatScrollBar, createFlatScrollBar },
+    describedClass<FlatScrollBarMembers, FlatScrollBar>(library::clsid::FlatScrollBar, createFlatScrollBar),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class MSComCtl2Library final : public QObject, public ControlLibrary
+class MSComCtl2Library final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MSCOMCT2.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    MSComCtl2Library()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

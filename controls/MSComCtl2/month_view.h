@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the month view: a calendar of the current month with today selected.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl2
 {

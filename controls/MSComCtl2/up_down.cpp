@@ -1,7 +1,7 @@
 #include "up_down.h"
 
-#include "controls/interface/checked_block.h"
 #include "controls/interface/accessible_role.h"
+#include "controls/interface/checked_block.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -32,6 +32,7 @@ UpDownControl::UpDownControl(Range range, int value, Qt::Orientation orientation
     : QFrame(parent)
     , range_(range)
     , value_(value)
+    , orientation_(orientation)
 {
     presentAs(*this, QAccessible::SpinBox);
     const bool vertical = orientation == Qt::Vertical;
@@ -49,8 +50,23 @@ UpDownControl::UpDownControl(Range range, int value, Qt::Orientation orientation
     connect(towardMin, &QToolButton::clicked, this, [this] { step(false); });
 }
 
+void UpDownControl::setValue(int value)
+{
+    if (value == value_)
+        return;
+    value_ = value;
+    emit valueChanged(value_);
+}
+
+void UpDownControl::setRange(Range range)
+{
+    range_ = range;
+    setValue(std::clamp(value_, std::min(range.min, range.max), std::max(range.min, range.max)));
+}
+
 void UpDownControl::step(bool towardMax)
 {
+    emit stepped(towardMax);
     const long long low = std::min(range_.min, range_.max);
     const long long high = std::max(range_.min, range_.max);
     const long long sign = (range_.max >= range_.min) == towardMax ? 1 : -1;
@@ -59,10 +75,7 @@ void UpDownControl::step(bool towardMax)
         next = range_.wrap ? low : high;
     else if (next < low)
         next = range_.wrap ? high : low;
-    if (next != value_) {
-        value_ = static_cast<int>(next);
-        emit valueChanged(value_);
-    }
+    setValue(static_cast<int>(next));
 }
 
 ControlLibrary::Creation createUpDown(std::span<const std::byte> settings, QWidget &container)

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the up-down control: a pair of arrow buttons that step a value between Min and Max.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 #include <QFrame>
 
@@ -28,15 +28,24 @@ public:
 
     UpDownControl(Range range, int value, Qt::Orientation orientation, QWidget *parent);
     int value() const { return value_; }
+    // The value must lie within the range; a change is told by valueChanged.
+    void setValue(int value);
+    const Range &range() const { return range_; }
+    // The value moves into the new range, as the control's does.
+    void setRange(Range range);
+    Qt::Orientation orientation() const { return orientation_; }
 
 signals:
     void valueChanged(int value);
+    // An arrow was clicked (before the value changes): the one toward Max, or the one toward Min.
+    void stepped(bool towardMax);
 
 private:
     void step(bool towardMax);
 
     Range range_;
     int value_;
+    Qt::Orientation orientation_;
 };
 
 } // namespace qv::mscomctl2

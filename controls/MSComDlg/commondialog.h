@@ -2,7 +2,7 @@
 // Stands in for the common dialog control: an invisible object holding the settings of its saved state. It
 // shows no dialog.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomdlg
 {

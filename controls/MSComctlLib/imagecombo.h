@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the image combo: an editable combo box showing its text; it starts without items.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the image list: no window, only the size of its images, as properties of a plain object.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the list view: an empty white list in one of the control's four views.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -4,7 +4,9 @@
 #include "imagelist.h"
 #include "listview.h"
 #include "progressbar.h"
+#include "progressbar_members.h"
 #include "slider.h"
+#include "slider_members.h"
 #include "statusbar.h"
 #include "tabstrip.h"
 #include "toolbar.h"
@@ -13,6 +15,8 @@
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QProgressBar>
+#include <QSlider>
 #include <array>
 
 namespace qv::mscomctl
@@ -22,25 +26,25 @@ constexpr std::array classes {
     ClassFactory { library::clsid::TabStrip, createTabStrip },
     ClassFactory { library::clsid::Toolbar, createToolbar },
     ClassFactory { library::clsid::StatusBar, createStatusBar },
-    ClassFactory { library::clsid::ProgressBar, createProgressBar },
+    describedClass<ProgressBarMembers, QProgressBar>(library::clsid::ProgressBar, createProgressBar),
     ClassFactory { library::clsid::TreeView, createTreeView },
     ClassFactory { library::clsid::ListView, createListView },
     ClassFactory { library::clsid::ImageList, createImageList },
-    ClassFactory { library::clsid::Slider, createSlider },
+    describedClass<SliderMembers, QSlider>(library::clsid::Slider, createSlider),
     ClassFactory { library::clsid::ImageCombo, createImageCombo },
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class MSComctlLibrary final : public QObject, public ControlLibrary
+class MSComctlLibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MSCOMCTL.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    MSComctlLibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

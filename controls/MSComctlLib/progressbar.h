@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the progress bar: a bar without a percentage text, as the control draws none.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -2,19 +2,10 @@
 
 #include "controls/interface/checked_block.h"
 
-#include <QSlider>
-#include <array>
 #include <limits>
 
 namespace qv::mscomctl
 {
-
-namespace
-{
-// The control's tick styles, in its own numbering.
-constexpr std::array tickPositions { QSlider::TicksBelow, QSlider::TicksAbove, QSlider::TicksBothSides,
-                                     QSlider::NoTicks };
-} // namespace
 
 ControlLibrary::Creation createSlider(std::span<const std::byte> settings, QWidget &container)
 {
@@ -26,7 +17,9 @@ ControlLibrary::Creation createSlider(std::span<const std::byte> settings, QWidg
     if (maximum <= minimum)
         state.refuse(QStringLiteral("Max is %1, not above Min %2").arg(maximum).arg(minimum));
     const int value = state.integer(u"Value", minimum, minimum, maximum);
-    const int tickFrequency = state.integer(u"TickFrequency", 1, 1, 10000);
+    const int smallChange = state.integer(u"SmallChange", 1, 1, highest);
+    const int largeChange = state.integer(u"LargeChange", 5, 1, highest);
+    const int tickFrequency = state.integer(u"TickFrequency", 1, 1, maxTickFrequency);
     const int orientation = state.integer(u"Orientation", 0, 0, 1);
     const int tickStyle = state.integer(u"TickStyle", 0, 0, static_cast<int>(tickPositions.size()) - 1);
     if (!state.ok())
@@ -35,8 +28,8 @@ ControlLibrary::Creation createSlider(std::span<const std::byte> settings, QWidg
     auto *slider = new QSlider(orientation == 0 ? Qt::Horizontal : Qt::Vertical, &container);
     slider->setRange(minimum, maximum);
     slider->setValue(value);
-    slider->setSingleStep(1);
-    slider->setPageStep(5);
+    slider->setSingleStep(smallChange);
+    slider->setPageStep(largeChange);
     slider->setTickInterval(tickFrequency);
     slider->setTickPosition(tickPositions[static_cast<std::size_t>(tickStyle)]);
     return { slider, {} };

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the status bar: sunken panels along a status bar; the runtime keeps it along the bottom edge.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

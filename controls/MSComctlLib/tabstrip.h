@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the tab strip: a bar of tabs without pages, the form arranges what each tab shows.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the tool bar: a fixed tool bar; the runtime keeps it along the top edge.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the tree view: an empty white tree without a header.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscomctl
 {

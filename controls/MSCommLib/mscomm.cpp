@@ -3,6 +3,7 @@
 #include "controls/interface/checked_block.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 

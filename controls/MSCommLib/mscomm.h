@@ -2,7 +2,7 @@
 // Stands in for the serial communications control: an invisible object holding the port and line settings
 // of its saved state. It opens no port.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mscommlib
 {

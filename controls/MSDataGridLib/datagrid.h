@@ -2,7 +2,7 @@
 // Stands in for the data grid with no data source: a header row over empty columns, no records, and the
 // record selector column down the left edge.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msdatagrid
 {

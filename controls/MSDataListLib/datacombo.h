@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the data combo with no data source: a combo box with an empty list, showing its text.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msdatalist
 {

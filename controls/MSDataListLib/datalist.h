@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the data list with no data source: an empty list box.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msdatalist
 {

@@ -14,16 +14,16 @@ constexpr std::array classes {
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class MSFlexGridLibrary final : public QObject, public ControlLibrary
+class MSFlexGridLibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "MSFLXGRD.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    MSFlexGridLibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "controls/interface/checked_block.h"
 
+#include <QWidget>
+
 namespace qv::msmapi
 {
 

@@ -2,7 +2,7 @@
 // Stands in for the mail message control: an invisible object holding the addressing and fetching
 // settings of its saved state. It reads and sends no mail.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msmapi
 {

@@ -2,7 +2,7 @@
 // Stands in for the mail session control: an invisible object holding the sign-on settings of its saved
 // state. It signs on to no mail system.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msmapi
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the masked edit box: a line edit that takes input through the saved mask.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::msmask
 {

@@ -3,6 +3,7 @@
 #include "controls/interface/checked_block.h"
 
 #include <QUrl>
+#include <QWidget>
 
 namespace qv::mswinsock
 {

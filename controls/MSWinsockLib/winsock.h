@@ -2,7 +2,7 @@
 // Stands in for the Winsock control: an invisible object holding the protocol, host and ports of its saved
 // state. It opens no socket.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::mswinsock
 {

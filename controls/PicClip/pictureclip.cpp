@@ -2,6 +2,7 @@
 
 #include "controls/interface/checked_block.h"
 
+#include <QWidget>
 #include <array>
 
 namespace qv::picclip

@@ -2,7 +2,7 @@
 // Stands in for the picture clip control: an invisible object holding the grid and clipping region of its
 // saved state. It saves no picture here, so the region is not checked against one.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::picclip
 {

@@ -13,16 +13,16 @@ namespace qv::richtextlib
 constexpr std::array classes { ClassFactory { library::clsid::RichTextBox, createRichTextBox } };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class RichTextLibrary final : public QObject, public ControlLibrary
+class RichTextLibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "RICHTX32.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    RichTextLibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

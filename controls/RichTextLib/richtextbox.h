@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the rich text box: an editable text box showing the rich-text document of its saved state.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::richtextlib
 {

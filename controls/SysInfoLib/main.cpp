@@ -15,16 +15,16 @@ constexpr std::array classes {
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
-class SysInfoLibrary final : public QObject, public ControlLibrary
+class SysInfoLibrary final : public QObject, public TableLibrary
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuorvaneControlLibrary_iid FILE "SYSINFO.json")
     Q_INTERFACES(qv::ControlLibrary)
 
 public:
-    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override
+    SysInfoLibrary()
+        : TableLibrary(classes, library::file)
     {
-        return createFromTable(classes, library::file, clsid, settings, container);
     }
 };
 

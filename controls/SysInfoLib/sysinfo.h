@@ -2,7 +2,7 @@
 // Stands in for the system information control: an invisible object. The control saves no state of its own,
 // so its block is usually the head alone; properties in it are passed over.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::sysinfolib
 {

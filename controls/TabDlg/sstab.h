@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the tabbed dialog control: a tab widget whose tabs are named from the saved state.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::tabdlg
 {

@@ -3,15 +3,33 @@
 namespace qv
 {
 
-ControlLibrary::Creation createFromTable(std::span<const ClassFactory> classes, QStringView libraryFile,
-                                         QStringView clsid, std::span<const std::byte> settings,
-                                         QWidget &container)
+const ClassFactory *TableLibrary::find(QStringView clsid) const
 {
-    for (const ClassFactory &entry : classes) {
+    for (const ClassFactory &entry : classes_) {
         if (clsid.compare(entry.clsid, Qt::CaseInsensitive) == 0)
-            return entry.create(settings, container);
+            return &entry;
     }
-    return { nullptr, QStringLiteral("%1 has no class %2").arg(libraryFile, clsid) };
+    return nullptr;
+}
+
+ControlLibrary::Creation TableLibrary::create(QStringView clsid, std::span<const std::byte> settings,
+                                              QWidget &container)
+{
+    if (const ClassFactory *entry = find(clsid))
+        return entry->create(settings, container);
+    return { nullptr, QStringLiteral("%1 has no class %2").arg(libraryFile_, clsid) };
+}
+
+const QMetaObject *TableLibrary::description(QStringView clsid) const
+{
+    const ClassFactory *entry = find(clsid);
+    return entry ? entry->description : nullptr;
+}
+
+MemberObject *TableLibrary::members(QStringView clsid, QObject &instance)
+{
+    const ClassFactory *entry = find(clsid);
+    return entry && entry->members ? entry->members(instance) : nullptr;
 }
 
 } // namespace qv

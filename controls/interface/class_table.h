@@ -1,7 +1,7 @@
 #pragma once
 // A module's classes by CLSID: the one place a module's create() looks a class up.
 
-#include "control_library.h"
+#include <quorvane/control_library.h>
 
 #include <array>
 #include <cstddef>
@@ -13,7 +13,25 @@ namespace qv
 struct ClassFactory {
     QStringView clsid;
     ControlLibrary::Creation (*create)(std::span<const std::byte> settings, QWidget &container);
+    // The class's own members, when it has any: their description, and the maker of the object that carries
+    // them for an instance (ownMembers<Members, Widget> below).
+    const QMetaObject *description = nullptr;
+    MemberObject *(*members)(QObject &instance) = nullptr;
 };
+
+// The members maker of a class whose own members are Members, made over its instance's Widget.
+template<class Members, class Widget> MemberObject *makeOwnMembers(QObject &instance)
+{
+    return new Members(static_cast<Widget &>(instance));
+}
+
+// A table's entry for a class with its own members.
+template<class Members, class Widget>
+constexpr ClassFactory
+describedClass(QStringView clsid, ControlLibrary::Creation (*create)(std::span<const std::byte>, QWidget &))
+{
+    return { clsid, create, &Members::staticMetaObject, &makeOwnMembers<Members, Widget> };
+}
 
 // Whether two class identities are the same, compared without regard to case as the lookup does; usable at
 // compile time.
@@ -63,10 +81,27 @@ constexpr bool makesEachClassOnce(const std::array<ClassFactory, N> &table,
     return true;
 }
 
-// Makes an instance of the class with that CLSID (compared without regard to case, as the registry does), or
-// says that the library has no such class.
-ControlLibrary::Creation createFromTable(std::span<const ClassFactory> classes, QStringView libraryFile,
-                                         QStringView clsid, std::span<const std::byte> settings,
-                                         QWidget &container);
+// A module whose classes stand in one table: each answer looks the class up by its CLSID (compared without
+// regard to case, as the registry does).
+class TableLibrary : public ControlLibrary
+{
+public:
+    TableLibrary(std::span<const ClassFactory> classes, QStringView libraryFile)
+        : classes_(classes)
+        , libraryFile_(libraryFile)
+    {
+    }
+
+    // Or says that the library has no such class.
+    Creation create(QStringView clsid, std::span<const std::byte> settings, QWidget &container) override;
+    const QMetaObject *description(QStringView clsid) const override;
+    MemberObject *members(QStringView clsid, QObject &instance) override;
+
+private:
+    const ClassFactory *find(QStringView clsid) const;
+
+    std::span<const ClassFactory> classes_;
+    QStringView libraryFile_;
+};
 
 } // namespace qv

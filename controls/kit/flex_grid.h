@@ -2,7 +2,7 @@
 // Stands in for the flex grids (the flex grid and the hierarchical one, unbound, look and load alike): a
 // read-only grid whose fixed rows and columns are grey heading cells.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 namespace qv::kit
 {

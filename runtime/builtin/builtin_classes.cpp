@@ -32,7 +32,7 @@ Outcome<MadeObject> BuiltinClasses::make(const ControlRecord &record, const Make
             QStringLiteral("its maker gave %1")
                 .arg(entry.window == Window::Has ? QStringLiteral("no window") : QStringLiteral("a window")));
     }
-    return MadeObject { object, className, entry.members.make };
+    return MadeObject { object, className, entry.members.make, {} };
 }
 
 } // namespace qv::builtin

@@ -14,16 +14,17 @@ namespace qv
 {
 
 ControlPrivate::ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object,
-                               QString className, MembersMaker makeMembers)
+                               QString className, MembersMaker makeMembers, OwnMembersMaker makeOwnMembers)
     : runtime_(runtime)
     , record_(record)
     , object_(object)
     , className_(std::move(className))
     , makeMembers_(makeMembers)
+    , makeOwnMembers_(std::move(makeOwnMembers))
 {
 }
 
-MemberObject &ControlPrivate::members()
+MemberSet ControlPrivate::members()
 {
     if (!members_) {
         if (makeMembers_)
@@ -32,8 +33,14 @@ MemberObject &ControlPrivate::members()
             members_ = new WindowedMembers(*w, record_);
         else
             members_ = new ControlMembers(*object_, record_);
+        if (makeOwnMembers_) {
+            ownMembers_ = makeOwnMembers_(*object_);
+            // A module's object goes with the control's, as the runtime's do.
+            if (ownMembers_)
+                ownMembers_->setParent(object_);
+        }
     }
-    return *members_;
+    return MemberSet(ownMembers_.data(), *members_);
 }
 
 Outcome<> ControlPrivate::enter(const Control &control, [[maybe_unused]] std::string_view operation) const
@@ -154,7 +161,7 @@ std::vector<MemberInfo> Control::members() const
 {
     if (!d_->object())
         return {};
-    return describeMembers(*d_->members().metaObject());
+    return describeMembers(d_->members());
 }
 
 TextBox::TextBox(std::unique_ptr<ControlPrivate> d)
@@ -192,7 +199,7 @@ CommandButton::~CommandButton() = default;
 Control *makeControlObject(Form &form, const ControlRecord &record, MadeObject made)
 {
     auto d = std::make_unique<ControlPrivate>(form.runtime(), record, made.object, std::move(made.className),
-                                              made.members);
+                                              made.members, std::move(made.ownMembers));
     if (isBuiltin(record.cls, BuiltinClass::TextBox))
         return new TextBox(std::move(d));
     if (isBuiltin(record.cls, BuiltinClass::CommandButton))

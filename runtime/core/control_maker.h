@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -25,6 +26,9 @@ struct MakeSite {
 
 // Makes the object that describes and carries a made control's members, when a program first reaches them.
 using MembersMaker = MemberObject *(*)(QObject &object, const ControlRecord &record);
+// Makes the object of a module's class that carries the class's own members, beside those every control has;
+// null when the class has none.
+using OwnMembersMaker = std::function<MemberObject *(QObject &object)>;
 
 struct MadeObject {
     // A class with a window: a QWidget child of the container. One without: a plain QObject child of the
@@ -33,6 +37,8 @@ struct MadeObject {
     QString className; // as reports show it: "CommandButton", "MSComctlLib.Toolbar"
     // Its class's own members; none: the members every control has.
     MembersMaker members = nullptr;
+    // A module's class: its own members, which come first, then those every control has.
+    OwnMembersMaker ownMembers;
 };
 
 // What a maker returns for a record it could not make: the runtime's one sentence for it, with everything a

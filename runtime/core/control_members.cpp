@@ -179,8 +179,16 @@ void PlacedMembers::place(std::optional<double> left, std::optional<double> top,
     const auto x = [&](double twips) { return scale.toPixelsX(static_cast<int>(std::lround(twips))); };
     const auto y = [&](double twips) { return scale.toPixelsY(static_cast<int>(std::lround(twips))); };
     const QRect now = w.geometry();
-    w.setGeometry(left ? x(*left) : now.x(), top ? y(*top) : now.y(), width ? x(*width) : now.width(),
-                  height ? y(*height) : now.height());
+    const QRect next(left ? x(*left) : now.x(), top ? y(*top) : now.y(), width ? x(*width) : now.width(),
+                     height ? y(*height) : now.height());
+    // Some controls have a least size (a chart keeps room for its axes); below it the window would keep
+    // another size than the one written.
+    if (next.width() < w.minimumWidth() || next.height() < w.minimumHeight())
+        return refuse(status::invalidPropertyValue,
+                      QStringLiteral("it is at least %1 twips wide and %2 high")
+                          .arg(scale.toTwipsX(w.minimumWidth()))
+                          .arg(scale.toTwipsY(w.minimumHeight())));
+    w.setGeometry(next);
 }
 
 bool DrawnMembers::refusedAsBeyondReach(double twips)
@@ -252,7 +260,9 @@ void WindowedMembers::setTabStop(bool stop)
 {
     if (focusPolicy_ == Qt::NoFocus && stop)
         return refuse(status::invalidPropertyValue, QStringLiteral("it never takes the focus"));
-    widget()->setFocusPolicy(stop ? focusPolicy_ : Qt::FocusPolicy(focusPolicy_ & ~Qt::TabFocus));
+    // A control stored outside the tab order came up without Tab in its policy: a tab stop has it.
+    widget()->setFocusPolicy(
+        Qt::FocusPolicy(stop ? focusPolicy_ | Qt::TabFocus : focusPolicy_ & ~Qt::TabFocus));
 }
 
 int WindowedMembers::foreColor() const

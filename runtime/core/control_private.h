@@ -4,6 +4,7 @@
 // points at it.
 
 #include "runtime/core/control_maker.h"
+#include "runtime/core/late_binding.h"
 #include "runtime/core/member_object.h"
 #include <quorvane/control.h>
 #include <quorvane/form_description.h>
@@ -22,7 +23,7 @@ class ControlPrivate
 {
 public:
     ControlPrivate(Runtime &runtime, const ControlRecord &record, QObject *object, QString className,
-                   MembersMaker makeMembers = nullptr);
+                   MembersMaker makeMembers = nullptr, OwnMembersMaker makeOwnMembers = {});
 
     static ControlPrivate &of(Control &control) { return *control.d_; }
     static const ControlPrivate &of(const Control &control) { return *control.d_; }
@@ -38,8 +39,9 @@ public:
     // no fault injected).
     Outcome<> enter(const Control &control, std::string_view operation) const;
 
-    // The object that carries its members, made when first asked for (and gone with the control's object).
-    MemberObject &members();
+    // The objects that carry its members, made when first asked for (and gone with the control's object):
+    // a module's class's own, then those every control has.
+    MemberSet members();
 
 private:
     Runtime &runtime_;
@@ -47,7 +49,9 @@ private:
     QPointer<QObject> object_;
     QString className_;
     MembersMaker makeMembers_;
+    OwnMembersMaker makeOwnMembers_;
     QPointer<MemberObject> members_;
+    QPointer<MemberObject> ownMembers_;
 };
 
 inline const ControlRecord &recordOf(const Control &control)

@@ -41,6 +41,15 @@ QMetaMethod EventRelay::eventNamed(const QMetaObject &meta, std::string_view nam
     return {};
 }
 
+std::pair<MemberObject *, QMetaMethod> EventRelay::eventOf(MemberSet members, std::string_view name)
+{
+    for (MemberObject *object : members) {
+        if (const QMetaMethod signal = eventNamed(*object->metaObject(), name); signal.isValid())
+            return { object, signal };
+    }
+    return { nullptr, {} };
+}
+
 int EventRelay::qt_metacall(QMetaObject::Call call, int id, void **args)
 {
     id = QObject::qt_metacall(call, id, args);

@@ -3,6 +3,7 @@
 // with its arguments as Variants. Arguments the signal passes by reference (KeyAscii, Cancel) are read back
 // from the handler's Variants once it returns, so a handler can change or cancel what happens.
 
+#include "runtime/core/late_binding.h"
 #include "runtime/core/member_object.h"
 #include <quorvane/variant.h>
 
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <functional>
 #include <span>
+#include <utility>
 
 namespace qv
 {
@@ -24,6 +26,8 @@ public:
 
     // The signal of the event named, without regard to case; invalid when the class raises no such event.
     static QMetaMethod eventNamed(const QMetaObject &meta, std::string_view name);
+    // The object of the set that raises the event named, with its signal; null when none does.
+    static std::pair<MemberObject *, QMetaMethod> eventOf(MemberSet members, std::string_view name);
 
     // Qt calls this for the connected signal, as it calls a slot: args[1..] point at the signal's arguments.
     int qt_metacall(QMetaObject::Call call, int id, void **args) override;

@@ -123,14 +123,13 @@ Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
                                           "%2.")
                                .arg(form, storedText(b.control), storedText(b.event)));
         ControlPrivate &d = ControlPrivate::of(**control);
-        MemberObject &members = d.members();
-        const QMetaMethod signal = EventRelay::eventNamed(*members.metaObject(), b.event);
-        if (!signal.isValid())
+        const auto [members, signal] = EventRelay::eventOf(d.members(), b.event);
+        if (!members)
             return failure(status::fail,
                            QStringLiteral("%1: a handler is bound to %2_%3, but %2 (%4) raises no "
                                           "event %3.")
                                .arg(form, (*control)->objectName(), storedText(b.event), d.className()));
-        new EventRelay(members, signal,
+        new EventRelay(*members, signal,
                        [this, name = b.control, handler = b.handler](std::span<Variant> arguments) {
                            form_.runtime().runHandler(form_, name, [&] { return handler(arguments); });
                        });

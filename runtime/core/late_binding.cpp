@@ -3,6 +3,7 @@
 #include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -158,15 +159,18 @@ Variant fromMemberValue(const QVariant &value)
     }
 }
 
-Outcome<Variant> getProperty(MemberObject &members, std::string_view name)
+Outcome<Variant> getProperty(MemberSet members, std::string_view name)
 {
-    const int index = findProperty(*members.metaObject(), name);
-    if (index < 0)
-        return noSuchMember(name);
-    const QVariant value = members.metaObject()->property(index).read(&members);
-    if (std::optional<Failure> refused = members.takeRefusal())
-        return *std::move(refused);
-    return fromMemberValue(value);
+    for (MemberObject *object : members) {
+        const int index = findProperty(*object->metaObject(), name);
+        if (index < 0)
+            continue;
+        const QVariant value = object->metaObject()->property(index).read(object);
+        if (std::optional<Failure> refused = object->takeRefusal())
+            return *std::move(refused);
+        return fromMemberValue(value);
+    }
+    return noSuchMember(name);
 }
 
 namespace
@@ -231,52 +235,62 @@ bool madeFrom(const QMetaObject &meta, const char *property)
 }
 } // namespace
 
-Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value)
+namespace
 {
-    const QMetaObject &meta = *members.metaObject();
-    const int index = findProperty(meta, name);
-    if (index < 0)
+// The object of the set that has the property, with its index there; null when none has it.
+std::pair<MemberObject *, int> propertyOf(MemberSet &members, std::string_view name)
+{
+    for (MemberObject *object : members) {
+        if (const int index = findProperty(*object->metaObject(), name); index >= 0)
+            return { object, index };
+    }
+    return { nullptr, -1 };
+}
+} // namespace
+
+Outcome<> putProperty(MemberSet members, std::string_view name, const Variant &value)
+{
+    const auto [object, index] = propertyOf(members, name);
+    if (!object)
         return noSuchMember(name);
-    const QMetaProperty property = meta.property(index);
+    const QMetaProperty property = object->metaObject()->property(index);
     if (!property.isWritable())
         return failure(status::readOnlyProperty,
                        QStringLiteral("its property %1 is read-only").arg(QLatin1String(property.name())));
-    return writeProperty(members, property, value);
+    return writeProperty(*object, property, value);
 }
 
-Outcome<> storeProperty(MemberObject &members, const StoredValue &stored)
+Outcome<> storeProperty(MemberSet members, const StoredValue &stored)
 {
-    const QMetaObject &meta = *members.metaObject();
-    const int index = findProperty(meta, stored.property);
-    if (index < 0 || !meta.property(index).isStored())
+    const auto [object, index] = propertyOf(members, stored.property);
+    if (!object || !object->metaObject()->property(index).isStored())
         return failure(status::memberNotFound,
                        QStringLiteral("%1 is no property its class stores").arg(nameText(stored.property)));
-    const QMetaProperty property = meta.property(index);
+    const QMetaProperty property = object->metaObject()->property(index);
     if (!storedKindFits(stored.value, property.metaType()))
         return failure(status::typeMismatch,
                        QStringLiteral("%1 = %2: not a value of its type, %3")
                            .arg(QLatin1String(property.name()), storedKindText(stored.value),
                                 QString::fromLatin1(property.metaType().name())));
-    if (madeFrom(meta, property.name()))
+    if (madeFrom(*object->metaObject(), property.name()))
         return {};
     if (!property.isWritable())
         return failure(status::readOnlyProperty,
                        QStringLiteral("%1 is read-only: it is stored in the control's record itself")
                            .arg(QLatin1String(property.name())));
     if (const auto *number = std::get_if<std::int32_t>(&stored.value))
-        return writeProperty(members, property, Variant(*number));
-    return writeProperty(members, property, Variant(nameText(std::get<std::string_view>(stored.value))));
+        return writeProperty(*object, property, Variant(*number));
+    return writeProperty(*object, property, Variant(nameText(std::get<std::string_view>(stored.value))));
 }
 
-Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::span<const Variant> arguments)
+namespace
 {
-    // Trailing omitted arguments are left out, so that a method with optional parameters (declared as
-    // overloads with fewer) is found by the count of those given.
-    std::size_t given = arguments.size();
-    while (given > 0 && arguments[given - 1].isMissing())
-        --given;
+// Calls the method of that name that takes the given count of arguments, when the object has one; says
+// whether it has one of that name at all.
+std::optional<Outcome<Variant>> callOn(MemberObject &members, std::string_view name,
+                                       std::span<const Variant> arguments, std::size_t given, bool &named)
+{
     const QMetaObject &meta = *members.metaObject();
-    bool named = false;
     for (int i = QObject::staticMetaObject.methodCount(); i < meta.methodCount(); ++i) {
         const QMetaMethod method = meta.method(i);
         if (!isMemberMethod(method) || !sameName(method.name().constData(), name))
@@ -313,6 +327,22 @@ Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::s
             return *std::move(refused);
         }
         return returns ? fromMemberValue(result) : Variant();
+    }
+    return std::nullopt;
+}
+} // namespace
+
+Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments)
+{
+    // Trailing omitted arguments are left out, so that a method with optional parameters (declared as
+    // overloads with fewer) is found by the count of those given.
+    std::size_t given = arguments.size();
+    while (given > 0 && arguments[given - 1].isMissing())
+        --given;
+    bool named = false;
+    for (MemberObject *object : members) {
+        if (std::optional<Outcome<Variant>> called = callOn(*object, name, arguments, given, named))
+            return *std::move(called);
     }
     if (named)
         return failure(status::wrongArgumentCount,
@@ -370,6 +400,88 @@ std::vector<MemberInfo> describeMembers(const QMetaObject &meta)
         all.push_back(std::move(info));
     }
     return all;
+}
+
+std::vector<MemberInfo> describeMembers(const QMetaObject *own, const QMetaObject &common)
+{
+    if (!own)
+        return describeMembers(common);
+    std::vector<MemberInfo> all = describeMembers(*own);
+    const std::size_t owned = all.size();
+    for (MemberInfo &member : describeMembers(common)) {
+        const auto named
+            = [&](const MemberInfo &m) { return m.name.compare(member.name, Qt::CaseInsensitive) == 0; };
+        if (std::none_of(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(owned), named))
+            all.push_back(std::move(member));
+    }
+    return all;
+}
+
+std::vector<MemberInfo> describeMembers(const MemberSet &members)
+{
+    const MemberObject *const *object = members.begin();
+    if (members.end() - object == 1)
+        return describeMembers(*(*object)->metaObject());
+    return describeMembers(object[0]->metaObject(), *object[1]->metaObject());
+}
+
+namespace
+{
+// The types the late-bound calls carry between a program's Variants and a member.
+bool drivable(QMetaType type)
+{
+    if (type.flags() & QMetaType::IsEnumeration)
+        return true;
+    switch (type.id()) {
+    case QMetaType::Bool:
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::Float:
+    case QMetaType::Double:
+    case QMetaType::QString:
+    case QMetaType::QDateTime:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString typeText(QMetaType type)
+{
+    return type.isValid() ? QString::fromLatin1(type.name()) : QStringLiteral("type unknown to Qt");
+}
+} // namespace
+
+std::optional<QString> undrivableMember(const QMetaObject &description)
+{
+    for (int i = QObject::staticMetaObject.propertyCount(); i < description.propertyCount(); ++i) {
+        const QMetaProperty p = description.property(i);
+        if (!drivable(p.metaType()))
+            return QStringLiteral("its property %1 is a %2, which a program cannot hold")
+                .arg(QLatin1String(p.name()), typeText(p.metaType()));
+    }
+    for (int i = QObject::staticMetaObject.methodCount(); i < description.methodCount(); ++i) {
+        const QMetaMethod m = description.method(i);
+        const bool event = m.methodType() == QMetaMethod::Signal;
+        if (!event && !isMemberMethod(m))
+            continue;
+        const QString kind = event ? QStringLiteral("event") : QStringLiteral("method");
+        if (!event && m.returnMetaType().id() != QMetaType::Void && !drivable(m.returnMetaType()))
+            return QStringLiteral("its method %1 returns a %2, which a program cannot hold")
+                .arg(QLatin1String(m.name()), typeText(m.returnMetaType()));
+        for (int a = 0; a < m.parameterCount(); ++a) {
+            // An event's by-reference arguments arrive as the type they refer to.
+            QByteArray typeName = m.parameterTypeName(a);
+            if (typeName.endsWith('&'))
+                typeName.chop(1);
+            const QMetaType type = QMetaType::fromName(typeName);
+            if (!drivable(type))
+                return QStringLiteral("its %1 %2 takes a %3 as argument %4, which a program cannot hold")
+                    .arg(kind, QLatin1String(m.name()), QString::fromLatin1(typeName))
+                    .arg(a + 1);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace qv

@@ -10,6 +10,8 @@
 #include <quorvane/variant.h>
 
 #include <QMetaObject>
+#include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -17,16 +19,45 @@
 namespace qv
 {
 
-Outcome<Variant> getProperty(MemberObject &members, std::string_view name);
-Outcome<> putProperty(MemberObject &members, std::string_view name, const Variant &value);
+// A control's members: those of its class's own description first, then those every control has. A built-in
+// class and a form have one object that describes both.
+class MemberSet
+{
+public:
+    MemberSet(MemberObject &only)
+        : objects_ { &only, nullptr }
+    {
+    }
+    MemberSet(MemberObject *own, MemberObject &common)
+        : objects_ { own ? own : &common, own ? &common : nullptr }
+    {
+    }
+    const MemberObject *const *begin() const { return objects_.data(); }
+    const MemberObject *const *end() const { return objects_.data() + (objects_[1] ? 2 : 1); }
+    MemberObject *const *begin() { return objects_.data(); }
+    MemberObject *const *end() { return objects_.data() + (objects_[1] ? 2 : 1); }
+
+private:
+    std::array<MemberObject *, 2> objects_;
+};
+
+Outcome<Variant> getProperty(MemberSet members, std::string_view name);
+Outcome<> putProperty(MemberSet members, std::string_view name, const Variant &value);
 // A stored value, as a load applies it: the property must be one its class stores and the value of its kind;
 // a writable one is written as putProperty writes it, and one the class's maker reads itself ("MadeFrom" in
 // its class information) is only checked.
-Outcome<> storeProperty(MemberObject &members, const StoredValue &stored);
-Outcome<Variant> callMethod(MemberObject &members, std::string_view name, std::span<const Variant> arguments);
+Outcome<> storeProperty(MemberSet members, const StoredValue &stored);
+Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments);
 
 // Every property, method and event the meta-object declares beyond QObject's own.
 std::vector<MemberInfo> describeMembers(const QMetaObject &meta);
+// A class's own members, then those of the common description that its own do not name again.
+std::vector<MemberInfo> describeMembers(const QMetaObject *own, const QMetaObject &common);
+std::vector<MemberInfo> describeMembers(const MemberSet &members);
+
+// The first member of a module's description whose type no program can hold, said as a reason ("its
+// property Bounds is a QRect, which a program cannot hold"); none when every member is drivable.
+std::optional<QString> undrivableMember(const QMetaObject &description);
 
 // A value for a member of the given type, converted as the forms runtime converts: a number written to a
 // String property becomes its text, "12" written to a Long becomes 12, "twelve" is a type mismatch and 70000

@@ -1,11 +1,9 @@
 #pragma once
-// The object that describes and carries a control's members: a QObject whose meta-object is the class's one
-// description (Q_PROPERTY, Q_INVOKABLE, signals for events, Q_ENUM). The late-bound calls read it; a setter
-// or a method that cannot do what it is asked refuses, and the call that reached it fails with that reason.
+// What the runtime's member objects share beyond the public base: arguments left out of a call, and the
+// reach of a window's position and size.
 
-#include <quorvane/outcome.h>
+#include <quorvane/member_object.h>
 
-#include <QObject>
 #include <QWidget>
 #include <cmath>
 #include <limits>
@@ -13,21 +11,6 @@
 
 namespace qv
 {
-
-class MemberObject : public QObject
-{
-    Q_OBJECT
-public:
-    using QObject::QObject;
-
-    // Said by a setter or a method that leaves everything as it was: the status and why.
-    void refuse(Status status, QString reason) { refusal_ = failure(status, std::move(reason)); }
-    void refuse(Failure why) { refusal_ = std::move(why); }
-    std::optional<Failure> takeRefusal() { return std::exchange(refusal_, std::nullopt); }
-
-private:
-    std::optional<Failure> refusal_;
-};
 
 // An argument left out: the value a method keeps as it is.
 inline constexpr int keep = std::numeric_limits<int>::min();

@@ -3,7 +3,7 @@
 #include "runtime/modules/installed_modules.h"
 #include <quorvane/form_description.h>
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 #include <QWidget>
 
@@ -40,12 +40,14 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
     const ModuleInfo &module = *resolution.value();
 
     ControlLibrary::Creation made;
+    ControlLibrary *library = nullptr;
     {
         const ModuleCodeWatch watch(module.path, failure.className);
         const Outcome<ControlLibrary *> loaded = modules_.load(module);
         if (!loaded)
             return refused(loaded.failure().explanation());
-        made = loaded.value()->create(failure.clsid, record.settings, site.container);
+        library = loaded.value();
+        made = library->create(failure.clsid, record.settings, site.container);
     }
     if (!made.object)
         return refused(problems::noInstance(module.path, made.error));
@@ -54,7 +56,11 @@ Outcome<MadeObject> ActiveXClasses::make(const ControlRecord &record, const Make
         delete made.object;
         return refused(problems::wrongWindowKind(module.path, madeWindow, cls->visible));
     }
-    return MadeObject { made.object, failure.className };
+    // The class's own members are the module's to make, when a program first reaches them.
+    return MadeObject { made.object, failure.className, nullptr,
+                        [library, clsid = failure.clsid](QObject &instance) {
+                            return library->members(clsid, instance);
+                        } };
 }
 
 } // namespace qv

@@ -1,8 +1,9 @@
 #include "runtime/modules/installed_modules.h"
+#include "runtime/core/late_binding.h"
 #include "runtime/modules/module_problems.h"
 #include "runtime/modules/write_access.h"
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -119,6 +120,23 @@ const UnreadableModule *InstalledModules::unreadableFile(QStringView fileName)
     return nullptr;
 }
 
+namespace
+{
+// Why a program could not drive a class the module describes, said of the first such class; none when it
+// can drive every one.
+std::optional<QString> undrivableClass(const ControlLibrary &library, const ModuleInfo &module)
+{
+    for (const ModuleClass &cls : module.classes) {
+        const QMetaObject *description = library.description(cls.clsid);
+        if (!description)
+            continue;
+        if (std::optional<QString> why = undrivableMember(*description))
+            return problems::undrivableClass(module.path, cls.progId, *why);
+    }
+    return std::nullopt;
+}
+} // namespace
+
 Outcome<ControlLibrary *> InstalledModules::load(const ModuleInfo &module)
 {
     auto &loader = loaded_[module.path];
@@ -131,6 +149,12 @@ Outcome<ControlLibrary *> InstalledModules::load(const ModuleInfo &module)
     if (!library)
         return failure(status::cannotCreateObject,
                        problems::notAControlLibrary(module.path, QLatin1String(QuorvaneControlLibrary_iid)));
+    // Checked once, when the module is first loaded; a module refused stays refused for the run.
+    auto [checked, first] = undrivable_.try_emplace(module.path);
+    if (first)
+        checked->second = undrivableClass(*library, module);
+    if (checked->second)
+        return failure(status::cannotCreateObject, *checked->second);
     return library;
 }
 

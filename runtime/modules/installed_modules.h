@@ -9,6 +9,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace qv
@@ -54,6 +55,8 @@ private:
     std::vector<ModuleInfo> modules_;
     std::vector<UnreadableModule> unreadable_;
     std::map<QString, std::unique_ptr<QPluginLoader>> loaded_;
+    // By module path, once loaded: why a program could not drive one of its classes, or nothing.
+    std::map<QString, std::optional<QString>> undrivable_;
 };
 
 } // namespace qv

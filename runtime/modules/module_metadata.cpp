@@ -2,7 +2,7 @@
 #include "runtime/modules/elf_file_check.h"
 #include "runtime/modules/module_problems.h"
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
 
 #include <QJsonArray>
 #include <QJsonObject>

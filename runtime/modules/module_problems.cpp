@@ -172,6 +172,14 @@ QString wrongWindowKind(const QString &path, bool madeWindow, bool classVisible)
              visibility(classVisible));
 }
 
+QString undrivableClass(const QString &path, const QString &progId, const QString &reason)
+{
+    return QStringLiteral(
+               "the module %1 describes %2 with a member no program can use: %3 (the module must be "
+               "mended)")
+        .arg(fileName(path), progId, reason);
+}
+
 } // namespace problems
 
 } // namespace qv

@@ -70,6 +70,8 @@ QString loadFailed(const QString &path, const QString &loaderError);
 QString notAControlLibrary(const QString &path, const QString &iid);
 QString noInstance(const QString &path, const QString &moduleError);
 QString wrongWindowKind(const QString &path, bool madeWindow, bool classVisible);
+// A class whose description has a member no program could use: reason says which and why.
+QString undrivableClass(const QString &path, const QString &progId, const QString &reason);
 
 } // namespace problems
 

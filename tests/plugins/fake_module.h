@@ -1,7 +1,9 @@
 #pragma once
 // Test-only control library modules: they go through the real plugin loader, and each is broken in one way.
 
-#include "controls/interface/control_library.h"
+#include <quorvane/control_library.h>
+
+#include <QWidget>
 
 namespace qv::test
 {

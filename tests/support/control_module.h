@@ -1,9 +1,9 @@
 #pragma once
 // Loads a control library module from the build tree through the real plugin loader, for tests of a module.
 
-#include "controls/interface/control_library.h"
 #include "manifest/manifest.h"
 #include "program_driver.h"
+#include <quorvane/control_library.h>
 
 #include <QPluginLoader>
 #include <QString>

@@ -8,6 +8,7 @@
 #include "runtime/start/standard_runtime.h"
 #include "support/broken_modules.h"
 #include "support/control_module.h"
+#include "support/library_layout.h"
 #include "support/named_rows.h"
 #include "support/recording_host.h"
 #include <quorvane/form.h>
@@ -30,46 +31,6 @@ namespace
 QString latin1(std::string_view s)
 {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// A window of controls built at run time, with the storage its records point into.
-struct TestLayout {
-    std::deque<std::vector<std::byte>> blocks;
-    std::vector<ControlRecord> records;
-    FormDescription description {
-        .name = "Probe", .caption = "Probe", .clientWidth = 13530, .clientHeight = 9855
-    };
-
-    void add(std::string_view name, std::string_view progId, Twips left, Twips top, Twips width, Twips height,
-             std::vector<std::byte> block)
-    {
-        blocks.push_back(std::move(block));
-        records.push_back(ControlRecord { .name = name,
-                                          .cls = ProgId { progId },
-                                          .left = left,
-                                          .top = top,
-                                          .width = width,
-                                          .height = height,
-                                          .settings = blocks.back() });
-        description.controls = records;
-    }
-};
-
-// A block of its own for each class: empty saved state, so each module shows its defaults.
-template<std::size_t P = 0>
-std::vector<std::byte> defaultBlock(const manifest::ClassRecord &c, Twips width, Twips height,
-                                    const std::array<settings::Property, P> &more = {})
-{
-    if (c.progId == "ComCtl3.CoolBar") {
-        std::array<settings::Property, P + 1> named { settings::Property::integer("_cbwidth", width) };
-        std::copy(more.begin(), more.end(), named.begin() + 1);
-        const auto b = settings::makeNamedSettings<96>(named);
-        return { b.begin(), b.end() };
-    }
-    const auto b = c.visible
-        ? settings::makeBlock<64>(settings::twipsToHimetric(width), settings::twipsToHimetric(height), more)
-        : settings::makeBlock<64>(1005, 1005, more);
-    return { b.begin(), b.end() };
 }
 
 class ActiveXCreation : public ::testing::Test
@@ -274,8 +235,12 @@ INSTANTIATE_TEST_SUITE_P(
         Failure {
             "OlderModuleInterface", "MSCommLib.MSComm",
             [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("older_interface")); },
-            "it implements version 0.9 of the control library interface, and this runtime needs version "
-            "1.0" },
+            "it implements version 1.0 of the control library interface, and this runtime needs version "
+            "2.0" },
+        Failure { "MemberNoProgramCanUse", "MSCommLib.MSComm",
+                  [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("undrivable")); },
+                  "the module mscomm32.so describes MSCommLib.MSComm with a member no program can use: its "
+                  "property Bounds is a QRect, which a program cannot hold (the module must be mended)" },
         Failure { "PluginOfAnotherKind", "MSCommLib.MSComm",
                   [](const QDir &d) { replaceWith(d, "mscomm32.so", fake("another_kind")); },
                   "it is a plugin for org.example.Thumbnailer/1.0, not a control library" },

@@ -1,0 +1,91 @@
+#include "up_down_members.h"
+#include "up_down.h"
+
+#include <algorithm>
+
+namespace qv::mscomctl2
+{
+
+UpDownMembers::UpDownMembers(UpDownControl &control)
+    : control_(control)
+{
+    connect(&control, &UpDownControl::valueChanged, this, &UpDownMembers::Change);
+    connect(&control, &UpDownControl::stepped, this, [this](bool towardMax) {
+        if (towardMax)
+            emit UpClick();
+        else
+            emit DownClick();
+    });
+}
+
+int UpDownMembers::value() const
+{
+    return control_.value();
+}
+
+void UpDownMembers::setValue(int value)
+{
+    const UpDownControl::Range &range = control_.range();
+    if (value < std::min(range.min, range.max) || value > std::max(range.min, range.max))
+        return refuse(
+            status::invalidPropertyValue,
+            QStringLiteral("the value lies between Min (%1) and Max (%2)").arg(range.min).arg(range.max));
+    control_.setValue(value);
+}
+
+int UpDownMembers::min() const
+{
+    return control_.range().min;
+}
+
+void UpDownMembers::setMin(int min)
+{
+    UpDownControl::Range range = control_.range();
+    range.min = min;
+    control_.setRange(range);
+}
+
+int UpDownMembers::max() const
+{
+    return control_.range().max;
+}
+
+void UpDownMembers::setMax(int max)
+{
+    UpDownControl::Range range = control_.range();
+    range.max = max;
+    control_.setRange(range);
+}
+
+int UpDownMembers::increment() const
+{
+    return control_.range().increment;
+}
+
+void UpDownMembers::setIncrement(int increment)
+{
+    if (increment < 1)
+        return refuse(status::invalidPropertyValue, QStringLiteral("the increment is 1 or more"));
+    UpDownControl::Range range = control_.range();
+    range.increment = increment;
+    control_.setRange(range);
+}
+
+bool UpDownMembers::wrap() const
+{
+    return control_.range().wrap;
+}
+
+void UpDownMembers::setWrap(bool wrap)
+{
+    UpDownControl::Range range = control_.range();
+    range.wrap = wrap;
+    control_.setRange(range);
+}
+
+UpDownMembers::OrientationConstants UpDownMembers::orientation() const
+{
+    return control_.orientation() == Qt::Vertical ? cc2OrientationVertical : cc2OrientationHorizontal;
+}
+
+} // namespace qv::mscomctl2

@@ -1,0 +1,268 @@
+// The library classes' members through the runtime, as a program reaches them by name: read from each
+// module's description (its run-time type information), never from a list in this file. Every property keeps
+// what is written or refuses it whole; what a stored-settings block says is what a read returns; events come
+// from real input.
+
+#include "runtime/core/control_private.h"
+#include "runtime/modules/installed_modules.h"
+#include "runtime/start/standard_runtime.h"
+#include "support/library_layout.h"
+#include "support/member_writes.h"
+#include "support/program_driver.h"
+#include "support/recording_host.h"
+#include <quorvane/control_library.h>
+#include <quorvane/form.h>
+
+#include <QAbstractSlider>
+#include <QCoreApplication>
+#include <QMetaProperty>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace qv::test
+{
+namespace
+{
+
+// A class's own description, as its module gives it; null for a class with only the common members.
+const QMetaObject *descriptionOf(const manifest::ClassRecord &c)
+{
+    static InstalledModules modules(builtModuleDir());
+    const ModuleInfo *module
+        = modules.declaring(QString::fromLatin1(c.clsid.data(), qsizetype(c.clsid.size())));
+    if (!module)
+        return nullptr;
+    const Outcome<ControlLibrary *> library = modules.load(*module);
+    return library
+        ? library.value()->description(QString::fromLatin1(c.clsid.data(), qsizetype(c.clsid.size())))
+        : nullptr;
+}
+
+QString text(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+class LibraryMembers : public ::testing::Test
+{
+protected:
+    ~LibraryMembers() override
+    {
+        forms.clear();
+        runtime.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A window with one control of every library class, each from a block with nothing saved.
+    Form &everyClass()
+    {
+        TestLayout &layout = layouts.emplace_back();
+        for (const manifest::ClassRecord &c : manifest::classes())
+            layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
+        return show(layout);
+    }
+
+    Form &show(const TestLayout &layout)
+    {
+        Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
+        const Status shown = form.Show();
+        const ErrorInfo why = runtime->takeErrorObject();
+        EXPECT_EQ(shown, status::ok) << why.description.toStdString() << ": "
+                                     << why.creation.value_or(CreationFailure {}).reason.toStdString();
+        return form;
+    }
+
+    QString lastError() { return runtime->takeErrorObject().description; }
+
+    RecordingHost host;
+    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host, builtModuleDir());
+    std::deque<TestLayout> layouts;
+    std::vector<ObjRef<Form>> forms;
+};
+
+TEST_F(LibraryMembers, EveryPropertyKeepsWhatIsWrittenOrRefusesItWhole)
+{
+    Form &form = everyClass();
+    const auto error = [this] { return lastError(); };
+    int written = 0;
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        Control &control = *findControl(form, c.instance);
+        const std::vector<MemberInfo> members = control.members();
+        ASSERT_FALSE(members.empty()) << c.progId;
+        written += writeEveryProperty(control, members, error);
+    }
+    EXPECT_GT(written, 300) << "the table wrote too little to mean anything";
+}
+
+// A class's description and its control's members agree: its own members first, then the common ones.
+TEST_F(LibraryMembers, AControlListsItsClassesOwnMembersFirst)
+{
+    Form &form = everyClass();
+    int described = 0;
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        const QMetaObject *own = descriptionOf(c);
+        if (!own)
+            continue;
+        ++described;
+        const std::vector<MemberInfo> members = findControl(form, c.instance)->members();
+        for (int i = QObject::staticMetaObject.propertyCount(); i < own->propertyCount(); ++i) {
+            const int at = i - QObject::staticMetaObject.propertyCount();
+            ASSERT_LT(at, int(members.size())) << c.progId;
+            EXPECT_EQ(members[std::size_t(at)].name, QLatin1String(own->property(i).name())) << c.progId;
+        }
+        const auto named = [&](const char *name) {
+            return std::count_if(members.begin(), members.end(),
+                                 [&](const MemberInfo &m) { return m.name == QLatin1String(name); });
+        };
+        EXPECT_EQ(named("Name"), 1) << c.progId;
+        EXPECT_EQ(named("Left"), c.visible ? 1 : 0) << c.progId;
+    }
+    EXPECT_GE(described, 4) << "too few classes describe their own members";
+}
+
+// A value of the property's type other than the one it holds, as a settings block stores it.
+settings::Property otherValue(const MemberInfo &m, const Variant &now, std::deque<std::string> &texts)
+{
+    const std::string &name = texts.emplace_back(m.name.toStdString());
+    if (!m.enumValues.empty()) {
+        for (const auto &[key, value] : m.enumValues) {
+            if (Variant(value) != now)
+                return settings::Property::integer(name, value);
+        }
+    }
+    switch (m.type) {
+    case VariantType::Boolean:
+        return settings::Property::integer(name, now.toBool().value_or(false) ? 0 : 1);
+    case VariantType::String:
+        return settings::Property::string(name, texts.emplace_back("Quorvane"));
+    default:
+        return settings::Property::integer(name, now.toLong().value_or(0) + 1);
+    }
+}
+
+// Two sources that must agree: what a block says, read by the class's module as it makes the control, and
+// what the control's members read afterwards. Every property the description says a block may name.
+TEST_F(LibraryMembers, StoredSettingsAreWhatAReadReturns)
+{
+    Form &defaults = everyClass();
+    std::deque<std::string> texts;
+    int checked = 0;
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        const QMetaObject *own = descriptionOf(c);
+        if (!own)
+            continue;
+        Control &plain = *findControl(defaults, c.instance);
+        for (const MemberInfo &m : plain.members()) {
+            if (m.kind != MemberKind::Property || !m.stored || own->indexOfProperty(m.name.toLatin1()) < 0)
+                continue;
+            Variant now;
+            ASSERT_EQ(plain.get(m.name.toStdString(), now), status::ok);
+            const settings::Property stored = otherValue(m, now, texts);
+            TestLayout &layout = layouts.emplace_back();
+            layout.add(c.instance, c.progId, 120, 120, 2000, 1200,
+                       defaultBlock(c, 2000, 1200, std::array { stored }));
+            Form &form = show(layout);
+            Variant read;
+            ASSERT_EQ(findControl(form, c.instance)->get(m.name.toStdString(), read), status::ok)
+                << c.progId << "." << m.name.toStdString();
+            const Variant expected = stored.isText ? Variant(text(stored.text)) : Variant(stored.number);
+            EXPECT_EQ(read, asPropertyType(expected, m.type))
+                << c.progId << "." << m.name.toStdString() << " reads " << describe(read).toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 20) << "too few stored properties to mean anything";
+}
+
+struct EventCase {
+    const char *name;
+    std::string_view progId;
+    std::string_view event;
+    std::function<void(Control &, QWidget *)> raise;
+};
+
+class LibraryEvents : public LibraryMembers, public ::testing::WithParamInterface<EventCase>
+{
+};
+
+TEST_P(LibraryEvents, RunTheHandlerBoundByName)
+{
+    const manifest::ClassRecord &c = *manifest::findClass(GetParam().progId);
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
+    Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
+    int raised = 0;
+    form.bind(c.instance, GetParam().event, [&](std::span<Variant>) {
+        ++raised;
+        return status::ok;
+    });
+    ASSERT_EQ(form.Show(), status::ok) << lastError().toStdString();
+    Control &control = *findControl(form, c.instance);
+    GetParam().raise(control, widgetOf(control));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return raised > 0; }, 5000)) << "never raised";
+    EXPECT_TRUE(host.reports.empty());
+}
+
+void pressKey(QWidget *widget, Qt::Key key)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, key);
+}
+
+void clickArrow(QWidget *widget, const char *name)
+{
+    for (QToolButton *button : widget->findChildren<QToolButton *>()) {
+        if (button->accessibleName() == QLatin1String(name))
+            return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    FAIL() << "no arrow " << name;
+}
+
+void dragThumb(QWidget *widget)
+{
+    auto *range = static_cast<QAbstractSlider *>(widget);
+    range->setSliderDown(true);
+    range->setSliderPosition(range->value() + 1);
+    range->setSliderDown(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealInput, LibraryEvents,
+    ::testing::Values(EventCase { "SliderChangeByTheKeyboard", "MSComctlLib.Slider", "Change",
+                                  [](Control &, QWidget *w) { pressKey(w, Qt::Key_Right); } },
+                      EventCase { "SliderScrollByDraggingTheThumb", "MSComctlLib.Slider", "Scroll",
+                                  [](Control &, QWidget *w) { dragThumb(w); } },
+                      EventCase { "SliderChangeFromCode", "MSComctlLib.Slider", "Change",
+                                  [](Control &c, QWidget *) {
+                                      ASSERT_EQ(c.put("Value", Variant(std::int32_t { 3 })), status::ok);
+                                  } },
+                      EventCase { "FlatScrollBarChangeByItsArrow", "MSComCtl2.FlatScrollBar", "Change",
+                                  [](Control &, QWidget *w) {
+                                      QTest::mouseClick(w, Qt::LeftButton, {},
+                                                        QPoint(w->width() - 3, w->height() / 2));
+                                  } },
+                      EventCase { "FlatScrollBarScrollByDraggingTheThumb", "MSComCtl2.FlatScrollBar",
+                                  "Scroll", [](Control &, QWidget *w) { dragThumb(w); } },
+                      EventCase { "UpDownUpClick", "MSComCtl2.UpDown", "UpClick",
+                                  [](Control &, QWidget *w) { clickArrow(w, "Up"); } },
+                      EventCase { "UpDownDownClick", "MSComCtl2.UpDown", "DownClick",
+                                  [](Control &, QWidget *w) { clickArrow(w, "Down"); } },
+                      EventCase { "UpDownChangeByItsArrow", "MSComCtl2.UpDown", "Change",
+                                  [](Control &, QWidget *w) { clickArrow(w, "Up"); } }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(LibraryMembers, AnEventTheClassLacksFailsTheLoadNamingIt)
+{
+    const manifest::ClassRecord &c = *manifest::findClass("MSComctlLib.Slider");
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
+    Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
+    form.bind(c.instance, "UpClick", [](std::span<Variant>) { return status::ok; });
+    EXPECT_NE(form.Show(), status::ok);
+    EXPECT_TRUE(lastError().contains(QStringLiteral("raises no event UpClick")));
+}
+
+} // namespace
+} // namespace qv::test
