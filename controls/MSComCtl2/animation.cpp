@@ -1,7 +1,7 @@
 #include "animation.h"
 
-#include "controls/interface/checked_block.h"
 #include "controls/interface/accessible_role.h"
+#include "controls/interface/checked_block.h"
 
 #include <QFrame>
 

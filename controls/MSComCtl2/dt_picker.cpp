@@ -8,9 +8,7 @@
 namespace qv::mscomctl2
 {
 
-namespace
-{
-QString dateFormat(bool longDate)
+QString pickerDateFormat(bool longDate)
 {
     QString format = QLocale().dateFormat(longDate ? QLocale::LongFormat : QLocale::ShortFormat);
     // The picker always shows the year in full; a locale's short form may cut it to two digits.
@@ -18,17 +16,17 @@ QString dateFormat(bool longDate)
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return format;
 }
-} // namespace
 
 ControlLibrary::Creation createDTPicker(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
-    const bool longDate = state.integer(u"Format", 1, 0, 1) == 0;
+    const int format = state.integer(u"Format", 1, 0, 1);
     if (!state.ok())
         return { nullptr, state.error() };
 
     auto *picker = new QDateEdit(QDate::currentDate(), &container);
-    picker->setDisplayFormat(dateFormat(longDate));
+    picker->setDisplayFormat(pickerDateFormat(format == 0));
+    picker->setProperty(pickerFormatProperty, format);
     picker->setCalendarPopup(true);
     return { picker, {} };
 }

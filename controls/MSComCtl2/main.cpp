@@ -3,15 +3,19 @@
 
 #include "animation.h"
 #include "dt_picker.h"
+#include "dt_picker_members.h"
 #include "flat_scroll_bar.h"
 #include "flat_scroll_bar_members.h"
 #include "month_view.h"
+#include "month_view_members.h"
 #include "up_down.h"
 #include "up_down_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <array>
 
 namespace qv::mscomctl2
@@ -20,8 +24,8 @@ namespace qv::mscomctl2
 constexpr std::array classes {
     ClassFactory { library::clsid::Animation, createAnimation },
     describedClass<UpDownMembers, UpDownControl>(library::clsid::UpDown, createUpDown),
-    ClassFactory { library::clsid::MonthView, createMonthView },
-    ClassFactory { library::clsid::DTPicker, createDTPicker },
+    describedClass<MonthViewMembers, QCalendarWidget>(library::clsid::MonthView, createMonthView),
+    describedClass<DTPickerMembers, QDateEdit>(library::clsid::DTPicker, createDTPicker),
     describedClass<FlatScrollBarMembers, FlatScrollBar>(library::clsid::FlatScrollBar, createFlatScrollBar),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));

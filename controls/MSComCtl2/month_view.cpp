@@ -1,4 +1,5 @@
 #include "month_view.h"
+#include "month_view_members.h"
 
 #include "controls/interface/checked_block.h"
 
@@ -16,8 +17,7 @@ ControlLibrary::Creation createMonthView(std::span<const std::byte> settings, QW
         return { nullptr, state.error() };
 
     auto *calendar = new QCalendarWidget(&container);
-    // The control counts days from Sunday = 1; Qt from Monday = 1.
-    calendar->setFirstDayOfWeek(startOfWeek == 1 ? Qt::Sunday : static_cast<Qt::DayOfWeek>(startOfWeek - 1));
+    calendar->setFirstDayOfWeek(qtDayOfWeek(startOfWeek));
     calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
                                                   : QCalendarWidget::NoVerticalHeader);
     // Single letters, as the control heads its columns; short names are cut off at its usual size.

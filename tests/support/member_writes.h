@@ -7,6 +7,7 @@
 #include <quorvane/status.h>
 #include <quorvane/variant.h>
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <gtest/gtest.h>
@@ -61,6 +62,12 @@ inline std::vector<Variant> candidates(const MemberInfo &property, const Variant
     case VariantType::Double:
         for (const double v : { 10.0, 0.0, -1.0, 1e9 })
             values.emplace_back(property.type == VariantType::Single ? Variant(float(v)) : Variant(v));
+        break;
+    case VariantType::Date:
+        if (const std::optional<QDateTime> now = current.toDate())
+            values.emplace_back(now->addDays(1));
+        values.emplace_back(QDateTime(QDate(1999, 12, 31), {}));
+        values.emplace_back(QDateTime(QDate(100, 1, 1), {}));
         break;
     case VariantType::String:
         values.emplace_back(QStringLiteral("Quorvane"));

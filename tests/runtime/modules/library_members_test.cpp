@@ -16,6 +16,7 @@
 #include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QMetaProperty>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
@@ -220,6 +221,15 @@ void clickArrow(QWidget *widget, const char *name)
     FAIL() << "no arrow " << name;
 }
 
+// A day of the calendar's grid other than the one chosen: the middle of its table, in the month shown.
+void clickDay(QWidget *widget)
+{
+    auto *days = widget->findChild<QTableView *>();
+    ASSERT_NE(days, nullptr) << "the calendar has no grid of days";
+    const QModelIndex cell = days->model()->index(3, 3);
+    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
+}
+
 void dragThumb(QWidget *widget)
 {
     auto *range = static_cast<QAbstractSlider *>(widget);
@@ -250,8 +260,103 @@ INSTANTIATE_TEST_SUITE_P(
                       EventCase { "UpDownDownClick", "MSComCtl2.UpDown", "DownClick",
                                   [](Control &, QWidget *w) { clickArrow(w, "Down"); } },
                       EventCase { "UpDownChangeByItsArrow", "MSComCtl2.UpDown", "Change",
-                                  [](Control &, QWidget *w) { clickArrow(w, "Up"); } }),
+                                  [](Control &, QWidget *w) { clickArrow(w, "Up"); } },
+                      EventCase { "MonthViewDateClickOnADay", "MSComCtl2.MonthView", "DateClick",
+                                  [](Control &, QWidget *w) { clickDay(w); } },
+                      EventCase { "MonthViewSelChangeOnADay", "MSComCtl2.MonthView", "SelChange",
+                                  [](Control &, QWidget *w) { clickDay(w); } },
+                      EventCase { "MonthViewSelChangeFromCode", "MSComCtl2.MonthView", "SelChange",
+                                  [](Control &c, QWidget *) {
+                                      ASSERT_EQ(c.put("Day", Variant(std::int32_t { 1 })), status::ok);
+                                  } },
+                      EventCase { "DTPickerChangeByTheKeyboard", "MSComCtl2.DTPicker", "Change",
+                                  [](Control &, QWidget *w) { pressKey(w, Qt::Key_Down); } }),
     [](const auto &row) { return std::string(row.param.name); });
+
+struct Refusal {
+    const char *name;
+    std::string_view progId;
+    std::function<Status(Control &)> call; // the last call is the one refused
+    Status expected;
+    const char *named; // what the error's description must say
+};
+
+Variant date(int year, int month, int day)
+{
+    return Variant(QDateTime(QDate(year, month, day), {}));
+}
+
+class LibraryRefusals : public LibraryMembers, public ::testing::WithParamInterface<Refusal>
+{
+};
+
+TEST_P(LibraryRefusals, SayWhoseMemberAndWhy)
+{
+    const manifest::ClassRecord &c = *manifest::findClass(GetParam().progId);
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
+    Control &control = *findControl(show(layout), c.instance);
+    EXPECT_EQ(GetParam().call(control), GetParam().expected);
+    const QString why = lastError();
+    EXPECT_TRUE(why.startsWith(QStringLiteral("Probe.%1 (%2): ").arg(text(c.instance), text(c.progId))))
+        << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromUtf8(GetParam().named))) << why.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Members, LibraryRefusals,
+    ::testing::Values(
+        Refusal { "DayTheMonthLacks", "MSComCtl2.MonthView",
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Value", date(2026, 2, 10)), status::ok);
+                      return c.put("Day", Variant(std::int32_t { 30 }));
+                  },
+                  status::invalidPropertyValue, "Day = 30: there is no date 2026-2-30" },
+        Refusal { "DateBeforeMinDate", "MSComCtl2.DTPicker",
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("MinDate", date(2000, 1, 1)), status::ok);
+                      return c.put("Value", date(1999, 12, 31));
+                  },
+                  status::invalidPropertyValue, "1999-12-31 lies outside MinDate 2000-01-01" },
+        Refusal { "MinDateAfterMaxDate", "MSComCtl2.MonthView",
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("MaxDate", date(2030, 1, 1)), status::ok);
+                      return c.put("MinDate", date(2031, 1, 1));
+                  },
+                  status::invalidPropertyValue, "MinDate must lie on or before MaxDate 2030-01-01" },
+        Refusal { "TimeInACustomFormat", "MSComCtl2.DTPicker",
+                  [](Control &c) { return c.put("CustomFormat", Variant(QStringLiteral("HH:mm"))); },
+                  status::invalidPropertyValue, "the picker writes dates only" },
+        Refusal { "SliderMaxNotAboveMin", "MSComctlLib.Slider",
+                  [](Control &c) { return c.put("Max", Variant(std::int32_t { 0 })); },
+                  status::invalidPropertyValue, "Max (0) must lie above Min (0)" },
+        Refusal { "UpDownValueOutsideItsRange", "MSComCtl2.UpDown",
+                  [](Control &c) { return c.put("Value", Variant(std::int32_t { 11 })); },
+                  status::invalidPropertyValue, "the value lies between Min (0) and Max (10)" },
+        Refusal { "UpDownOrientationAtRunTime", "MSComCtl2.UpDown",
+                  [](Control &c) { return c.put("Orientation", Variant(std::int32_t { 1 })); },
+                  status::readOnlyProperty, "Orientation is read-only" },
+        Refusal { "FlatScrollBarBeyondAnInteger", "MSComCtl2.FlatScrollBar",
+                  [](Control &c) { return c.put("Max", Variant(std::int32_t { 40000 })); },
+                  status::invalidPropertyValue, "Min and Max are -32768 to 32767" },
+        Refusal { "ChartNarrowerThanItsAxes", "MSChart20Lib.MSChart",
+                  [](Control &c) { return c.put("Width", Variant(std::int32_t { 15 })); },
+                  status::invalidPropertyValue, "it is at least" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// A control stored outside the tab order becomes a tab stop when a program says so.
+TEST_F(LibraryMembers, TabStopPutsAControlStoredOutsideTheTabOrderIntoIt)
+{
+    const manifest::ClassRecord &c = *manifest::findClass("MSComctlLib.Slider");
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
+    Control &control = *findControl(show(layout), c.instance);
+    Variant stop;
+    ASSERT_EQ(control.get("TabStop", stop), status::ok);
+    EXPECT_EQ(stop, Variant(false));
+    ASSERT_EQ(control.put("TabStop", Variant(true)), status::ok);
+    EXPECT_TRUE(widgetOf(control)->focusPolicy() & Qt::TabFocus);
+}
 
 TEST_F(LibraryMembers, AnEventTheClassLacksFailsTheLoadNamingIt)
 {
