@@ -11,10 +11,12 @@ QString dateText(QDate date)
 }
 } // namespace
 
-void DateMembers::change(QDate date, const QString &asked)
+void DateMembers::change(int year, int month, int day)
 {
+    const QDate date(year, month, day);
     if (!date.isValid())
-        return refuse(status::invalidPropertyValue, QStringLiteral("there is no date %1").arg(asked));
+        return refuse(status::invalidPropertyValue,
+                      QStringLiteral("there is no date %1-%2-%3").arg(year).arg(month).arg(day));
     if (date < minimum() || date > maximum())
         return refuse(status::invalidPropertyValue,
                       QStringLiteral("%1 lies outside MinDate %2 to MaxDate %3")
@@ -24,28 +26,23 @@ void DateMembers::change(QDate date, const QString &asked)
 
 void DateMembers::setValue(const QDateTime &value)
 {
-    change(value.date(), dateText(value.date()));
+    const QDate date = value.date();
+    change(date.year(), date.month(), date.day());
 }
 
 void DateMembers::setDay(int day)
 {
-    const QDate now = date();
-    change(QDate(now.year(), now.month(), day),
-           QStringLiteral("%1-%2-%3").arg(now.year()).arg(now.month()).arg(day));
+    change(year(), month(), day);
 }
 
 void DateMembers::setMonth(int month)
 {
-    const QDate now = date();
-    change(QDate(now.year(), month, now.day()),
-           QStringLiteral("%1-%2-%3").arg(now.year()).arg(month).arg(now.day()));
+    change(year(), month, day());
 }
 
 void DateMembers::setYear(int year)
 {
-    const QDate now = date();
-    change(QDate(year, now.month(), now.day()),
-           QStringLiteral("%1-%2-%3").arg(year).arg(now.month()).arg(now.day()));
+    change(year, month(), day());
 }
 
 // The chosen date moves into a new range, as the control's does.

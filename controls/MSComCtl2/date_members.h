@@ -43,7 +43,7 @@ protected:
 
 private:
     // Sets the date after refusing one that does not exist or lies outside the range.
-    void change(QDate date, const QString &asked);
+    void change(int year, int month, int day);
 };
 
 } // namespace qv::mscomctl2

@@ -1,10 +1,16 @@
 #include "up_down_members.h"
-#include "up_down.h"
 
 #include <algorithm>
 
 namespace qv::mscomctl2
 {
+
+template<class Part> void UpDownMembers::changeRange(Part UpDownControl::Range::*part, Part value)
+{
+    UpDownControl::Range range = control_.range();
+    range.*part = value;
+    control_.setRange(range);
+}
 
 UpDownMembers::UpDownMembers(UpDownControl &control)
     : control_(control)
@@ -40,9 +46,7 @@ int UpDownMembers::min() const
 
 void UpDownMembers::setMin(int min)
 {
-    UpDownControl::Range range = control_.range();
-    range.min = min;
-    control_.setRange(range);
+    changeRange(&UpDownControl::Range::min, min);
 }
 
 int UpDownMembers::max() const
@@ -52,9 +56,7 @@ int UpDownMembers::max() const
 
 void UpDownMembers::setMax(int max)
 {
-    UpDownControl::Range range = control_.range();
-    range.max = max;
-    control_.setRange(range);
+    changeRange(&UpDownControl::Range::max, max);
 }
 
 int UpDownMembers::increment() const
@@ -66,9 +68,7 @@ void UpDownMembers::setIncrement(int increment)
 {
     if (increment < 1)
         return refuse(status::invalidPropertyValue, QStringLiteral("the increment is 1 or more"));
-    UpDownControl::Range range = control_.range();
-    range.increment = increment;
-    control_.setRange(range);
+    changeRange(&UpDownControl::Range::increment, increment);
 }
 
 bool UpDownMembers::wrap() const
@@ -78,9 +78,7 @@ bool UpDownMembers::wrap() const
 
 void UpDownMembers::setWrap(bool wrap)
 {
-    UpDownControl::Range range = control_.range();
-    range.wrap = wrap;
-    control_.setRange(range);
+    changeRange(&UpDownControl::Range::wrap, wrap);
 }
 
 UpDownMembers::OrientationConstants UpDownMembers::orientation() const

@@ -1,12 +1,12 @@
 #pragma once
 // The up-down control's own members: the value its arrows step between Min and Max.
 
+#include "up_down.h"
+
 #include <quorvane/member_object.h>
 
 namespace qv::mscomctl2
 {
-
-class UpDownControl;
 
 class UpDownMembers final : public MemberObject
 {
@@ -44,6 +44,9 @@ signals:
     void DownClick();
 
 private:
+    // Changes one part of the control's range; the value moves into the new range.
+    template<class Part> void changeRange(Part UpDownControl::Range::*part, Part value);
+
     UpDownControl &control_;
 };
 
