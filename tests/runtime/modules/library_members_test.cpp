@@ -3,85 +3,15 @@
 // what is written or refuses it whole; what a stored-settings block says is what a read returns; events come
 // from real input.
 
-#include "runtime/core/control_private.h"
-#include "runtime/modules/installed_modules.h"
-#include "runtime/start/standard_runtime.h"
-#include "support/library_layout.h"
+#include "support/library_members_fixture.h"
 #include "support/member_writes.h"
-#include "support/program_driver.h"
-#include "support/recording_host.h"
-#include <quorvane/control_library.h>
-#include <quorvane/form.h>
 
-#include <QAbstractSlider>
-#include <QCoreApplication>
 #include <QMetaProperty>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-#include <deque>
-#include <gtest/gtest.h>
 
 namespace qv::test
 {
 namespace
 {
-
-// A class's own description, as its module gives it; null for a class with only the common members.
-const QMetaObject *descriptionOf(const manifest::ClassRecord &c)
-{
-    static InstalledModules modules(builtModuleDir());
-    const ModuleInfo *module
-        = modules.declaring(QString::fromLatin1(c.clsid.data(), qsizetype(c.clsid.size())));
-    if (!module)
-        return nullptr;
-    const Outcome<ControlLibrary *> library = modules.load(*module);
-    return library
-        ? library.value()->description(QString::fromLatin1(c.clsid.data(), qsizetype(c.clsid.size())))
-        : nullptr;
-}
-
-QString text(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-class LibraryMembers : public ::testing::Test
-{
-protected:
-    ~LibraryMembers() override
-    {
-        forms.clear();
-        runtime.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    // A window with one control of every library class, each from a block with nothing saved.
-    Form &everyClass()
-    {
-        TestLayout &layout = layouts.emplace_back();
-        for (const manifest::ClassRecord &c : manifest::classes())
-            layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
-        return show(layout);
-    }
-
-    Form &show(const TestLayout &layout)
-    {
-        Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
-        const Status shown = form.Show();
-        const ErrorInfo why = runtime->takeErrorObject();
-        EXPECT_EQ(shown, status::ok) << why.description.toStdString() << ": "
-                                     << why.creation.value_or(CreationFailure {}).reason.toStdString();
-        return form;
-    }
-
-    QString lastError() { return runtime->takeErrorObject().description; }
-
-    RecordingHost host;
-    std::unique_ptr<StandardRuntime> runtime = std::make_unique<StandardRuntime>(host, builtModuleDir());
-    std::deque<TestLayout> layouts;
-    std::vector<ObjRef<Form>> forms;
-};
 
 TEST_F(LibraryMembers, EveryPropertyKeepsWhatIsWrittenOrRefusesItWhole)
 {
@@ -177,67 +107,6 @@ TEST_F(LibraryMembers, StoredSettingsAreWhatAReadReturns)
     EXPECT_GE(checked, 20) << "too few stored properties to mean anything";
 }
 
-struct EventCase {
-    const char *name;
-    std::string_view progId;
-    std::string_view event;
-    std::function<void(Control &, QWidget *)> raise;
-};
-
-class LibraryEvents : public LibraryMembers, public ::testing::WithParamInterface<EventCase>
-{
-};
-
-TEST_P(LibraryEvents, RunTheHandlerBoundByName)
-{
-    const manifest::ClassRecord &c = *manifest::findClass(GetParam().progId);
-    TestLayout &layout = layouts.emplace_back();
-    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
-    Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
-    int raised = 0;
-    form.bind(c.instance, GetParam().event, [&](std::span<Variant>) {
-        ++raised;
-        return status::ok;
-    });
-    ASSERT_EQ(form.Show(), status::ok) << lastError().toStdString();
-    Control &control = *findControl(form, c.instance);
-    GetParam().raise(control, widgetOf(control));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return raised > 0; }, 5000)) << "never raised";
-    EXPECT_TRUE(host.reports.empty());
-}
-
-void pressKey(QWidget *widget, Qt::Key key)
-{
-    widget->setFocus();
-    QTest::keyClick(widget, key);
-}
-
-void clickArrow(QWidget *widget, const char *name)
-{
-    for (QToolButton *button : widget->findChildren<QToolButton *>()) {
-        if (button->accessibleName() == QLatin1String(name))
-            return QTest::mouseClick(button, Qt::LeftButton);
-    }
-    FAIL() << "no arrow " << name;
-}
-
-// A day of the calendar's grid other than the one chosen: the middle of its table, in the month shown.
-void clickDay(QWidget *widget)
-{
-    auto *days = widget->findChild<QTableView *>();
-    ASSERT_NE(days, nullptr) << "the calendar has no grid of days";
-    const QModelIndex cell = days->model()->index(3, 3);
-    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
-}
-
-void dragThumb(QWidget *widget)
-{
-    auto *range = static_cast<QAbstractSlider *>(widget);
-    range->setSliderDown(true);
-    range->setSliderPosition(range->value() + 1);
-    range->setSliderDown(false);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     RealInput, LibraryEvents,
     ::testing::Values(EventCase { "SliderChangeByTheKeyboard", "MSComctlLib.Slider", "Change",
@@ -271,37 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   } },
                       EventCase { "DTPickerChangeByTheKeyboard", "MSComCtl2.DTPicker", "Change",
                                   [](Control &, QWidget *w) { pressKey(w, Qt::Key_Down); } }),
-    [](const auto &row) { return std::string(row.param.name); });
-
-struct Refusal {
-    const char *name;
-    std::string_view progId;
-    std::function<Status(Control &)> call; // the last call is the one refused
-    Status expected;
-    const char *named; // what the error's description must say
-};
-
-Variant date(int year, int month, int day)
-{
-    return Variant(QDateTime(QDate(year, month, day), {}));
-}
-
-class LibraryRefusals : public LibraryMembers, public ::testing::WithParamInterface<Refusal>
-{
-};
-
-TEST_P(LibraryRefusals, SayWhoseMemberAndWhy)
-{
-    const manifest::ClassRecord &c = *manifest::findClass(GetParam().progId);
-    TestLayout &layout = layouts.emplace_back();
-    layout.add(c.instance, c.progId, 120, 120, 2000, 1200, defaultBlock(c, 2000, 1200));
-    Control &control = *findControl(show(layout), c.instance);
-    EXPECT_EQ(GetParam().call(control), GetParam().expected);
-    const QString why = lastError();
-    EXPECT_TRUE(why.startsWith(QStringLiteral("Probe.%1 (%2): ").arg(text(c.instance), text(c.progId))))
-        << why.toStdString();
-    EXPECT_TRUE(why.contains(QString::fromUtf8(GetParam().named))) << why.toStdString();
-}
+    [](const auto &row) { return rowName(row); });
 
 INSTANTIATE_TEST_SUITE_P(
     Members, LibraryRefusals,
@@ -342,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal { "ChartNarrowerThanItsAxes", "MSChart20Lib.MSChart",
                   [](Control &c) { return c.put("Width", Variant(std::int32_t { 15 })); },
                   status::invalidPropertyValue, "it is at least" }),
-    [](const auto &row) { return std::string(row.param.name); });
+    [](const auto &row) { return rowName(row); });
 
 // A control stored outside the tab order becomes a tab stop when a program says so.
 TEST_F(LibraryMembers, TabStopPutsAControlStoredOutsideTheTabOrderIntoIt)
