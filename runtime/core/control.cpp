@@ -1,6 +1,7 @@
 #include "runtime/core/control_members.h"
 #include "runtime/core/control_private.h"
 #include "runtime/core/late_binding.h"
+#include "runtime/core/object_private.h"
 #include "runtime/core/runtime.h"
 #ifdef QUORVANE_TEST_SEAMS
 #include "runtime/core/test_seams.h"
@@ -110,21 +111,45 @@ QString formNameOf(const QObject *object)
     return QString();
 }
 
+// The control as a failure names it: "Form1.Check1 (CheckBox)".
+QString whose(const Control &control, const ControlPrivate &d)
+{
+    return QStringLiteral("%1.%2 (%3)").arg(formNameOf(d.object()), control.objectName(), d.className());
+}
+
 // A member call's failure, told whose: "Form1.Check1 (CheckBox): Value = 5: not one of its values".
 Status memberFailed(Control &control, const ControlPrivate &d, Failure why)
 {
-    why.info.description
-        = QStringLiteral("%1.%2 (%3): %4")
-              .arg(formNameOf(d.object()), control.objectName(), d.className(), why.explanation());
+    why.info.description = QStringLiteral("%1: %2").arg(whose(control, d), why.explanation());
     return control.runtime().statusOf(why);
 }
+
+// The objects a control's members hand out, named after the control and the member that reached them.
+class ControlObjects final : public ObjectWrapping
+{
+public:
+    ControlObjects(const Control &control, const ControlPrivate &d)
+        : control_(control)
+        , d_(d)
+    {
+    }
+    Variant wrap(MemberObject &object, std::string_view member) const override
+    {
+        return ObjectPrivate::made(control_.runtime(), object, whose(control_, d_), member);
+    }
+
+private:
+    const Control &control_;
+    const ControlPrivate &d_;
+};
 } // namespace
 
 Status Control::get(std::string_view property, Variant &out)
 {
     if (Outcome<> entered = d_->enter(*this, property); !entered)
         return runtime().statusOf(entered);
-    Outcome<Variant> read = getProperty(d_->members(), property);
+    const ControlObjects objects(*this, *d_);
+    Outcome<Variant> read = getProperty(d_->members(), property, &objects);
     if (!read)
         return memberFailed(*this, *d_, std::move(read).failure());
     out = std::move(read).value();
@@ -144,7 +169,8 @@ Status Control::call(std::string_view method, std::span<const Variant> arguments
 {
     if (Outcome<> entered = d_->enter(*this, method); !entered)
         return runtime().statusOf(entered);
-    Outcome<Variant> called = callMethod(d_->members(), method, arguments);
+    const ControlObjects objects(*this, *d_);
+    Outcome<Variant> called = callMethod(d_->members(), method, arguments, &objects);
     if (!called)
         return memberFailed(*this, *d_, std::move(called).failure());
     result = std::move(called).value();

@@ -1,4 +1,5 @@
 #include "runtime/core/late_binding.h"
+#include "runtime/core/object_private.h"
 
 #include <QMetaEnum>
 #include <QMetaMethod>
@@ -76,6 +77,8 @@ VariantType variantTypeOf(QMetaType type)
         return VariantType::String;
     case QMetaType::QDateTime:
         return VariantType::Date;
+    case QMetaType::QVariant: // any value
+        return VariantType::Empty;
     default:
         return (type.flags() & QMetaType::PointerToQObject) ? VariantType::Object : VariantType::Empty;
     }
@@ -93,10 +96,72 @@ template<class Integer> Outcome<QVariant> toInteger(const Variant &value, QMetaT
             QStringLiteral("%1 does not fit a %2").arg(valueText(value), QString::fromLatin1(type.name())));
     return QVariant::fromValue(static_cast<Integer>(rounded));
 }
+
+// The object an Object value stands for, as a member of the given type takes it; Nothing is null.
+Outcome<QVariant> toMemberObject(const Variant &value, QMetaType type)
+{
+    if (value.type() != VariantType::Object)
+        return typeMismatch(value, type);
+    QObject *target = nullptr;
+    if (value.toObject()) {
+        const Object *object = objectOf(value);
+        if (!object)
+            return typeMismatch(value, type);
+        Outcome<MemberObject *> there = ObjectPrivate::of(*object).target();
+        if (!there)
+            return std::move(there).failure();
+        target = there.value();
+        if (type.metaObject() && !target->metaObject()->inherits(type.metaObject()))
+            return failure(status::typeMismatch,
+                           QStringLiteral("an object %1 is not a %2")
+                               .arg(object->interfaceName(), QString::fromLatin1(type.name())));
+    }
+    return QVariant(type, &target);
+}
+
+// A value for a member that takes any: the value's own type, an Object as the object it stands for.
+Outcome<QVariant> toAnyValue(const Variant &value)
+{
+    switch (value.type()) {
+    case VariantType::Empty:
+        return QVariant();
+    case VariantType::Null:
+        return QVariant::fromValue(nullptr);
+    case VariantType::Boolean:
+        return QVariant(*value.toBool());
+    case VariantType::Integer:
+        return QVariant::fromValue(static_cast<short>(*value.toLong()));
+    case VariantType::Long:
+        return QVariant(*value.toLong());
+    case VariantType::Single:
+        return QVariant(static_cast<float>(*value.toDouble()));
+    case VariantType::Double:
+        return QVariant(*value.toDouble());
+    case VariantType::Date:
+        return QVariant(*value.toDate());
+    case VariantType::String:
+        return QVariant(*value.toString());
+    case VariantType::Object:
+        return toMemberObject(value, QMetaType::fromType<QObject *>());
+    case VariantType::Error:
+        if (value.isMissing())
+            return QVariant();
+        break;
+    }
+    return typeMismatch(value, QMetaType::fromType<QVariant>());
+}
 } // namespace
 
 Outcome<QVariant> toMemberValue(const Variant &value, QMetaType type)
 {
+    if (type.id() == QMetaType::QVariant) {
+        Outcome<QVariant> any = toAnyValue(value);
+        if (!any)
+            return any;
+        return QVariant::fromValue(std::move(any).value());
+    }
+    if (type.flags() & QMetaType::PointerToQObject)
+        return toMemberObject(value, type);
     if (value.isNull())
         return failure(status::invalidUseOfNull,
                        QStringLiteral("Null is not a value of %1").arg(QString::fromLatin1(type.name())));
@@ -134,11 +199,15 @@ Outcome<QVariant> toMemberValue(const Variant &value, QMetaType type)
     }
 }
 
-Variant fromMemberValue(const QVariant &value)
+Variant fromMemberValue(const QVariant &value, const ObjectWrapping *objects, std::string_view member)
 {
     const QMetaType type = value.metaType();
     if (type.flags() & QMetaType::IsEnumeration)
         return Variant(value.toInt());
+    if (type.flags() & QMetaType::PointerToQObject) {
+        auto *object = dynamic_cast<MemberObject *>(value.value<QObject *>());
+        return object && objects ? objects->wrap(*object, member) : Variant(ObjRef<ComObject>());
+    }
     switch (type.id()) {
     case QMetaType::Bool:
         return Variant(value.toBool());
@@ -154,12 +223,14 @@ Variant fromMemberValue(const QVariant &value)
         return Variant(value.toString());
     case QMetaType::QDateTime:
         return Variant(value.toDateTime());
+    case QMetaType::QVariant:
+        return fromMemberValue(value.value<QVariant>(), objects, member);
     default:
         return Variant();
     }
 }
 
-Outcome<Variant> getProperty(MemberSet members, std::string_view name)
+Outcome<Variant> getProperty(MemberSet members, std::string_view name, const ObjectWrapping *objects)
 {
     for (MemberObject *object : members) {
         const int index = findProperty(*object->metaObject(), name);
@@ -168,7 +239,7 @@ Outcome<Variant> getProperty(MemberSet members, std::string_view name)
         const QVariant value = object->metaObject()->property(index).read(object);
         if (std::optional<Failure> refused = object->takeRefusal())
             return *std::move(refused);
-        return fromMemberValue(value);
+        return fromMemberValue(value, objects, name);
     }
     return noSuchMember(name);
 }
@@ -191,7 +262,9 @@ Outcome<> writeProperty(MemberObject &members, const QMetaProperty &property, co
         return failure(status::invalidPropertyValue,
                        QStringLiteral("%1 = %2: not one of its values")
                            .arg(QLatin1String(property.name()), valueText(value)));
-    property.write(&members, converted.value());
+    // A property that takes any value is written the value itself, not a variant holding it.
+    const bool any = property.metaType().id() == QMetaType::QVariant;
+    property.write(&members, any ? converted.value().value<QVariant>() : converted.value());
     if (std::optional<Failure> refused = members.takeRefusal()) {
         refused->info.description
             = QStringLiteral("%1 = %2: %3")
@@ -288,7 +361,8 @@ namespace
 // Calls the method of that name that takes the given count of arguments, when the object has one; says
 // whether it has one of that name at all.
 std::optional<Outcome<Variant>> callOn(MemberObject &members, std::string_view name,
-                                       std::span<const Variant> arguments, std::size_t given, bool &named)
+                                       std::span<const Variant> arguments, std::size_t given, bool &named,
+                                       const ObjectWrapping *objects)
 {
     const QMetaObject &meta = *members.metaObject();
     for (int i = QObject::staticMetaObject.methodCount(); i < meta.methodCount(); ++i) {
@@ -326,13 +400,14 @@ std::optional<Outcome<Variant>> callOn(MemberObject &members, std::string_view n
                 = QStringLiteral("%1: %2").arg(QLatin1String(method.name()), refused->info.description);
             return *std::move(refused);
         }
-        return returns ? fromMemberValue(result) : Variant();
+        return returns ? fromMemberValue(result, objects, name) : Variant();
     }
     return std::nullopt;
 }
 } // namespace
 
-Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments)
+Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments,
+                            const ObjectWrapping *objects)
 {
     // Trailing omitted arguments are left out, so that a method with optional parameters (declared as
     // overloads with fewer) is found by the count of those given.
@@ -341,7 +416,7 @@ Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<
         --given;
     bool named = false;
     for (MemberObject *object : members) {
-        if (std::optional<Outcome<Variant>> called = callOn(*object, name, arguments, given, named))
+        if (std::optional<Outcome<Variant>> called = callOn(*object, name, arguments, given, named, objects))
             return *std::move(called);
     }
     if (named)
@@ -427,10 +502,11 @@ std::vector<MemberInfo> describeMembers(const MemberSet &members)
 
 namespace
 {
-// The types the late-bound calls carry between a program's Variants and a member.
+// The types the late-bound calls carry between a program's Variants and a member: an object a member hands
+// out or takes is a QObject (the runtime drives it when it is a member object), and a QVariant takes any.
 bool drivable(QMetaType type)
 {
-    if (type.flags() & QMetaType::IsEnumeration)
+    if (type.flags() & (QMetaType::IsEnumeration | QMetaType::PointerToQObject))
         return true;
     switch (type.id()) {
     case QMetaType::Bool:
@@ -440,6 +516,7 @@ bool drivable(QMetaType type)
     case QMetaType::Double:
     case QMetaType::QString:
     case QMetaType::QDateTime:
+    case QMetaType::QVariant:
         return true;
     default:
         return false;

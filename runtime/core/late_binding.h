@@ -41,13 +41,25 @@ private:
     std::array<MemberObject *, 2> objects_;
 };
 
-Outcome<Variant> getProperty(MemberSet members, std::string_view name);
+// How an object a member hands out (a collection, an item of one) becomes a program's Object: made by
+// whoever asked, who knows whose object it is and through which member it was reached.
+class ObjectWrapping
+{
+public:
+    virtual ~ObjectWrapping() = default;
+    virtual Variant wrap(MemberObject &object, std::string_view member) const = 0;
+};
+
+// An object value read or returned without a wrapping reads as Nothing.
+Outcome<Variant> getProperty(MemberSet members, std::string_view name,
+                             const ObjectWrapping *objects = nullptr);
 Outcome<> putProperty(MemberSet members, std::string_view name, const Variant &value);
 // A stored value, as a load applies it: the property must be one its class stores and the value of its kind;
 // a writable one is written as putProperty writes it, and one the class's maker reads itself ("MadeFrom" in
 // its class information) is only checked.
 Outcome<> storeProperty(MemberSet members, const StoredValue &stored);
-Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments);
+Outcome<Variant> callMethod(MemberSet members, std::string_view name, std::span<const Variant> arguments,
+                            const ObjectWrapping *objects = nullptr);
 
 // Every property, method and event the meta-object declares beyond QObject's own.
 std::vector<MemberInfo> describeMembers(const QMetaObject &meta);
@@ -61,8 +73,10 @@ std::optional<QString> undrivableMember(const QMetaObject &description);
 
 // A value for a member of the given type, converted as the forms runtime converts: a number written to a
 // String property becomes its text, "12" written to a Long becomes 12, "twelve" is a type mismatch and 70000
-// written to an Integer an overflow.
+// written to an Integer an overflow. An Object goes to a member as the object it stands for; a member that
+// takes a QVariant takes any value, as the forms runtime's Variant parameters do.
 Outcome<QVariant> toMemberValue(const Variant &value, QMetaType type);
-Variant fromMemberValue(const QVariant &value);
+Variant fromMemberValue(const QVariant &value, const ObjectWrapping *objects = nullptr,
+                        std::string_view member = {});
 
 } // namespace qv
