@@ -124,31 +124,13 @@ Status memberFailed(Control &control, const ControlPrivate &d, Failure why)
     return control.runtime().statusOf(why);
 }
 
-// The objects a control's members hand out, named after the control and the member that reached them.
-class ControlObjects final : public ObjectWrapping
-{
-public:
-    ControlObjects(const Control &control, const ControlPrivate &d)
-        : control_(control)
-        , d_(d)
-    {
-    }
-    Variant wrap(MemberObject &object, std::string_view member) const override
-    {
-        return ObjectPrivate::made(control_.runtime(), object, whose(control_, d_), member);
-    }
-
-private:
-    const Control &control_;
-    const ControlPrivate &d_;
-};
 } // namespace
 
 Status Control::get(std::string_view property, Variant &out)
 {
     if (Outcome<> entered = d_->enter(*this, property); !entered)
         return runtime().statusOf(entered);
-    const ControlObjects objects(*this, *d_);
+    const ReachedObjects objects(runtime(), whose(*this, *d_));
     Outcome<Variant> read = getProperty(d_->members(), property, &objects);
     if (!read)
         return memberFailed(*this, *d_, std::move(read).failure());
@@ -169,7 +151,7 @@ Status Control::call(std::string_view method, std::span<const Variant> arguments
 {
     if (Outcome<> entered = d_->enter(*this, method); !entered)
         return runtime().statusOf(entered);
-    const ControlObjects objects(*this, *d_);
+    const ReachedObjects objects(runtime(), whose(*this, *d_));
     Outcome<Variant> called = callMethod(d_->members(), method, arguments, &objects);
     if (!called)
         return memberFailed(*this, *d_, std::move(called).failure());

@@ -19,10 +19,12 @@ QMetaType heldType(const QMetaMethod &signal, int index, bool &byReference)
 }
 } // namespace
 
-EventRelay::EventRelay(MemberObject &source, QMetaMethod signal, Deliver deliver)
+EventRelay::EventRelay(MemberObject &source, QMetaMethod signal, Deliver deliver,
+                       std::shared_ptr<const ObjectWrapping> objects)
     : QObject(&source)
     , signal_(std::move(signal))
     , deliver_(std::move(deliver))
+    , objects_(std::move(objects))
 {
     // The relay's one "slot" is the first method after QObject's own, which qt_metacall answers.
     QMetaObject::connect(&source, signal_.methodIndex(), this, QObject::staticMetaObject.methodCount(),
@@ -65,13 +67,16 @@ void EventRelay::relay(void **args)
     // The handler may unload the form, and this relay with it: what the read-back needs is kept here.
     const QMetaMethod signal = signal_;
     const Deliver deliver = deliver_;
+    const std::shared_ptr<const ObjectWrapping> objects = objects_;
+    const QList<QByteArray> names = signal.parameterNames();
     const int count = signal.parameterCount();
     std::vector<Variant> values;
     values.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         bool byReference = false;
         const QMetaType type = heldType(signal, i, byReference);
-        values.push_back(fromMemberValue(QVariant(type, args[i + 1])));
+        values.push_back(
+            fromMemberValue(QVariant(type, args[i + 1]), objects.get(), names.value(i).toStdString()));
     }
     deliver(values);
     for (int i = 0; i < count; ++i) {

@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QObject>
 #include <functional>
+#include <memory>
 #include <span>
 #include <utility>
 
@@ -21,8 +22,11 @@ class EventRelay final : public QObject
 public:
     using Deliver = std::function<void(std::span<Variant> arguments)>;
 
-    // Relays the signal of source (one of its events) while both exist; the relay is a child of source.
-    EventRelay(MemberObject &source, QMetaMethod signal, Deliver deliver);
+    // Relays the signal of source (one of its events) while both exist; the relay is a child of source. An
+    // argument that is an object (the node clicked) reaches the handler as an Object that `objects` makes;
+    // without them, as Nothing.
+    EventRelay(MemberObject &source, QMetaMethod signal, Deliver deliver,
+               std::shared_ptr<const ObjectWrapping> objects = nullptr);
 
     // The signal of the event named, without regard to case; invalid when the class raises no such event.
     static QMetaMethod eventNamed(const QMetaObject &meta, std::string_view name);
@@ -37,6 +41,7 @@ private:
 
     QMetaMethod signal_;
     Deliver deliver_;
+    std::shared_ptr<const ObjectWrapping> objects_;
 };
 
 } // namespace qv

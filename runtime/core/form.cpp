@@ -5,6 +5,7 @@
 #include "runtime/core/form_private.h"
 #include "runtime/core/form_window.h"
 #include "runtime/core/late_binding.h"
+#include "runtime/core/object_private.h"
 #include "runtime/core/runtime.h"
 #include "runtime/core/tab_order.h"
 #ifdef QUORVANE_TEST_SEAMS
@@ -129,10 +130,14 @@ Outcome<> FormPrivate::connectBindings(const std::vector<ObjRef<Control>> &made)
                            QStringLiteral("%1: a handler is bound to %2_%3, but %2 (%4) raises no "
                                           "event %3.")
                                .arg(form, (*control)->objectName(), storedText(b.event), d.className()));
-        new EventRelay(*members, signal,
-                       [this, name = b.control, handler = b.handler](std::span<Variant> arguments) {
-                           form_.runtime().runHandler(form_, name, [&] { return handler(arguments); });
-                       });
+        new EventRelay(
+            *members, signal,
+            [this, name = b.control, handler = b.handler](std::span<Variant> arguments) {
+                form_.runtime().runHandler(form_, name, [&] { return handler(arguments); });
+            },
+            std::make_shared<ReachedObjects>(
+                form_.runtime(),
+                QStringLiteral("%1.%2 (%3)").arg(form, (*control)->objectName(), d.className())));
     }
     return {};
 }

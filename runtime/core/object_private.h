@@ -35,4 +35,24 @@ private:
     QString whose_;
 };
 
+// The objects handed out by whatever `whose` names (a control, as its failures name it), each named after the
+// member that reached it.
+class ReachedObjects final : public ObjectWrapping
+{
+public:
+    ReachedObjects(Runtime &runtime, QString whose)
+        : runtime_(runtime)
+        , whose_(std::move(whose))
+    {
+    }
+    Variant wrap(MemberObject &object, std::string_view member) const override
+    {
+        return ObjectPrivate::made(runtime_, object, whose_, member);
+    }
+
+private:
+    Runtime &runtime_;
+    QString whose_;
+};
+
 } // namespace qv
