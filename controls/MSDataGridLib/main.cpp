@@ -1,17 +1,19 @@
 // MSDATGRD.OCX: the data grid control.
 
 #include "datagrid.h"
+#include "datagrid_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QTableWidget>
 #include <array>
 
 namespace qv::msdatagrid
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::DataGrid, createDataGrid },
+    describedClass<DataGridMembers, QTableWidget>(library::clsid::DataGrid, createDataGrid),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -2,6 +2,7 @@
 
 #include "controls/interface/class_table.h"
 #include "controls/kit/flex_grid.h"
+#include "controls/kit/flex_grid_members.h"
 #include "library_classes.h"
 
 #include <array>
@@ -10,7 +11,7 @@ namespace qv::msflexgrid
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::MSFlexGrid, kit::createFlexGrid },
+    describedClass<kit::FlexGridMembers, kit::FlexGrid>(library::clsid::MSFlexGrid, kit::createFlexGrid),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -1,17 +1,19 @@
 // TABCTL32.OCX: the tabbed dialog control.
 
 #include "sstab.h"
+#include "sstab_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QTabWidget>
 #include <array>
 
 namespace qv::tabdlg
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::SSTab, createSSTab },
+    describedClass<SSTabMembers, QTabWidget>(library::clsid::SSTab, createSSTab),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
