@@ -1,6 +1,8 @@
 #include "rich_text_reader.h"
+#include "code_page_1252.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <map>
@@ -12,16 +14,9 @@ namespace qv::richtextlib
 namespace
 {
 
-// Code page 1252 from 0x80 to 0x9F, where it parts from Latin-1; 0 marks the five bytes with no character.
-constexpr std::array<char16_t, 32> cp1252Upper {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
 constexpr qsizetype maxWordLength = 32;
 constexpr qsizetype maxParameterDigits = 10;
-constexpr int maxHalfPoints = 3276;
+constexpr int maxFallbackLength = 16;
 
 bool isAsciiLetter(QChar c)
 {
@@ -44,11 +39,12 @@ int hexValue(QChar c)
     return -1;
 }
 
-enum class Destination { Body, FontTable, Skipped };
+enum class Destination { Body, FontTable, ColourTable, Skipped };
 
 struct Group {
     Destination destination = Destination::Body;
     CharacterFormat format;
+    int fallbackLength = 1; // \ucN: the characters after a \uN that stand in for it
 };
 
 struct ControlWord {
@@ -79,10 +75,14 @@ private:
     bool applyWord(qsizetype start, const ControlWord &word);
     bool applyBodyWord(qsizetype start, const ControlWord &word);
     bool applyFontTableWord(qsizetype start, const ControlWord &word);
+    bool applyColourTableWord(qsizetype start, const ControlWord &word);
+    bool applyUnicode(qsizetype start, int number);
+    bool selectColour(qsizetype start, int number, CharacterFormat &format);
     bool openDestination(qsizetype start, const ControlWord &word, Destination destination);
     bool addText(qsizetype at, char16_t c);
     bool finishFontEntry(qsizetype at);
     bool finishFontTable(qsizetype at);
+    bool finishColourEntry();
     void endParagraph();
     QString defaultFace() const;
 
@@ -95,6 +95,11 @@ private:
     std::optional<int> defaultFont_;
     std::optional<int> entryFont_; // the font table entry being read
     QString entryName_;
+    bool sawColourTable_ = false;
+    std::vector<std::optional<std::uint32_t>> colours_;
+    std::array<int, 3> entryRgb_ {}; // the colour table entry being read
+    bool entryHasRgb_ = false;
+    int pendingFallback_ = 0; // characters still to pass over after a \uN
     Paragraph paragraph_;
     RichTextDocument document_;
     QString error_;
@@ -201,7 +206,10 @@ bool Reader::readControl(qsizetype start)
     const QChar c = rtf_.at(at_);
     if (isAsciiLetter(c)) {
         ControlWord word;
-        return readWord(start, word) && applyWord(start, word);
+        if (!readWord(start, word))
+            return false;
+        pendingFallback_ = 0;
+        return applyWord(start, word);
     }
     ++at_;
     switch (c.unicode()) {
@@ -282,6 +290,7 @@ bool Reader::openGroup(qsizetype start)
         return fail(start, QStringLiteral("groups nest deeper than %1 levels").arg(maxGroupDepth));
     groups_.push_back(groups_.back());
     groupStart_ = at_;
+    pendingFallback_ = 0;
     return true;
 }
 
@@ -293,6 +302,9 @@ bool Reader::closeGroup(qsizetype start)
             start, QStringLiteral("the font table entry for font %1 does not end with ';'").arg(*entryFont_));
     if (closing == Destination::FontTable && !entryName_.trimmed().isEmpty())
         return fail(start, QStringLiteral("a font table entry has no \\f number"));
+    if (closing == Destination::ColourTable && entryHasRgb_)
+        return fail(start, QStringLiteral("the colour table's last entry does not end with ';'"));
+    pendingFallback_ = 0;
     groups_.pop_back();
     if (closing == Destination::FontTable && !groups_.empty()
         && groups_.back().destination != Destination::FontTable)
@@ -311,23 +323,29 @@ bool Reader::skipGroup(qsizetype start)
 
 bool Reader::applyWord(qsizetype start, const ControlWord &word)
 {
-    static const QStringList needNumber { QStringLiteral("f"), QStringLiteral("fs"), QStringLiteral("deff"),
-                                          QStringLiteral("ansicpg"), QStringLiteral("fcharset") };
+    static const QStringList needNumber { QStringLiteral("f"),        QStringLiteral("fs"),
+                                          QStringLiteral("deff"),     QStringLiteral("ansicpg"),
+                                          QStringLiteral("fcharset"), QStringLiteral("cf"),
+                                          QStringLiteral("u"),        QStringLiteral("uc"),
+                                          QStringLiteral("red"),      QStringLiteral("green"),
+                                          QStringLiteral("blue") };
     if (!word.parameter && needNumber.contains(word.name))
         return fail(start, QStringLiteral("\\%1 needs a number").arg(word.name));
     switch (groups_.back().destination) {
     case Destination::Body:
         return applyBodyWord(start, word);
     case Destination::FontTable:
-        return applyFontTableWord(start, word);
+        return word.name == u"u" ? applyUnicode(start, *word.parameter) : applyFontTableWord(start, word);
+    case Destination::ColourTable:
+        return applyColourTableWord(start, word);
     case Destination::Skipped:
         return true;
     }
     return true;
 }
 
-// Words that neither carry text nor change the face or size (\pard, \viewkind, \uc, \lang and the like)
-// are passed over, as a rich-text reader must pass over words it does not know.
+// Words that neither carry text nor change its format (\pard, \viewkind, \lang and the like) are passed
+// over, as a rich-text reader must pass over words it does not know.
 bool Reader::applyBodyWord(qsizetype start, const ControlWord &word)
 {
     const QString &name = word.name;
@@ -339,7 +357,13 @@ bool Reader::applyBodyWord(qsizetype start, const ControlWord &word)
         sawFontTable_ = true;
         return openDestination(start, word, Destination::FontTable);
     }
-    if (name == u"colortbl" || name == u"stylesheet" || name == u"info" || name == u"pict")
+    if (name == u"colortbl") {
+        if (sawColourTable_)
+            return fail(start, QStringLiteral("the document has a second colour table"));
+        sawColourTable_ = true;
+        return openDestination(start, word, Destination::ColourTable);
+    }
+    if (name == u"stylesheet" || name == u"info" || name == u"pict")
         return openDestination(start, word, Destination::Skipped);
     if (name == u"rtf")
         return fail(start, QStringLiteral("\\rtf appears again inside the document"));
@@ -360,13 +384,29 @@ bool Reader::applyBodyWord(qsizetype start, const ControlWord &word)
                         QStringLiteral("\\f%1 selects font %1, which is not in the font table").arg(number));
         format.face = font->second;
     } else if (name == u"fs") {
-        if (number < 1 || number > maxHalfPoints)
-            return fail(
-                start,
-                QStringLiteral("\\fs%1 is not a size of 1 to %2 half-points").arg(number).arg(maxHalfPoints));
+        if (number < minHalfPoints || number > maxHalfPoints)
+            return fail(start,
+                        QStringLiteral("\\fs%1 is not a size of %2 to %3 half-points")
+                            .arg(number)
+                            .arg(minHalfPoints)
+                            .arg(maxHalfPoints));
         format.halfPoints = number;
+    } else if (name == u"b") {
+        format.bold = number != 0 || !word.parameter;
+    } else if (name == u"i") {
+        format.italic = number != 0 || !word.parameter;
+    } else if (name == u"cf") {
+        return selectColour(start, number, format);
+    } else if (name == u"u") {
+        return applyUnicode(start, number);
+    } else if (name == u"uc") {
+        if (number < 0 || number > maxFallbackLength)
+            return fail(
+                start, QStringLiteral("\\uc%1 is not 0 to %2 characters").arg(number).arg(maxFallbackLength));
+        groups_.back().fallbackLength = number;
     } else if (name == u"plain") {
-        format = CharacterFormat { defaultFace(), CharacterFormat {}.halfPoints };
+        format = CharacterFormat {};
+        format.face = defaultFace();
     } else if (name == u"par") {
         endParagraph();
     } else if (name == u"line") {
@@ -398,6 +438,55 @@ bool Reader::applyFontTableWord(qsizetype start, const ControlWord &word)
     return true;
 }
 
+bool Reader::applyColourTableWord(qsizetype start, const ControlWord &word)
+{
+    static const std::array<QStringView, 3> components { u"red", u"green", u"blue" };
+    const auto component = std::find(components.begin(), components.end(), word.name);
+    if (component == components.end())
+        return true; // tints and shades and the like: the colour is what red, green and blue say
+    const int value = *word.parameter;
+    if (value < 0 || value > 255)
+        return fail(start, QStringLiteral("\\%1%2 is not 0 to 255").arg(word.name).arg(value));
+    entryRgb_[static_cast<std::size_t>(component - components.begin())] = value;
+    entryHasRgb_ = true;
+    return true;
+}
+
+bool Reader::finishColourEntry()
+{
+    colours_.push_back(entryHasRgb_ ? std::optional<std::uint32_t>(
+                           static_cast<std::uint32_t>(entryRgb_[0] << 16 | entryRgb_[1] << 8 | entryRgb_[2]))
+                                    : std::nullopt);
+    entryRgb_ = {};
+    entryHasRgb_ = false;
+    return true;
+}
+
+// \cf0 with no colour table is the text box's own colour, as writers that keep no table say it.
+bool Reader::selectColour(qsizetype start, int number, CharacterFormat &format)
+{
+    if (number == 0 && colours_.empty()) {
+        format.colour.reset();
+        return true;
+    }
+    if (number < 0 || number >= std::ssize(colours_))
+        return fail(start,
+                    QStringLiteral("\\cf%1 selects colour %1, which is not in the colour table").arg(number));
+    format.colour = colours_[static_cast<std::size_t>(number)];
+    return true;
+}
+
+// \uN: a UTF-16 unit, negative above 32767; the \ucN characters after it stand in for readers without \u.
+bool Reader::applyUnicode(qsizetype start, int number)
+{
+    if (number < -32768 || number > 65535)
+        return fail(start, QStringLiteral("\\u%1 is not a UTF-16 unit, -32768 to 65535").arg(number));
+    if (!addText(start, static_cast<char16_t>(number < 0 ? number + 65536 : number)))
+        return false;
+    pendingFallback_ = groups_.back().fallbackLength;
+    return true;
+}
+
 bool Reader::openDestination(qsizetype start, const ControlWord &word, Destination destination)
 {
     if (start != groupStart_)
@@ -408,6 +497,10 @@ bool Reader::openDestination(qsizetype start, const ControlWord &word, Destinati
 
 bool Reader::addText(qsizetype at, char16_t c)
 {
+    if (pendingFallback_ > 0) {
+        --pendingFallback_;
+        return true;
+    }
     switch (groups_.back().destination) {
     case Destination::Body: {
         const CharacterFormat &format = groups_.back().format;
@@ -421,6 +514,14 @@ bool Reader::addText(qsizetype at, char16_t c)
             return finishFontEntry(at);
         entryName_.append(QChar(c));
         return true;
+    case Destination::ColourTable:
+        if (c == u';')
+            return finishColourEntry();
+        if (c == u' ')
+            return true;
+        return fail(
+            at,
+            QStringLiteral("the colour table holds text: only \\red, \\green, \\blue and ';' belong there"));
     case Destination::Skipped:
         return true;
     }

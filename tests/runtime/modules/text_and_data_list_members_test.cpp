@@ -1,10 +1,272 @@
-// Rows of the library classes' event and refusal tables for this group of classes.
+// The rich text box's, the masked edit box's, the data lists' and the ADO data control's own members through
+// the runtime, as a program reaches them by name: text plain and rich, formats kept through files, masks
+// applied to what is typed, lists filled from code, and the events typing, clicks and the program raise.
 
 #include "support/library_members_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <vector>
 
 namespace qv::test
 {
 namespace
 {
+
+Variant number(int value)
+{
+    return Variant(std::int32_t { value });
+}
+
+Variant words(const char *utf8)
+{
+    return Variant(QString::fromUtf8(utf8));
+}
+
+Variant property(Control &c, std::string_view name)
+{
+    Variant out;
+    EXPECT_EQ(c.get(name, out), status::ok) << name;
+    return out;
+}
+
+QString textOf(Control &c, std::string_view name)
+{
+    return property(c, name).toString().value_or(QStringLiteral("(no text)"));
+}
+
+void select(Control &c, int start, int length)
+{
+    ASSERT_EQ(c.put("SelStart", number(start)), status::ok);
+    ASSERT_EQ(c.put("SelLength", number(length)), status::ok);
+}
+
+constexpr std::string_view richTextBox = "RichTextLib.RichTextBox";
+constexpr int red = 0x0000FF; // &H00BBGGRR
+constexpr int teal = 0x808000;
+
+// ---- The rich text box
+
+INSTANTIATE_TEST_SUITE_P(
+    TextAndDataLists, LibraryEvents,
+    ::testing::Values(EventCase { "RichTextBoxChangeByTyping", richTextBox, "Change",
+                                  [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
+                      EventCase {
+                          "RichTextBoxChangeFromCode", richTextBox, "Change",
+                          [](Control &c, QWidget *) { ASSERT_EQ(c.put("Text", words("x")), status::ok); } },
+                      EventCase { "RichTextBoxSelChangeByTyping", richTextBox, "SelChange",
+                                  [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
+                      EventCase { "RichTextBoxSelChangeFromCode", richTextBox, "SelChange",
+                                  [](Control &c, QWidget *) {
+                                      ASSERT_EQ(c.put("Text", words("abc")), status::ok);
+                                      ASSERT_EQ(c.put("SelStart", number(2)), status::ok);
+                                  } }),
+    [](const auto &row) { return rowName(row); });
+
+INSTANTIATE_TEST_SUITE_P(
+    TextAndDataLists, LibraryRefusals,
+    ::testing::Values(
+        Refusal { "RichTextBoxTextRTFThatIsNoDocument", richTextBox,
+                  [](Control &c) { return c.put("TextRTF", words("just words")); },
+                  status::invalidPropertyValue, "does not start with {\\rtf1" },
+        Refusal { "RichTextBoxTextRTFColourNotInItsTable", richTextBox,
+                  [](Control &c) { return c.put("TextRTF", words("{\\rtf1{\\colortbl ;}\\cf2 x}")); },
+                  status::invalidPropertyValue, "\\cf2 selects colour 2" },
+        Refusal { "RichTextBoxSelStartPastTheText", richTextBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Text", words("abc")), status::ok);
+                      return c.put("SelStart", number(4));
+                  },
+                  status::invalidPropertyValue, "0 to the text's length, 3" },
+        Refusal { "RichTextBoxSelStartInsideAParagraphEnd", richTextBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Text", words("a\r\nb")), status::ok);
+                      return c.put("SelStart", number(2));
+                  },
+                  status::invalidPropertyValue, "between the CR and LF" },
+        Refusal { "RichTextBoxSelLengthPastTheText", richTextBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Text", words("abc")), status::ok);
+                      EXPECT_EQ(c.put("SelStart", number(1)), status::ok);
+                      return c.put("SelLength", number(3));
+                  },
+                  status::invalidPropertyValue, "0 to 2 characters long" },
+        Refusal { "RichTextBoxSelColorNoColour", richTextBox,
+                  [](Control &c) { return c.put("SelColor", number(0x1000000)); },
+                  status::invalidPropertyValue, "&H00BBGGRR" },
+        Refusal { "RichTextBoxLoadFileOfNoKnownType", richTextBox,
+                  [](Control &c) {
+                      return c.call("LoadFile", { words("/tmp/any.rtf"), number(7) });
+                  },
+                  status::invalidProcedureCall, "FileType 7 is neither rtfRTF (0) nor rtfText (1)" }),
+    [](const auto &row) { return rowName(row); });
+
+// "plain bold" and, in the next paragraph, "red": the second word bold, the third red.
+void writeFormattedText(Control &c)
+{
+    ASSERT_EQ(c.put("Text", words("plain bold\r\nred")), status::ok);
+    select(c, 6, 4);
+    ASSERT_EQ(c.put("SelBold", Variant(true)), status::ok);
+    select(c, 12, 3);
+    ASSERT_EQ(c.put("SelColor", number(red)), status::ok);
+}
+
+struct FileCase {
+    const char *name;
+    int fileType;
+    bool keepsFormat;
+};
+
+class RichTextFiles : public LibraryMembers, public ::testing::WithParamInterface<FileCase>
+{
+};
+
+TEST_P(RichTextFiles, SavedAndLoadedBackKeepTheTextAndWhatTheTypeHolds)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.file"));
+    Control &c = one(richTextBox);
+    writeFormattedText(c);
+    ASSERT_EQ(c.call("SaveFile", { Variant(path), number(GetParam().fileType) }), status::ok)
+        << lastError().toStdString();
+    ASSERT_EQ(c.put("Text", words("")), status::ok);
+
+    ASSERT_EQ(c.call("LoadFile", { Variant(path), number(GetParam().fileType) }), status::ok)
+        << lastError().toStdString();
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("plain bold\r\nred"));
+    select(c, 6, 4);
+    EXPECT_EQ(property(c, "SelBold"), Variant(GetParam().keepsFormat));
+    select(c, 0, 5);
+    EXPECT_EQ(property(c, "SelBold"), Variant(false));
+    select(c, 12, 3);
+    EXPECT_EQ(property(c, "SelColor") == number(red), GetParam().keepsFormat);
+}
+
+TEST_F(LibraryMembers, RichTextBoxSavesTextAsPlainUtf8AndRichTextAsADocument)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Control &c = one(richTextBox);
+    ASSERT_EQ(c.put("Text", words("caf\u00e9\r\n\u4e2d")), status::ok);
+    ASSERT_EQ(c.call("SaveFile", { Variant(dir.filePath(QStringLiteral("t.txt"))), number(1) }), status::ok);
+    ASSERT_EQ(c.call("SaveFile", { Variant(dir.filePath(QStringLiteral("t.rtf"))) }), status::ok);
+    QFile text(dir.filePath(QStringLiteral("t.txt")));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.readAll(), QByteArray("caf\xc3\xa9\r\n\xe4\xb8\xad"));
+    QFile rtf(dir.filePath(QStringLiteral("t.rtf")));
+    ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+    const QByteArray document = rtf.readAll();
+    EXPECT_TRUE(document.startsWith("{\\rtf1")) << document.toStdString();
+    EXPECT_TRUE(document.contains("caf\\'e9")) << document.toStdString();
+    EXPECT_TRUE(document.contains("\\u20013?")) << document.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(TextAndDataLists, RichTextFiles,
+                         ::testing::Values(FileCase { "RichText", 0, true },
+                                           FileCase { "PlainText", 1, false }),
+                         [](const auto &row) { return rowName(row); });
+
+struct FileFault {
+    const char *name;
+    const char *method;
+    const char *relativePath; // in a temporary folder
+    Status expected;
+};
+
+class RichTextFileFaults : public LibraryMembers, public ::testing::WithParamInterface<FileFault>
+{
+};
+
+TEST_P(RichTextFileFaults, NameTheFileAndTheSystemsReason)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Control &c = one(richTextBox);
+    ASSERT_EQ(c.put("Text", words("kept")), status::ok);
+    const QString path = dir.filePath(QString::fromLatin1(GetParam().relativePath));
+    EXPECT_EQ(c.call(GetParam().method, { Variant(path) }), GetParam().expected);
+    const QString why = lastError();
+    EXPECT_TRUE(why.contains(path)) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("No such file or directory"))) << why.toStdString();
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("kept"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TextAndDataLists, RichTextFileFaults,
+                         ::testing::Values(FileFault { "LoadAFileThatIsNotThere", "LoadFile", "missing.rtf",
+                                                       status::fileNotFound },
+                                           FileFault { "LoadFromAFolderThatIsNotThere", "LoadFile",
+                                                       "none/missing.rtf", status::pathNotFound },
+                                           FileFault { "SaveIntoAFolderThatIsNotThere", "SaveFile",
+                                                       "none/saved.rtf", status::pathNotFound }),
+                         [](const auto &row) { return rowName(row); });
+
+TEST_F(LibraryMembers, RichTextBoxRefusesToLoadAFileThatIsNoDocument)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("notes.rtf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just notes");
+    file.close();
+    Control &c = one(richTextBox);
+    ASSERT_EQ(c.put("Text", words("kept")), status::ok);
+    EXPECT_EQ(c.call("LoadFile", { Variant(path) }), status::badFileFormat);
+    const QString why = lastError();
+    EXPECT_TRUE(why.contains(path) && why.contains(QStringLiteral("does not start with {\\rtf1")))
+        << why.toStdString();
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("kept"));
+}
+
+// A document as another writer saves it: a colour table, a run bold and italic, one in colour, characters
+// beyond code page 1252.
+const char *const foreignDocument
+    = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl "
+      ";\\red0\\green128\\blue128;}"
+      "\\viewkind4\\uc1\\pard\\f0\\fs20 plain \\b\\i both\\b0\\i0  \\cf1 teal\\cf0\\par "
+      "\\u8364?uro \\u-25536?\\par}";
+
+TEST_F(LibraryMembers, RichTextBoxTextRTFKeepsBoldItalicAndColourThroughARoundTrip)
+{
+    Control &c = one(richTextBox);
+    ASSERT_EQ(c.put("TextRTF", words(foreignDocument)), status::ok) << lastError().toStdString();
+    EXPECT_EQ(textOf(c, "Text"), QString::fromUtf8("plain both teal\r\n\u20acuro \u9c40"));
+
+    const QString written = textOf(c, "TextRTF");
+    ASSERT_EQ(c.put("Text", words("")), status::ok);
+    ASSERT_EQ(c.put("TextRTF", Variant(written)), status::ok) << lastError().toStdString();
+    EXPECT_EQ(textOf(c, "TextRTF"), written) << "a document written and read back is written the same";
+    EXPECT_EQ(textOf(c, "Text"), QString::fromUtf8("plain both teal\r\n\u20acuro \u9c40"));
+
+    struct Run {
+        int start, length;
+        bool bold, italic;
+        std::optional<int> colour;
+    };
+    for (const Run &run : { Run { 0, 5, false, false, {} }, Run { 6, 4, true, true, {} },
+                            Run { 11, 4, false, false, teal }, Run { 17, 4, false, false, {} } }) {
+        select(c, run.start, run.length);
+        EXPECT_EQ(property(c, "SelBold"), Variant(run.bold)) << run.start;
+        EXPECT_EQ(property(c, "SelItalic"), Variant(run.italic)) << run.start;
+        if (run.colour)
+            EXPECT_EQ(property(c, "SelColor"), number(*run.colour)) << run.start;
+        else
+            EXPECT_NE(property(c, "SelColor"), number(teal)) << run.start;
+    }
+}
+
+TEST_F(LibraryMembers, RichTextBoxSelTextReplacesTheSelectionInTextPositions)
+{
+    Control &c = one(richTextBox);
+    ASSERT_EQ(c.put("Text", words("one\r\ntwo")), status::ok);
+    select(c, 5, 3);
+    EXPECT_EQ(textOf(c, "SelText"), QStringLiteral("two"));
+    ASSERT_EQ(c.put("SelText", words("2\r\n3")), status::ok);
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("one\r\n2\r\n3"));
+    select(c, 0, 6);
+    EXPECT_EQ(textOf(c, "SelText"), QStringLiteral("one\r\n2"));
+}
+
 } // namespace
 } // namespace qv::test

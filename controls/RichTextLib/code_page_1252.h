@@ -1,0 +1,16 @@
+#pragma once
+// Code page 1252, the one rich text documents are read and written in: Latin-1, except from 0x80 to 0x9F.
+
+#include <array>
+
+namespace qv::richtextlib
+{
+
+// The characters of the bytes 0x80 to 0x9F; 0 marks the five bytes with no character.
+inline constexpr std::array<char16_t, 32> cp1252Upper {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+} // namespace qv::richtextlib
