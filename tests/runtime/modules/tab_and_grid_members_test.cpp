@@ -59,7 +59,7 @@ void clickTab(QWidget *widget, int tab)
 
 void clickHeading(QWidget *widget, int column)
 {
-    QHeaderView *header = qobject_cast<QTableView *>(widget)->horizontalHeader();
+    QHeaderView *header = static_cast<QTableView *>(widget)->horizontalHeader();
     const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Control &c, QWidget *) { ASSERT_EQ(c.put("Col", number(0)), status::ok); } },
         EventCase { "DataGridClick", dataGrid, "Click",
                     [](Control &, QWidget *w) {
-                        QWidget *cells = qobject_cast<QTableView *>(w)->viewport();
+                        QWidget *cells = static_cast<QTableView *>(w)->viewport();
                         QTest::mouseClick(cells, Qt::LeftButton, {}, cells->rect().center());
                     } },
         EventCase { "DataGridHeadClick", dataGrid, "HeadClick",
