@@ -14,7 +14,7 @@ class FlexGridMembers final : public MemberObject
     Q_OBJECT
     Q_PROPERTY(int Rows READ rows WRITE setRows STORED true)
     Q_PROPERTY(int Cols READ cols WRITE setCols STORED true)
-    // Stored too, but each is checked against Rows or Cols, which a block read alone does not know.
+    // A block stores these too, but only below its Rows and Cols: neither is a value to store on its own.
     Q_PROPERTY(int FixedRows READ fixedRows WRITE setFixedRows STORED false)
     Q_PROPERTY(int FixedCols READ fixedCols WRITE setFixedCols STORED false)
     Q_PROPERTY(int Row READ row WRITE setRow STORED false)
