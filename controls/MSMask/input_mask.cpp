@@ -5,40 +5,40 @@ namespace qv::msmask
 
 namespace
 {
-// A masked edit box placeholder and the QLineEdit mask character that accepts the same input.
+// A masked edit box placeholder, what it takes, and the QLineEdit mask character that takes the same.
 struct Placeholder {
     char16_t masked;
+    MaskSlot::Kind kind;
+    bool required;
     char16_t qt;
 };
 
 constexpr Placeholder placeholders[] {
-    { u'#', u'9' }, // digit, required
-    { u'9', u'0' }, // digit, optional
-    { u'?', u'A' }, // letter, required
-    { u'A', u'N' }, // letter or digit, required
-    { u'a', u'n' }, // letter or digit, optional
-    { u'&', u'X' }, // any character, required
-    { u'C', u'x' }, // any character, optional
-    { u'>', u'>' }, // what follows in upper case
-    { u'<', u'<' }, // what follows in lower case
+    { u'#', MaskSlot::Kind::Digit, true, u'9' },          { u'9', MaskSlot::Kind::Digit, false, u'0' },
+    { u'?', MaskSlot::Kind::Letter, true, u'A' },         { u'A', MaskSlot::Kind::LetterOrDigit, true, u'N' },
+    { u'a', MaskSlot::Kind::LetterOrDigit, false, u'n' }, { u'&', MaskSlot::Kind::Any, true, u'X' },
+    { u'C', MaskSlot::Kind::Any, false, u'x' },
 };
 
-// Characters QLineEdit reads as mask syntax; as literals they need an escape.
-constexpr QStringView qtMaskSyntax = u"AaNnXx90DdHhBb#<>!\\[]{};";
+// What follows in upper case, or in lower case: the same in both syntaxes, and no position of the text.
+constexpr QStringView caseChanges = u"<>";
 
-std::optional<char16_t> placeholderFor(QChar c)
+// Characters QLineEdit reads as mask syntax; as literals they need an escape.
+constexpr QStringView qtMaskSyntax = u"AaNnXx90DdHhBb#<>!\\[]{}";
+
+const Placeholder *placeholderFor(QChar c)
 {
     for (const Placeholder &p : placeholders) {
         if (c == QChar(p.masked))
-            return p.qt;
+            return &p;
     }
-    return std::nullopt;
+    return nullptr;
 }
 } // namespace
 
-Outcome<QString> toInputMask(QStringView mask, QChar prompt)
+Outcome<ParsedMask> parseMask(QStringView mask)
 {
-    QString input;
+    ParsedMask parsed;
     for (qsizetype i = 0; i < mask.size(); ++i) {
         QChar literal = mask[i];
         if (literal == u'\\') {
@@ -47,15 +47,52 @@ Outcome<QString> toInputMask(QStringView mask, QChar prompt)
                     status::badFileFormat,
                     QStringLiteral("Mask ends in \\, which must be followed by the character it escapes"));
             literal = mask[i];
-        } else if (const auto placeholder = placeholderFor(literal)) {
-            input += QChar(*placeholder);
+        } else if (const Placeholder *placeholder = placeholderFor(literal)) {
+            parsed.inputMask += QChar(placeholder->qt);
+            parsed.positions.push_back({ placeholder->kind, placeholder->required, {} });
+            continue;
+        } else if (caseChanges.contains(literal)) {
+            parsed.inputMask += literal;
             continue;
         }
+        // QLineEdit ends its mask at the first ';', escaped or not.
+        if (literal == u';')
+            return failure(
+                status::badFileFormat,
+                QStringLiteral("Mask holds the literal ';' at %1, which the edit box cannot show").arg(i));
         if (qtMaskSyntax.contains(literal))
-            input += u'\\';
-        input += literal;
+            parsed.inputMask += u'\\';
+        parsed.inputMask += literal;
+        parsed.positions.push_back({ MaskSlot::Kind::Literal, false, literal });
     }
-    return input + u';' + prompt;
+    return parsed;
+}
+
+Outcome<QString> toInputMask(QStringView mask, QChar prompt)
+{
+    Outcome<ParsedMask> parsed = parseMask(mask);
+    if (!parsed)
+        return std::move(parsed).failure();
+    return parsed.value().inputMask + u';' + prompt;
+}
+
+bool fits(const MaskSlot &slot, QChar c, QChar prompt)
+{
+    if (c == prompt)
+        return !slot.required && slot.kind != MaskSlot::Kind::Literal;
+    switch (slot.kind) {
+    case MaskSlot::Kind::Literal:
+        return false;
+    case MaskSlot::Kind::Digit:
+        return c.isNumber();
+    case MaskSlot::Kind::Letter:
+        return c.isLetter();
+    case MaskSlot::Kind::LetterOrDigit:
+        return c.isLetterOrNumber();
+    case MaskSlot::Kind::Any:
+        return c.isPrint();
+    }
+    return false;
 }
 
 } // namespace qv::msmask

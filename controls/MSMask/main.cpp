@@ -1,17 +1,19 @@
 // MSMASK32.OCX: the masked edit control.
 
 #include "maskedbox.h"
+#include "maskedbox_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QLineEdit>
 #include <array>
 
 namespace qv::msmask
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::MaskEdBox, createMaskEdBox },
+    describedClass<MaskEdBoxMembers, QLineEdit>(library::clsid::MaskEdBox, createMaskEdBox),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -9,21 +9,16 @@
 namespace qv::msmask
 {
 
-namespace
-{
-// The masked edit box holds at most 64 characters, mask or not.
-constexpr int maxLength = 64;
-} // namespace
-
 ControlLibrary::Creation createMaskEdBox(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
     const QString mask = state.text(u"Mask", {});
-    if (mask.size() > maxLength)
-        state.refuse(
-            QStringLiteral("Mask has %1 characters; a mask has at most %2").arg(mask.size()).arg(maxLength));
+    if (mask.size() > maxMaskedLength)
+        state.refuse(QStringLiteral("Mask has %1 characters; a mask has at most %2")
+                         .arg(mask.size())
+                         .arg(maxMaskedLength));
     const QChar prompt = state.character(u"PromptChar", u'_');
-    const int length = state.integer(u"MaxLength", maxLength, 1, maxLength);
+    const int length = state.integer(u"MaxLength", maxMaskedLength, 1, maxMaskedLength);
     if (!state.ok())
         return { nullptr, state.error() };
 
@@ -32,6 +27,9 @@ ControlLibrary::Creation createMaskEdBox(std::span<const std::byte> settings, QW
         return { nullptr, inputMask.failure().info.description };
 
     auto *edit = new QLineEdit(&container);
+    edit->setProperty(maskProperty, mask);
+    edit->setProperty(promptProperty, QString(prompt));
+    edit->setProperty(maxLengthProperty, length);
     if (!mask.isEmpty())
         edit->setInputMask(inputMask.value());
     else

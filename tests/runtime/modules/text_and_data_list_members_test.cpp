@@ -42,6 +42,7 @@ void select(Control &c, int start, int length)
 }
 
 constexpr std::string_view richTextBox = "RichTextLib.RichTextBox";
+constexpr std::string_view maskEdBox = "MSMask.MaskEdBox";
 constexpr int red = 0x0000FF; // &H00BBGGRR
 constexpr int teal = 0x808000;
 
@@ -98,7 +99,40 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Control &c) {
                       return c.call("LoadFile", { words("/tmp/any.rtf"), number(7) });
                   },
-                  status::invalidProcedureCall, "FileType 7 is neither rtfRTF (0) nor rtfText (1)" }),
+                  status::invalidProcedureCall, "FileType 7 is neither rtfRTF (0) nor rtfText (1)" },
+        Refusal { "MaskEdBoxMaskWithALiteralSemicolon", maskEdBox,
+                  [](Control &c) { return c.put("Mask", words("##;##")); }, status::invalidPropertyValue,
+                  "the literal ';' at 2" },
+        Refusal { "MaskEdBoxMaskEndingInAnEscape", maskEdBox,
+                  [](Control &c) { return c.put("Mask", words("##\\")); }, status::invalidPropertyValue,
+                  "Mask ends in \\" },
+        Refusal { "MaskEdBoxMaskTooLong", maskEdBox,
+                  [](Control &c) { return c.put("Mask", Variant(QString(65, u'#'))); },
+                  status::invalidPropertyValue, "at most 64 characters" },
+        Refusal { "MaskEdBoxPromptOfTwoCharacters", maskEdBox,
+                  [](Control &c) { return c.put("PromptChar", words("**")); }, status::invalidPropertyValue,
+                  "the prompt is one character" },
+        Refusal { "MaskEdBoxTextThatDoesNotFitTheMask", maskEdBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Mask", words("(###)")), status::ok);
+                      return c.put("Text", words("(12a)"));
+                  },
+                  status::invalidPropertyValue, "does not fit the mask (###)" },
+        Refusal { "MaskEdBoxTextLongerThanMaxLength", maskEdBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("MaxLength", number(3)), status::ok);
+                      return c.put("Text", words("abcd"));
+                  },
+                  status::invalidPropertyValue, "at most MaxLength, 3 characters" },
+        Refusal { "MaskEdBoxMaxLengthWithAMask", maskEdBox,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("Mask", words("##")), status::ok);
+                      return c.put("MaxLength", number(5));
+                  },
+                  status::invalidPropertyValue, "the mask sets the length, 2" },
+        Refusal { "MaskEdBoxMaxLengthBeyondWhatItHolds", maskEdBox,
+                  [](Control &c) { return c.put("MaxLength", number(65)); }, status::invalidPropertyValue,
+                  "1 to 64 characters" }),
     [](const auto &row) { return rowName(row); });
 
 // "plain bold" and, in the next paragraph, "red": the second word bold, the third red.
@@ -266,6 +300,96 @@ TEST_F(LibraryMembers, RichTextBoxSelTextReplacesTheSelectionInTextPositions)
     EXPECT_EQ(textOf(c, "Text"), QStringLiteral("one\r\n2\r\n3"));
     select(c, 0, 6);
     EXPECT_EQ(textOf(c, "SelText"), QStringLiteral("one\r\n2"));
+}
+
+// ---- The masked edit box
+
+struct TypedCase {
+    const char *name;
+    const char *mask;
+    const char *prompt;
+    const char *typed;
+    const char *text; // with the literals and prompts
+    const char *clipText; // what was typed alone
+    int refused; // characters the mask did not take
+};
+
+class MaskTyping : public LibraryMembers, public ::testing::WithParamInterface<TypedCase>
+{
+};
+
+TEST_P(MaskTyping, TextHasTheLiteralsAndPromptsAndClipTextWhatWasTyped)
+{
+    const TypedCase &row = GetParam();
+    const manifest::ClassRecord &record = *manifest::findClass(maskEdBox);
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(record.instance, record.progId, 120, 120, 2000, 1200, defaultBlock(record, 2000, 1200));
+    Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
+    std::vector<std::pair<QString, int>> refusals;
+    form.bind(record.instance, "ValidationError", [&](std::span<Variant> arguments) {
+        refusals.emplace_back(arguments[0].toString().value_or(QString()),
+                              static_cast<int>(arguments[1].toLong().value_or(-1)));
+        return status::ok;
+    });
+    ASSERT_EQ(form.Show(), status::ok) << lastError().toStdString();
+    Control &c = *findControl(form, record.instance);
+    ASSERT_EQ(c.put("PromptChar", words(row.prompt)), status::ok);
+    ASSERT_EQ(c.put("Mask", words(row.mask)), status::ok) << lastError().toStdString();
+
+    QTest::keyClicks(widgetOf(c), QString::fromUtf8(row.typed));
+    EXPECT_EQ(textOf(c, "Text"), QString::fromUtf8(row.text));
+    EXPECT_EQ(textOf(c, "ClipText"), QString::fromUtf8(row.clipText));
+    EXPECT_EQ(static_cast<int>(refusals.size()), row.refused);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextAndDataLists, MaskTyping,
+    ::testing::Values(
+        TypedCase { "PhoneNumber", "(###) ###-####", "_", "5551234567", "(555) 123-4567", "5551234567", 0 },
+        TypedCase { "PhoneNumberWithALetterRefused", "(###) ###-####", "_", "555x1", "(555) 1__-____", "5551",
+                    1 },
+        TypedCase { "LiteralsTypedAsTheMaskHasThem", "##-##", "_", "12-34", "12-34", "1234", 0 },
+        TypedCase { "UpperCaseLetters", ">??", "_", "ab", "AB", "AB", 0 },
+        TypedCase { "OwnPrompt", "##/##", "*", "1", "1*/**", "1", 0 },
+        TypedCase { "DigitsWhereALetterIsDue", "?#", "_", "12", "__", "", 2 },
+        TypedCase { "PastTheEnd", "#", "_", "12", "1", "1", 1 },
+        TypedCase { "EscapedPlaceholderIsALiteral", "\\##", "_", "7", "#7", "7", 0 },
+        TypedCase { "NoMaskTakesAnything", "", "_", "a1-?", "a1-?", "a1-?", 0 }),
+    [](const auto &row) { return rowName(row); });
+
+TEST_F(LibraryMembers, MaskEdBoxValidationErrorSaysTheTextAndWhereTheCharacterWouldGo)
+{
+    const manifest::ClassRecord &record = *manifest::findClass(maskEdBox);
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(record.instance, record.progId, 120, 120, 2000, 1200, defaultBlock(record, 2000, 1200));
+    Form &form = *forms.emplace_back(runtime->adoptForm(new Form(*runtime, layout.description)));
+    QString invalidText;
+    int startPosition = -1;
+    form.bind(record.instance, "ValidationError", [&](std::span<Variant> arguments) {
+        invalidText = arguments[0].toString().value_or(QString());
+        startPosition = static_cast<int>(arguments[1].toLong().value_or(-1));
+        return status::ok;
+    });
+    ASSERT_EQ(form.Show(), status::ok) << lastError().toStdString();
+    Control &c = *findControl(form, record.instance);
+    ASSERT_EQ(c.put("Mask", words("(###)")), status::ok);
+    QTest::keyClicks(widgetOf(c), QStringLiteral("4x"));
+    EXPECT_EQ(invalidText, QStringLiteral("(4x_)"));
+    EXPECT_EQ(startPosition, 2);
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("(4__)"));
+}
+
+TEST_F(LibraryMembers, MaskEdBoxTextWrittenWithPromptsKeepsThemAndAPromptChangeShowsInIt)
+{
+    Control &c = one(maskEdBox);
+    ASSERT_EQ(c.put("Mask", words("##-##")), status::ok);
+    ASSERT_EQ(c.put("Text", words("12-3_")), status::ok) << lastError().toStdString();
+    EXPECT_EQ(textOf(c, "ClipText"), QStringLiteral("123"));
+    ASSERT_EQ(c.put("PromptChar", words("*")), status::ok);
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("12-3*"));
+    EXPECT_EQ(property(c, "MaxLength"), number(5));
+    ASSERT_EQ(c.put("Mask", words("")), status::ok);
+    EXPECT_EQ(property(c, "MaxLength"), number(64)) << "without a mask, the length it had before";
 }
 
 } // namespace
