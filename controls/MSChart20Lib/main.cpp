@@ -1,5 +1,6 @@
 // MSCHRT20.OCX: the chart control.
 
+#include "chart_members.h"
 #include "mschart.h"
 
 #include "controls/interface/class_table.h"
@@ -10,7 +11,8 @@
 namespace qv::mschart20lib
 {
 
-constexpr std::array classes { ClassFactory { library::clsid::MSChart, createMSChart } };
+constexpr std::array classes { describedClass<ChartMembers, ChartView>(library::clsid::MSChart,
+                                                                       createMSChart) };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
 class MSChart20Library final : public QObject, public TableLibrary
