@@ -9,10 +9,6 @@
 namespace qv::mscomdlg
 {
 
-namespace
-{
-
-// The number of description-and-pattern pairs in the filter, or -1 when it is not made of such pairs.
 qsizetype filterPairs(const QString &filter)
 {
     if (filter.isEmpty())
@@ -26,8 +22,6 @@ qsizetype filterPairs(const QString &filter)
     }
     return parts.size() / 2;
 }
-
-} // namespace
 
 ControlLibrary::Creation createCommonDialog(std::span<const std::byte> settings, QWidget &container)
 {

@@ -1,6 +1,7 @@
 // COMDLG32.OCX: the common dialog control.
 
 #include "commondialog.h"
+#include "dialog_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::mscomdlg
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::CommonDialog, createCommonDialog },
+    describedClass<DialogMembers, QObject>(library::clsid::CommonDialog, createCommonDialog),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
