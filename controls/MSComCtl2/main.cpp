@@ -2,6 +2,7 @@
 // scroll bar).
 
 #include "animation.h"
+#include "animation_members.h"
 #include "dt_picker.h"
 #include "dt_picker_members.h"
 #include "flat_scroll_bar.h"
@@ -22,7 +23,7 @@ namespace qv::mscomctl2
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::Animation, createAnimation },
+    describedClass<AnimationMembers, AnimationArea>(library::clsid::Animation, createAnimation),
     describedClass<UpDownMembers, UpDownControl>(library::clsid::UpDown, createUpDown),
     describedClass<MonthViewMembers, QCalendarWidget>(library::clsid::MonthView, createMonthView),
     describedClass<DTPickerMembers, QDateEdit>(library::clsid::DTPicker, createDTPicker),
