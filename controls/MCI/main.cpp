@@ -1,17 +1,19 @@
 // MCI32.OCX: the multimedia control.
 
 #include "mm_control.h"
+#include "mm_control_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QWidget>
 #include <array>
 
 namespace qv::mci
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::MMControl, createMMControl },
+    describedClass<MMControlMembers, QWidget>(library::clsid::MMControl, createMMControl),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
