@@ -1,5 +1,6 @@
 // PICCLP32.OCX: the picture clip control.
 
+#include "clip_members.h"
 #include "pictureclip.h"
 
 #include "controls/interface/class_table.h"
@@ -11,7 +12,7 @@ namespace qv::picclip
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::PictureClip, createPictureClip },
+    describedClass<ClipMembers, QObject>(library::clsid::PictureClip, createPictureClip),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
