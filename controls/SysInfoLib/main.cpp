@@ -1,6 +1,7 @@
 // SYSINFO.OCX: the system information control.
 
 #include "sysinfo.h"
+#include "sysinfo_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::sysinfolib
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::SysInfo, createSysInfo },
+    describedClass<SysInfoMembers, QObject>(library::clsid::SysInfo, createSysInfo),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
