@@ -85,6 +85,8 @@ inline Variant asPropertyType(const Variant &value, VariantType type)
     switch (type) {
     case VariantType::Boolean:
         return Variant(value.toBool().value_or(false));
+    case VariantType::Integer:
+        return Variant(static_cast<std::int16_t>(value.toLong().value_or(0)));
     case VariantType::Long:
         return Variant(value.toLong().value_or(0));
     case VariantType::Single:
