@@ -11,12 +11,14 @@
 #include "tabstrip.h"
 #include "toolbar.h"
 #include "treeview.h"
+#include "treeview_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
 #include <QProgressBar>
 #include <QSlider>
+#include <QTreeWidget>
 #include <array>
 
 namespace qv::mscomctl
@@ -27,7 +29,7 @@ constexpr std::array classes {
     ClassFactory { library::clsid::Toolbar, createToolbar },
     ClassFactory { library::clsid::StatusBar, createStatusBar },
     describedClass<ProgressBarMembers, QProgressBar>(library::clsid::ProgressBar, createProgressBar),
-    ClassFactory { library::clsid::TreeView, createTreeView },
+    describedClass<TreeViewMembers, QTreeWidget>(library::clsid::TreeView, createTreeView),
     ClassFactory { library::clsid::ListView, createListView },
     ClassFactory { library::clsid::ImageList, createImageList },
     describedClass<SliderMembers, QSlider>(library::clsid::Slider, createSlider),
