@@ -1,7 +1,7 @@
 #include "adodc.h"
 
-#include "controls/interface/checked_block.h"
 #include "controls/interface/accessible_role.h"
+#include "controls/interface/checked_block.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

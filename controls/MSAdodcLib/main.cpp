@@ -1,17 +1,19 @@
 // MSADODC.OCX: the ADO data control.
 
 #include "adodc.h"
+#include "adodc_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QWidget>
 #include <array>
 
 namespace qv::msadodc
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::Adodc, createAdodc },
+    describedClass<AdodcMembers, QWidget>(library::clsid::Adodc, createAdodc),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

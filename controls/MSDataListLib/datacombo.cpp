@@ -7,22 +7,18 @@
 namespace qv::msdatalist
 {
 
-namespace
-{
-constexpr int dropDownList = 2;
-} // namespace
-
 ControlLibrary::Creation createDataCombo(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
-    const int style = state.integer(u"Style", 0, 0, dropDownList);
+    const int style = state.integer(u"Style", 0, 0, dropDownListStyle);
     const QString text = state.text(u"Text", {});
     if (!state.ok())
         return { nullptr, state.error() };
 
     auto *combo = new QComboBox(&container);
+    combo->setProperty(comboStyleProperty, style);
     // A simple combo gets the drop-down combo's editable box: Qt has no combo box whose list stays open.
-    if (style != dropDownList) {
+    if (style != dropDownListStyle) {
         combo->setEditable(true);
         combo->setEditText(text);
     }

@@ -1,19 +1,23 @@
 // MSDATLST.OCX: the data-bound list and combo box controls.
 
 #include "datacombo.h"
+#include "datacombo_members.h"
 #include "datalist.h"
+#include "datalist_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QComboBox>
+#include <QListWidget>
 #include <array>
 
 namespace qv::msdatalist
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::DataList, createDataList },
-    ClassFactory { library::clsid::DataCombo, createDataCombo },
+    describedClass<DataListMembers, QListWidget>(library::clsid::DataList, createDataList),
+    describedClass<DataComboMembers, QComboBox>(library::clsid::DataCombo, createDataCombo),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

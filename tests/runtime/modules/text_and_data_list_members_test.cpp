@@ -4,7 +4,11 @@
 
 #include "support/library_members_fixture.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -43,6 +47,23 @@ void select(Control &c, int start, int length)
 
 constexpr std::string_view richTextBox = "RichTextLib.RichTextBox";
 constexpr std::string_view maskEdBox = "MSMask.MaskEdBox";
+constexpr std::string_view dataCombo = "MSDataListLib.DataCombo";
+constexpr std::string_view dataList = "MSDataListLib.DataList";
+constexpr std::string_view adodc = "MSAdodcLib.Adodc";
+
+// "One" bound to "1" and "Two" bound to "2".
+void addTwoRows(Control &c)
+{
+    ASSERT_EQ(c.call("AddRow", { words("One"), words("1") }), status::ok);
+    ASSERT_EQ(c.call("AddRow", { words("Two"), words("2") }), status::ok);
+}
+
+void clickRow(QWidget *widget, int row)
+{
+    auto *list = qobject_cast<QListWidget *>(widget);
+    ASSERT_NE(list, nullptr) << "the data list is no list";
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
 constexpr int red = 0x0000FF; // &H00BBGGRR
 constexpr int teal = 0x808000;
 
@@ -50,18 +71,63 @@ constexpr int teal = 0x808000;
 
 INSTANTIATE_TEST_SUITE_P(
     TextAndDataLists, LibraryEvents,
-    ::testing::Values(EventCase { "RichTextBoxChangeByTyping", richTextBox, "Change",
-                                  [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
-                      EventCase {
-                          "RichTextBoxChangeFromCode", richTextBox, "Change",
-                          [](Control &c, QWidget *) { ASSERT_EQ(c.put("Text", words("x")), status::ok); } },
-                      EventCase { "RichTextBoxSelChangeByTyping", richTextBox, "SelChange",
-                                  [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
-                      EventCase { "RichTextBoxSelChangeFromCode", richTextBox, "SelChange",
-                                  [](Control &c, QWidget *) {
-                                      ASSERT_EQ(c.put("Text", words("abc")), status::ok);
-                                      ASSERT_EQ(c.put("SelStart", number(2)), status::ok);
-                                  } }),
+    ::testing::Values(
+        EventCase { "RichTextBoxChangeByTyping", richTextBox, "Change",
+                    [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
+        EventCase { "RichTextBoxChangeFromCode", richTextBox, "Change",
+                    [](Control &c, QWidget *) { ASSERT_EQ(c.put("Text", words("x")), status::ok); } },
+        EventCase { "RichTextBoxSelChangeByTyping", richTextBox, "SelChange",
+                    [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
+        EventCase { "RichTextBoxSelChangeFromCode", richTextBox, "SelChange",
+                    [](Control &c, QWidget *) {
+                        ASSERT_EQ(c.put("Text", words("abc")), status::ok);
+                        ASSERT_EQ(c.put("SelStart", number(2)), status::ok);
+                    } },
+        EventCase { "MaskEdBoxChangeByTyping", maskEdBox, "Change",
+                    [](Control &, QWidget *w) { QTest::keyClicks(w, QStringLiteral("ab")); } },
+        EventCase { "MaskEdBoxChangeFromCode", maskEdBox, "Change",
+                    [](Control &c, QWidget *) { ASSERT_EQ(c.put("Text", words("x")), status::ok); } },
+        EventCase { "MaskEdBoxValidationErrorOnALetterWhereADigitIsDue", maskEdBox, "ValidationError",
+                    [](Control &c, QWidget *w) {
+                        ASSERT_EQ(c.put("Mask", words("###")), status::ok);
+                        QTest::keyClicks(w, QStringLiteral("x"));
+                    } },
+        EventCase { "MaskEdBoxValidationErrorPastTheMasksEnd", maskEdBox, "ValidationError",
+                    [](Control &c, QWidget *w) {
+                        ASSERT_EQ(c.put("Mask", words("#")), status::ok);
+                        QTest::keyClicks(w, QStringLiteral("12"));
+                    } },
+        EventCase { "DataComboChangeByTyping", dataCombo, "Change",
+                    [](Control &, QWidget *w) {
+                        QTest::keyClicks(qobject_cast<QComboBox *>(w)->lineEdit(), QStringLiteral("ab"));
+                    } },
+        EventCase { "DataComboChangeFromCode", dataCombo, "Change",
+                    [](Control &c, QWidget *) { ASSERT_EQ(c.put("Text", words("x")), status::ok); } },
+        EventCase { "DataComboClickByTheKeyboard", dataCombo, "Click",
+                    [](Control &c, QWidget *w) {
+                        addTwoRows(c);
+                        pressKey(w, Qt::Key_Down);
+                    } },
+        EventCase { "DataComboClickFromCode", dataCombo, "Click",
+                    [](Control &c, QWidget *) {
+                        addTwoRows(c);
+                        ASSERT_EQ(c.put("BoundText", words("2")), status::ok);
+                    } },
+        EventCase { "DataListClickOnARow", dataList, "Click",
+                    [](Control &c, QWidget *w) {
+                        addTwoRows(c);
+                        clickRow(w, 1);
+                    } },
+        EventCase { "DataListChangeByTheKeyboard", dataList, "Change",
+                    [](Control &c, QWidget *w) {
+                        addTwoRows(c);
+                        pressKey(w, Qt::Key_Down);
+                    } },
+        EventCase { "DataListClickFromCode", dataList, "Click",
+                    [](Control &c, QWidget *) {
+                        addTwoRows(c);
+                        ASSERT_EQ(c.put("Text", words("Two")), status::ok);
+                    } }),
     [](const auto &row) { return rowName(row); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,7 +198,35 @@ INSTANTIATE_TEST_SUITE_P(
                   status::invalidPropertyValue, "the mask sets the length, 2" },
         Refusal { "MaskEdBoxMaxLengthBeyondWhatItHolds", maskEdBox,
                   [](Control &c) { return c.put("MaxLength", number(65)); }, status::invalidPropertyValue,
-                  "1 to 64 characters" }),
+                  "1 to 64 characters" },
+        Refusal { "DataListTextNoRowShows", dataList,
+                  [](Control &c) {
+                      addTwoRows(c);
+                      return c.put("Text", words("Three"));
+                  },
+                  status::invalidPropertyValue, "no row of the list shows \"Three\"" },
+        Refusal { "DataComboBoundTextNoRowIsBoundTo", dataCombo,
+                  [](Control &c) {
+                      addTwoRows(c);
+                      return c.put("BoundText", words("3"));
+                  },
+                  status::invalidPropertyValue, "no row of the list is bound to \"3\"" },
+        Refusal { "DataComboReFillWithoutADataSource", dataCombo, [](Control &c) { return c.call("ReFill"); },
+                  status::deviceUnavailable, "no data source" },
+        Refusal { "DataListReFillWithoutADataSource", dataList, [](Control &c) { return c.call("ReFill"); },
+                  status::deviceUnavailable, "data binding is not available yet" },
+        Refusal { "AdodcRefreshWithoutDataAccess", adodc,
+                  [](Control &c) {
+                      EXPECT_EQ(c.put("ConnectionString", words("Provider=Microsoft.Jet.OLEDB.4.0")),
+                                status::ok);
+                      return c.call("Refresh");
+                  },
+                  status::deviceUnavailable,
+                  "data access is not available yet, so the connection "
+                  "\"Provider=Microsoft.Jet.OLEDB.4.0\"" },
+        Refusal { "AdodcNegativeTimeOut", adodc,
+                  [](Control &c) { return c.put("ConnectionTimeout", number(-1)); },
+                  status::invalidPropertyValue, "a time-out cannot be negative" }),
     [](const auto &row) { return rowName(row); });
 
 // "plain bold" and, in the next paragraph, "red": the second word bold, the third red.
@@ -390,6 +484,73 @@ TEST_F(LibraryMembers, MaskEdBoxTextWrittenWithPromptsKeepsThemAndAPromptChangeS
     EXPECT_EQ(property(c, "MaxLength"), number(5));
     ASSERT_EQ(c.put("Mask", words("")), status::ok);
     EXPECT_EQ(property(c, "MaxLength"), number(64)) << "without a mask, the length it had before";
+}
+
+// ---- The data lists
+
+class DataRows : public LibraryMembers, public ::testing::WithParamInterface<std::string_view>
+{
+};
+
+TEST_P(DataRows, FilledFromCodeChooseARowByItsTextOrItsBoundValue)
+{
+    Control &c = one(GetParam());
+    ASSERT_EQ(c.call("AddRow", { words("Alpha"), words("A") }), status::ok);
+    ASSERT_EQ(c.call("AddRow", { words("Beta") }), status::ok);
+    EXPECT_EQ(property(c, "ListCount"), number(2));
+    EXPECT_EQ(textOf(c, "Text"), QString()) << "filling the list chooses no row";
+
+    ASSERT_EQ(c.put("BoundText", words("Beta")), status::ok)
+        << "a row added without a bound value is bound to its text";
+    EXPECT_EQ(textOf(c, "Text"), QStringLiteral("Beta"));
+    EXPECT_EQ(property(c, "MatchedWithList"), Variant(true));
+    ASSERT_EQ(c.put("Text", words("Alpha")), status::ok);
+    EXPECT_EQ(textOf(c, "BoundText"), QStringLiteral("A"));
+    ASSERT_EQ(c.put("BoundText", words("")), status::ok);
+    EXPECT_EQ(textOf(c, "Text"), QString());
+
+    ASSERT_EQ(c.call("ClearRows"), status::ok);
+    EXPECT_EQ(property(c, "ListCount"), number(0));
+    EXPECT_EQ(textOf(c, "BoundText"), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(TextAndDataLists, DataRows, ::testing::Values(dataCombo, dataList),
+                         [](const auto &row) {
+                             return std::string(row.param.substr(row.param.find('.') + 1));
+                         });
+
+TEST_F(LibraryMembers, DataComboKeepsATextNoRowShowsUnlessItIsADropDownList)
+{
+    Control &combo = one(dataCombo);
+    addTwoRows(combo);
+    ASSERT_EQ(combo.put("Text", words("Gamma")), status::ok);
+    EXPECT_EQ(textOf(combo, "Text"), QStringLiteral("Gamma"));
+    EXPECT_EQ(property(combo, "MatchedWithList"), Variant(false));
+    EXPECT_EQ(textOf(combo, "BoundText"), QString());
+
+    const manifest::ClassRecord &record = *manifest::findClass(dataCombo);
+    TestLayout &layout = layouts.emplace_back();
+    layout.add(record.instance, record.progId, 120, 120, 2000, 1200,
+               defaultBlock(record, 2000, 1200, std::array { settings::Property::integer("Style", 2) }));
+    Control &list = *findControl(show(layout), record.instance);
+    EXPECT_EQ(property(list, "Style"), number(2));
+    addTwoRows(list);
+    EXPECT_EQ(list.put("Text", words("Gamma")), status::invalidPropertyValue);
+    EXPECT_TRUE(lastError().contains(QStringLiteral("a drop-down list shows only its rows' texts")));
+    ASSERT_EQ(list.put("Text", words("Two")), status::ok);
+    EXPECT_EQ(textOf(list, "BoundText"), QStringLiteral("2"));
+}
+
+// ---- The ADO data control
+
+TEST_F(LibraryMembers, AdodcShowsItsCaptionBetweenTheRecordButtons)
+{
+    Control &c = one(adodc);
+    ASSERT_EQ(c.put("Caption", words("Customers")), status::ok);
+    auto *caption = widgetOf(c)->findChild<QLabel *>();
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), QStringLiteral("Customers"));
+    EXPECT_EQ(textOf(c, "Caption"), QStringLiteral("Customers"));
 }
 
 } // namespace
