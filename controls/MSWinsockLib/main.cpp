@@ -1,6 +1,7 @@
 // MSWINSCK.OCX: the Winsock control.
 
 #include "winsock.h"
+#include "winsock_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::mswinsock
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::Winsock, createWinsock },
+    describedClass<WinsockMembers, WinsockControl>(library::clsid::Winsock, createWinsock),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -8,17 +8,12 @@
 namespace qv::mswinsock
 {
 
-namespace
-{
-
 bool isHost(const QString &host)
 {
     QUrl url;
     url.setHost(host, QUrl::StrictMode);
     return url.isValid() && !url.host().isEmpty();
 }
-
-} // namespace
 
 ControlLibrary::Creation createWinsock(std::span<const std::byte> settings, QWidget &container)
 {
@@ -32,11 +27,11 @@ ControlLibrary::Creation createWinsock(std::span<const std::byte> settings, QWid
     if (!state.ok())
         return { nullptr, state.error() };
 
-    auto *winsock = new QObject(&container);
-    winsock->setProperty("Protocol", protocol);
-    winsock->setProperty("RemoteHost", remoteHost);
-    winsock->setProperty("RemotePort", remotePort);
-    winsock->setProperty("LocalPort", localPort);
+    auto *winsock = new WinsockControl(&container);
+    winsock->protocol = protocol;
+    winsock->remoteHost = remoteHost;
+    winsock->remotePort = remotePort;
+    winsock->localPort = localPort;
     return { winsock, {} };
 }
 
