@@ -9,12 +9,6 @@
 namespace qv::inetctls
 {
 
-namespace
-{
-
-// Protocol 3 was Gopher, which the control no longer offers.
-constexpr int retiredProtocol = 3;
-
 bool isTransferUrl(const QString &text)
 {
     const QUrl url(text, QUrl::StrictMode);
@@ -22,14 +16,26 @@ bool isTransferUrl(const QString &text)
     return url.isValid() && schemes.contains(url.scheme(), Qt::CaseInsensitive) && !url.host().isEmpty();
 }
 
-} // namespace
+void InetControl::setUrl(const QString &text)
+{
+    url = text;
+    if (text.isEmpty())
+        return;
+    const QUrl parts(text);
+    const QString scheme = parts.scheme().toLower();
+    protocol = scheme == QLatin1String("ftp") ? ftp : scheme == QLatin1String("https") ? https : http;
+    remoteHost = parts.host();
+    remotePort = parts.port(protocol == ftp ? 21 : protocol == https ? 443 : 80);
+    userName = parts.userName();
+    password = parts.password();
+}
 
 ControlLibrary::Creation createInet(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
     const int protocol = state.integer(u"Protocol", 1, 0, 5);
     const int accessType = state.integer(u"AccessType", 0, 0, 2);
-    const int requestTimeout = state.integer(u"RequestTimeout", 60, 0, 3600);
+    const int requestTimeout = state.integer(u"RequestTimeout", 60, 0, maxRequestTimeout);
     const QString url = state.text(u"URL", {});
     if (protocol == retiredProtocol)
         state.refuse(QStringLiteral("Protocol is 3, the retired Gopher protocol"));
@@ -38,11 +44,11 @@ ControlLibrary::Creation createInet(std::span<const std::byte> settings, QWidget
     if (!state.ok())
         return { nullptr, state.error() };
 
-    auto *inet = new QObject(&container);
-    inet->setProperty("Protocol", protocol);
-    inet->setProperty("AccessType", accessType);
-    inet->setProperty("RequestTimeout", requestTimeout);
-    inet->setProperty("URL", url);
+    auto *inet = new InetControl(&container);
+    inet->protocol = protocol;
+    inet->accessType = accessType;
+    inet->requestTimeout = requestTimeout;
+    inet->setUrl(url);
     return { inet, {} };
 }
 

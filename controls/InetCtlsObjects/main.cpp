@@ -1,6 +1,7 @@
 // MSINET.OCX: the Internet transfer control.
 
 #include "inet.h"
+#include "inet_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::inetctls
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::Inet, createInet },
+    describedClass<InetMembers, InetControl>(library::clsid::Inet, createInet),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
