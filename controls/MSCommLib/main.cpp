@@ -1,6 +1,7 @@
 // MSCOMM32.OCX: the serial communications control.
 
 #include "mscomm.h"
+#include "mscomm_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::mscommlib
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::MSComm, createMSComm },
+    describedClass<MSCommMembers, MSCommControl>(library::clsid::MSComm, createMSComm),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -16,7 +16,8 @@ namespace
 constexpr std::array baudRates { 110,   300,   600,   1200,  2400,  4800,   9600,   14400,
                                  19200, 28800, 38400, 56000, 57600, 115200, 128000, 256000 };
 
-// What is wrong with line settings such as "9600,n,8,1", or nothing when they are right.
+} // namespace
+
 QString lineSettingsFault(const QString &line)
 {
     const QStringList parts = line.split(QLatin1Char(','));
@@ -39,12 +40,10 @@ QString lineSettingsFault(const QString &line)
     return {};
 }
 
-} // namespace
-
 ControlLibrary::Creation createMSComm(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
-    const int port = state.integer(u"CommPort", 1, 1, 16);
+    const int port = state.integer(u"CommPort", 1, 1, lastCommPort);
     const QString line = state.text(u"Settings", QStringLiteral("9600,n,8,1"));
     const int handshaking = state.integer(u"Handshaking", 0, 0, 3);
     if (const QString fault = lineSettingsFault(line); !fault.isEmpty())
@@ -52,10 +51,10 @@ ControlLibrary::Creation createMSComm(std::span<const std::byte> settings, QWidg
     if (!state.ok())
         return { nullptr, state.error() };
 
-    auto *comm = new QObject(&container);
-    comm->setProperty("CommPort", port);
-    comm->setProperty("Settings", line);
-    comm->setProperty("Handshaking", handshaking);
+    auto *comm = new MSCommControl(&container);
+    comm->commPort = port;
+    comm->settings = line;
+    comm->handshaking = handshaking;
     return { comm, {} };
 }
 
