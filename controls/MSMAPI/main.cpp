@@ -1,5 +1,6 @@
 // MSMAPI32.OCX: the mail session and message controls.
 
+#include "mapi_members.h"
 #include "mapimessages.h"
 #include "mapisession.h"
 
@@ -12,8 +13,8 @@ namespace qv::msmapi
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::MAPISession, createMAPISession },
-    ClassFactory { library::clsid::MAPIMessages, createMAPIMessages },
+    describedClass<MAPISessionMembers, QObject>(library::clsid::MAPISession, createMAPISession),
+    describedClass<MAPIMessagesMembers, QObject>(library::clsid::MAPIMessages, createMAPIMessages),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
