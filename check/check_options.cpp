@@ -28,6 +28,14 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     const QCommandLineOption listLibraries(
         QStringLiteral("list-libraries"),
         QStringLiteral("Print the files a setup package must carry, the forms runtime first, and exit."));
+    const QCommandLineOption describe(
+        QStringLiteral("describe"),
+        QStringLiteral("Print every class's properties, methods and events, as a program reaches them by\n"
+                       "name, and exit; only the class or library file NAME names, when given."));
+    const QCommandLineOption markdown(
+        QStringLiteral("markdown"),
+        QStringLiteral("With --describe: print a reference page in Markdown for "
+                       "each library."));
     const QString defaultSeconds = QString::number(defaultTimeLimit.count());
     const QCommandLineOption timeLimit(
         QStringLiteral("time-limit"),
@@ -38,7 +46,12 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     // not for people.
     QCommandLineOption checkLibrary(QStringLiteral("check-library"), QString(), QStringLiteral("file"));
     checkLibrary.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({ help, version, json, listLibraries, timeLimit, checkLibrary });
+    parser.addOptions({ help, version, json, listLibraries, describe, markdown, timeLimit, checkLibrary });
+    parser.addPositionalArgument(
+        QStringLiteral("NAME"),
+        QStringLiteral("With --describe: a class (MSComctlLib.Slider) or a library file "
+                       "(MSCOMCTL.OCX)."),
+        QStringLiteral("[NAME]"));
 
     CheckOptions options;
     const auto usageError = [&](const QString &message) {
@@ -48,9 +61,15 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1': quorvane-check takes options only.")
-                              .arg(extra.first()));
+    const QStringList named = parser.positionalArguments();
+    if (!named.isEmpty() && !parser.isSet(describe))
+        return usageError(
+            QStringLiteral("unexpected argument '%1': only --describe takes a name.").arg(named.first()));
+    if (named.size() > 1)
+        return usageError(
+            QStringLiteral("unexpected argument '%1': --describe takes one name.").arg(named.at(1)));
+    if (parser.isSet(markdown) && (!parser.isSet(describe) || parser.isSet(json)))
+        return usageError(QStringLiteral("--markdown goes with --describe, instead of --json."));
 
     options.json = parser.isSet(json);
     bool isNumber = false;
@@ -65,6 +84,10 @@ CheckOptions parseCheckOptions(const QStringList &arguments)
     } else if (parser.isSet(version)) {
         options.action = CheckOptions::Action::Version;
         options.text = QStringLiteral("quorvane-check %1\n").arg(QStringLiteral(QUORVANE_VERSION));
+    } else if (parser.isSet(describe)) {
+        options.action = CheckOptions::Action::Describe;
+        options.described = named.value(0);
+        options.markdown = parser.isSet(markdown);
     } else if (parser.isSet(listLibraries)) {
         options.action = CheckOptions::Action::ListLibraries;
     } else if (parser.isSet(checkLibrary)) {

@@ -10,9 +10,11 @@ namespace qv::checker
 {
 
 struct CheckOptions {
-    enum class Action { Check, CheckLibrary, ListLibraries, Help, Version, UsageError };
+    enum class Action { Check, CheckLibrary, ListLibraries, Describe, Help, Version, UsageError };
     Action action = Action::Check;
     bool json = false;
+    bool markdown = false; // Describe: a reference page for each library
+    QString described; // Describe: the class or library file named, or empty for every class
     std::chrono::seconds timeLimit = defaultTimeLimit; // for one control's creation
     QStringList libraries; // CheckLibrary: the library files whose classes this run creates (for a check)
     QString text; // the help or version text, or the usage error's message

@@ -2,6 +2,7 @@
 // many machines. The report goes to standard output; the exit status says whether every class was created.
 
 #include "check_options.h"
+#include "class_reference.h"
 #include "installation_check.h"
 #include "library_child.h"
 #include "report_output.h"
@@ -92,6 +93,8 @@ int main(int argc, char *argv[])
         else
             out << qv::checker::libraryListText();
         return 0;
+    case CheckOptions::Action::Describe:
+        return qv::checker::printClassReference(out, options);
     case CheckOptions::Action::CheckLibrary:
         return qv::checker::checkLibrariesAsChild(qv::form2Layout(), options.libraries);
     case CheckOptions::Action::Check:

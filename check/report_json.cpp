@@ -1,6 +1,6 @@
 #include "report_output.h"
 
-#include "check/schema_members.h"
+#include "check/json_member.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,20 +13,6 @@ namespace qv::checker
 
 namespace
 {
-// A member name of the output. quorvane-check.schema.json is the one list of them: a name it does not give
-// any object does not compile. Which object holds which member, and the types, the tests check against it.
-consteval QLatin1String member(std::string_view name)
-{
-    if (std::find(schemaMembers.begin(), schemaMembers.end(), name) == schemaMembers.end())
-        throw "quorvane-check.schema.json gives no object a member of this name";
-    return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QJsonValue orNull(const QString &text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
-
 // Why it failed, or null.
 QJsonValue failureOf(const Outcome<> &outcome)
 {

@@ -6,6 +6,8 @@
 
 #include <quorvane/default_instance.h>
 #include <quorvane/export.h>
+#include <quorvane/members.h>
+#include <quorvane/outcome.h>
 
 #include <QString>
 #include <functional>
@@ -80,5 +82,12 @@ struct CheckObserver {
 };
 QUORVANE_EXPORT FormCheck checkForm(const FormClass &formClass, const QString &directory,
                                     const CheckObserver &observer);
+
+// Every property, method and event of a class, as each of its controls' members() gives them, known without
+// a control: a class built into the runtime ("VB.CommandButton") from the runtime, a library class
+// ("MSComctlLib.Slider") from its module in `directory`, which is loaded to ask it (and stays loaded). Or
+// why not: no library declares the class, or its module is missing or refused, said as the load says it.
+QUORVANE_EXPORT Outcome<std::vector<MemberInfo>> classMembers(const QString &className,
+                                                              const QString &directory);
 
 } // namespace qv::installation

@@ -5,6 +5,7 @@
 #include "support/broken_modules.h"
 #include "support/check_json.h"
 #include "support/named_rows.h"
+#include <quorvane/installation.h>
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -317,6 +318,33 @@ TEST_F(CheckProgram, ListLibrariesIsTheManifestInOrderWithEachModule)
         EXPECT_EQ(listed[i][QStringLiteral("file")].toString(), expected[i].section(QLatin1Char('\t'), 0, 0));
 }
 
+// The reference: every class of the manifest, in its order, described by its installed module; a class whose
+// module is gone is still listed, with the reason, and the exit status says one could not be described.
+TEST_F(CheckProgram, DescribeListsEveryClassOfTheManifestAndSaysWhichItCannotDescribe)
+{
+    ASSERT_TRUE(
+        QFile::remove(modules.filePath(InstalledModules::moduleFileName(QStringLiteral("PICCLP32.OCX")))));
+    const ProcessRun r = run({ QStringLiteral("--describe"), QStringLiteral("--json") });
+    EXPECT_EQ(r.exitCode, 1) << qPrintable(r.err);
+    EXPECT_TRUE(holdsToSchema(r.out.toUtf8(), "classList"));
+    const QJsonArray described = QJsonDocument::fromJson(r.out.toUtf8())[QStringLiteral("classes")].toArray();
+
+    QStringList expected;
+    for (const installation::LibraryEntry &library : installation::libraries()) {
+        for (const installation::ClassEntry &cls : library.classes)
+            expected << cls.className;
+    }
+    ASSERT_EQ(described.size(), expected.size());
+    for (qsizetype i = 0; i < described.size(); ++i) {
+        const QJsonValue cls = described[i];
+        EXPECT_EQ(cls[QStringLiteral("class")].toString(), expected[i]);
+        const bool gone = cls[QStringLiteral("library")].toString() == QLatin1String("PICCLP32.OCX");
+        EXPECT_EQ(cls[QStringLiteral("members")].toArray().isEmpty(), gone) << qPrintable(expected[i]);
+        EXPECT_EQ(cls[QStringLiteral("reason")].toString().contains(QLatin1String("picclp32.so")), gone)
+            << qPrintable(cls[QStringLiteral("reason")].toString());
+    }
+}
+
 struct Usage {
     const char *name;
     QStringList arguments;
@@ -342,21 +370,36 @@ TEST_P(CommandLine, ExitsWithItsStatusAndSaysWhy)
 
 INSTANTIATE_TEST_SUITE_P(
     Options, CommandLine,
-    ::testing::Values(Usage { "UnknownOption", { "--frobnicate" }, 2, "Unknown option 'frobnicate'" },
-                      Usage { "UnknownShortOption", { "-x" }, 2, "Unknown option 'x'" },
-                      Usage {
-                          "UnknownBesideAKnownOne", { "--json", "--colour" }, 2, "Unknown option 'colour'" },
-                      Usage { "Argument", { "somehost" }, 2, "unexpected argument 'somehost'" },
-                      Usage { "Help", { "--help" }, 0, "--list-libraries" },
-                      Usage { "HelpNamesExitStatus", { "-h" }, 0, "Exit status: 0 every class was created" },
-                      Usage { "Version", { "--version" }, 0, "quorvane-check " QUORVANE_TEST_VERSION "\n" },
-                      Usage { "TimeLimitNotANumber", { "--time-limit=soon" }, 2, "whole number of seconds" },
-                      Usage { "TimeLimitZero", { "--time-limit=0" }, 2, "1 or more, not '0'" },
-                      Usage { "HelpNamesTheTimeLimit", { "--help" }, 0, "--time-limit <seconds>" },
-                      Usage { "CheckLibraryOfNoSuchFile",
-                              { "--check-library=NOSUCH.OCX" },
-                              2,
-                              "NOSUCH.OCX is not a library of the runtime" }),
+    ::testing::Values(
+        Usage { "UnknownOption", { "--frobnicate" }, 2, "Unknown option 'frobnicate'" },
+        Usage { "UnknownShortOption", { "-x" }, 2, "Unknown option 'x'" },
+        Usage { "UnknownBesideAKnownOne", { "--json", "--colour" }, 2, "Unknown option 'colour'" },
+        Usage { "Argument", { "somehost" }, 2, "unexpected argument 'somehost'" },
+        Usage { "Help", { "--help" }, 0, "--list-libraries" },
+        Usage { "HelpNamesExitStatus", { "-h" }, 0, "Exit status: 0 every class was created" },
+        Usage { "Version", { "--version" }, 0, "quorvane-check " QUORVANE_TEST_VERSION "\n" },
+        Usage { "TimeLimitNotANumber", { "--time-limit=soon" }, 2, "whole number of seconds" },
+        Usage { "TimeLimitZero", { "--time-limit=0" }, 2, "1 or more, not '0'" },
+        Usage { "HelpNamesTheTimeLimit", { "--help" }, 0, "--time-limit <seconds>" },
+        Usage { "HelpNamesDescribe", { "--help" }, 0, "--describe" },
+        Usage { "DescribeOneClassWhateverItsCase",
+                { "--describe", "mscomctllib.slider" },
+                0,
+                "MSComctlLib.Slider (MSCOMCTL.OCX)\n  Properties\n    Value As Long" },
+        Usage { "DescribeALibraryAsAReferencePage",
+                { "--describe", "MSCOMCT2.OCX", "--markdown" },
+                0,
+                "# MSCOMCT2.OCX: MSComCtl2" },
+        Usage { "DescribeNoSuchName",
+                { "--describe", "MSComctlLib.Sliders" },
+                2,
+                "'MSComctlLib.Sliders' is neither a class nor a library file" },
+        Usage { "DescribeTwoNames", { "--describe", "A", "B" }, 2, "--describe takes one name" },
+        Usage { "MarkdownWithoutDescribe", { "--markdown" }, 2, "--markdown goes with --describe" },
+        Usage { "CheckLibraryOfNoSuchFile",
+                { "--check-library=NOSUCH.OCX" },
+                2,
+                "NOSUCH.OCX is not a library of the runtime" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 // A module for MSCOMCT2.OCX with the real module's metadata that loads and then misbehaves: the check

@@ -6,7 +6,8 @@
 #   quorvane                 the two programs and their manual pages, the desktop entry, the AppStream
 #                            metadata, the icon in four sizes, the fleet playbook and the schema of
 #                            quorvane-check's JSON output
-#   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file
+#   libquorvane-runtime-dev  every public header, the unversioned link, the CMake package, the pkg-config file,
+#                            the class reference (a page for each file of that list)
 # and each its copyright file, Debian changelog and lintian overrides. No binary carries a library search
 # path. The runtime package installs beside the runtime package of the previous SONAME as it was released:
 # no path is a file in one and in the other (dpkg would refuse the second), and neither package puts
@@ -85,9 +86,11 @@ documents() {
 [[ -x $check ]] || fail "$check was not built"
 listing=$("$check" --list-libraries) || fail "'$check --list-libraries' ended with status $?"
 expected_modules=()
+reference_pages=() # the class reference: a page for each file of the list, the forms runtime's included
 while IFS= read -r line; do
     [[ -n $line ]] || continue
     [[ $line == *$'\t'* ]] || fail "'quorvane-check --list-libraries' printed a line without a TAB: '$line'"
+    reference_pages+=("usr/share/doc/$development_package/reference/${line%%$'\t'*}.md")
     module=${line#*$'\t'}
     [[ $module == "(built in)" ]] || expected_modules+=("$module")
 done <<<"$listing"
@@ -169,6 +172,7 @@ development_files=(
     "$libdir/cmake/Quorvane/QuorvaneTargets.cmake"
     usr/include/quorvane/version.h # made from version.h.in when configured
     usr/include/quorvane/controls.h # the typed classes, written by the build from the type information
+    "${reference_pages[@]}"
     $(documents "$development_package")
 )
 while IFS= read -r header; do

@@ -5,6 +5,7 @@
 
 #include "support/library_members_fixture.h"
 #include "support/member_writes.h"
+#include <quorvane/installation.h>
 
 #include <QMetaProperty>
 
@@ -51,6 +52,19 @@ TEST_F(LibraryMembers, AControlListsItsClassesOwnMembersFirst)
         EXPECT_EQ(named("Left"), c.visible ? 1 : 0) << c.progId;
     }
     EXPECT_GE(described, 4) << "too few classes describe their own members";
+}
+
+// Two routes to a class's members that must agree: the description a program reads without a control (and
+// the reference is written from), and what a control of the class answers.
+TEST_F(LibraryMembers, AClassIsDescribedWithoutAControlExactlyAsItsControlsAre)
+{
+    Form &form = everyClass();
+    for (const manifest::ClassRecord &c : manifest::classes()) {
+        const Outcome<std::vector<MemberInfo>> described
+            = installation::classMembers(text(c.progId).toLower(), builtModuleDir());
+        ASSERT_TRUE(described) << c.progId << ": " << described.failure().explanation().toStdString();
+        EXPECT_EQ(described.value(), findControl(form, c.instance)->members()) << c.progId;
+    }
 }
 
 // A value of the property's type other than the one it holds, as a settings block stores it.
