@@ -162,11 +162,11 @@ void WinsockMembers::Connect(const QString &RemoteHost, int RemotePort)
     if (!RemoteHost.isEmpty() && !isHost(RemoteHost))
         return refuse(status::invalidProcedureCall,
                       QStringLiteral("\"%1\" is not a host name or address").arg(RemoteHost));
-    if (RemotePort != leftOut && (RemotePort < 1 || RemotePort > 65535))
+    if (RemotePort != keep && (RemotePort < 1 || RemotePort > 65535))
         return refuse(status::invalidProcedureCall,
                       QStringLiteral("the remote port %1 is not 1 to 65535").arg(RemotePort));
     const QString host = RemoteHost.isEmpty() ? control_.remoteHost : RemoteHost;
-    const int port = RemotePort == leftOut ? control_.remotePort : RemotePort;
+    const int port = RemotePort == keep ? control_.remotePort : RemotePort;
     if (host.isEmpty())
         return refuse(status::invalidProcedureCall, QStringLiteral("RemoteHost names no host to connect to"));
     if (port == 0)

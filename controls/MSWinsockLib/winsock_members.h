@@ -32,9 +32,6 @@ signals:
                int HelpContext, bool &CancelDisplay);
 };
 
-// An argument a program left out.
-inline constexpr int leftOut = std::numeric_limits<int>::min();
-
 class WinsockMembers final : public WinsockEvents
 {
     Q_OBJECT
@@ -82,7 +79,7 @@ public:
 
     // Connects to RemoteHost:RemotePort, or to the host and port given (which become RemoteHost and
     // RemotePort); the Connect event or the Error event says how it went.
-    Q_INVOKABLE void Connect(const QString &RemoteHost = QString(), int RemotePort = leftOut);
+    Q_INVOKABLE void Connect(const QString &RemoteHost = QString(), int RemotePort = keep);
     // Listens on LocalPort; 0 lets the system choose, and LocalPort then reads the port chosen.
     Q_INVOKABLE void Listen();
     // Takes the connection request of that id: this control stops listening and holds the connection, as

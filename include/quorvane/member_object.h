@@ -11,11 +11,17 @@
 #include <quorvane/outcome.h>
 
 #include <QObject>
+#include <limits>
 #include <optional>
 #include <utility>
 
 namespace qv
 {
+
+// An argument a program left out, as a method's optional parameter defaults to it: the value the method keeps
+// as it is ("AddItem(Item, Index = keep)"), for a whole number and for a Single.
+inline constexpr int keep = std::numeric_limits<int>::min();
+inline constexpr float omitted = std::numeric_limits<float>::quiet_NaN();
 
 class MemberObject : public QObject
 {

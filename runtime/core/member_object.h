@@ -12,10 +12,6 @@
 namespace qv
 {
 
-// An argument left out: the value a method keeps as it is.
-inline constexpr int keep = std::numeric_limits<int>::min();
-inline constexpr float omitted = std::numeric_limits<float>::quiet_NaN();
-
 // A Move argument in twips, or nothing when it was left out.
 inline std::optional<double> givenTwips(float twips)
 {
