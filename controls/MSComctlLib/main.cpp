@@ -3,6 +3,7 @@
 #include "imagecombo.h"
 #include "imagelist.h"
 #include "listview.h"
+#include "listview_members.h"
 #include "progressbar.h"
 #include "progressbar_members.h"
 #include "slider.h"
@@ -30,7 +31,7 @@ constexpr std::array classes {
     ClassFactory { library::clsid::StatusBar, createStatusBar },
     describedClass<ProgressBarMembers, QProgressBar>(library::clsid::ProgressBar, createProgressBar),
     describedClass<TreeViewMembers, QTreeWidget>(library::clsid::TreeView, createTreeView),
-    ClassFactory { library::clsid::ListView, createListView },
+    describedClass<ListViewMembers, ListViewWidget>(library::clsid::ListView, createListView),
     ClassFactory { library::clsid::ImageList, createImageList },
     describedClass<SliderMembers, QSlider>(library::clsid::Slider, createSlider),
     ClassFactory { library::clsid::ImageCombo, createImageCombo },

@@ -459,5 +459,309 @@ INSTANTIATE_TEST_SUITE_P(
                       elementNotFound, "", "belongs to another tree" }),
     [](const auto &row) { return rowName(row); });
 
+// ---- The list's items and columns
+
+constexpr std::int32_t lvwReport = 3, lvwDescending = 1;
+
+// An item added as a program adds it, at the index given, with a key and a text.
+Held addItem(Object &items, std::int32_t index, const char *key, const char *text)
+{
+    return item(items, "Add", { num(index), str(key), str(text) });
+}
+
+// The items' texts in the order the list holds them, as a program reads them by number.
+QString itemTexts(Object &items, std::string_view column = {})
+{
+    QStringList texts;
+    for (std::int32_t i = 1; i <= countOf(items); ++i) {
+        Held at = item(items, "Item", { num(i) });
+        Variant text;
+        if (column.empty())
+            text = read(*at, "Text");
+        else
+            EXPECT_EQ(call(*at, "SubItems", { num(1) }, text), status::ok);
+        texts.append(text.toString().value_or(QString()));
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+struct ItemPlacement {
+    const char *name;
+    std::vector<std::pair<std::int32_t, const char *>> adds; // index, text
+    const char *order;
+};
+
+class ListItemPlacement : public LibraryMembers, public ::testing::WithParamInterface<ItemPlacement>
+{
+};
+
+TEST_P(ListItemPlacement, PutsEachItemAtTheIndexGiven)
+{
+    Control &list = one("MSComctlLib.ListView");
+    Held items = member(list, "ListItems");
+    for (const auto &[index, text] : GetParam().adds)
+        addItem(*items, index, "", text);
+    EXPECT_EQ(itemTexts(*items), QString::fromUtf8(GetParam().order));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListItems, ListItemPlacement,
+    ::testing::Values(ItemPlacement { "AtTheEnd", { { 1, "A" }, { 2, "B" }, { 3, "C" } }, "A B C" },
+                      ItemPlacement { "AtTheStart", { { 1, "A" }, { 1, "B" }, { 1, "C" } }, "C B A" },
+                      ItemPlacement { "InTheMiddle", { { 1, "A" }, { 2, "B" }, { 2, "C" } }, "A C B" }),
+    [](const auto &row) { return rowName(row); });
+
+TEST_F(LibraryMembers, ListItemsAreFoundByKeyAndRemovedObjectsAreGone)
+{
+    Control &list = one("MSComctlLib.ListView");
+    Held items = member(list, "ListItems");
+    addItem(*items, 1, "a", "A");
+    Held b = addItem(*items, 2, "b", "B");
+    Held c = addItem(*items, 3, "c", "C");
+    EXPECT_EQ(countOf(*items), 3);
+    EXPECT_EQ(textOf(*item(*items, "Item", { str("b") })), QStringLiteral("B"));
+    ASSERT_EQ(items->call("Remove", { str("b") }), status::ok) << lastError().toStdString();
+    EXPECT_EQ(itemTexts(*items), QStringLiteral("A C"));
+    EXPECT_EQ(read(*c, "Index"), num(2));
+    Variant gone;
+    EXPECT_EQ(b->get("Text", gone), status::objectNotSet);
+    EXPECT_TRUE(lastError().contains(QStringLiteral("the object is gone")));
+    ASSERT_EQ(items->call("Clear"), status::ok);
+    EXPECT_EQ(countOf(*items), 0);
+    EXPECT_EQ(c->get("Text", gone), status::objectNotSet);
+}
+
+// A report of three columns, and items with a sub-item under the second.
+Held report(Control &list, std::initializer_list<std::pair<const char *, const char *>> rows)
+{
+    EXPECT_EQ(list.put("View", num(lvwReport)), status::ok);
+    Held headers = member(list, "ColumnHeaders");
+    item(*headers, "Add", { num(1), str("name"), str("Name"), Variant(1500.0f) });
+    item(*headers, "Add", { num(2), str("size"), str("Size") });
+    item(*headers, "Add", { num(3), str("kind"), str("Kind") });
+    Held items = member(list, "ListItems");
+    std::int32_t at = 0;
+    for (const auto &[text, sub] : rows) {
+        Held added = addItem(*items, ++at, "", text);
+        EXPECT_EQ(added->call("SubItems", { num(1), str(sub) }), status::ok) << sub;
+    }
+    return items;
+}
+
+TEST_F(LibraryMembers, ColumnHeadersKeepTheirTextWidthAndOrder)
+{
+    Control &list = one("MSComctlLib.ListView");
+    report(list, {});
+    Held headers = member(list, "ColumnHeaders");
+    EXPECT_EQ(countOf(*headers), 3);
+    Held name = item(*headers, "Item", { str("name") });
+    EXPECT_EQ(read(*name, "Width"), Variant(1500.0f));
+    ASSERT_EQ(name->put("Width", Variant(900.0f)), status::ok);
+    EXPECT_EQ(read(*name, "Width"), Variant(900.0f));
+    Held inserted = item(*headers, "Add", { num(2), str("first"), str("First") });
+    EXPECT_EQ(read(*item(*headers, "Item", { str("size") }), "Index"), num(3));
+    ASSERT_EQ(headers->call("Remove", { str("first") }), status::ok);
+    EXPECT_EQ(textOf(*item(*headers, "Item", { num(2) })), QStringLiteral("Size"));
+    Variant gone;
+    EXPECT_EQ(inserted->get("Text", gone), status::objectNotSet);
+    auto *header = widgetOf(list)->findChild<QHeaderView *>();
+    ASSERT_NE(header, nullptr);
+    EXPECT_TRUE(header->isVisible());
+    EXPECT_EQ(header->count(), 3);
+}
+
+TEST_F(LibraryMembers, SubItemsAreKeptUnderTheirColumns)
+{
+    Control &list = one("MSComctlLib.ListView");
+    Held items = report(list, { { "A", "10" }, { "B", "20" } });
+    EXPECT_EQ(itemTexts(*items, "SubItems"), QStringLiteral("10 20"));
+    Held b = item(*items, "Item", { num(2) });
+    ASSERT_EQ(b->call("SubItems", { num(2), str("file") }), status::ok);
+    Variant kind;
+    ASSERT_EQ(call(*b, "SubItems", { num(2) }, kind), status::ok);
+    EXPECT_EQ(kind, str("file"));
+}
+
+struct Sorting {
+    const char *name;
+    std::int32_t sortKey;
+    std::int32_t sortOrder;
+    const char *order;
+    std::int32_t placed; // where a new item "bb" under "25" goes
+};
+
+class ListSorting : public LibraryMembers, public ::testing::WithParamInterface<Sorting>
+{
+};
+
+TEST_P(ListSorting, SortsByTheTextOrASubItemEitherWay)
+{
+    Control &list = one("MSComctlLib.ListView");
+    Held items = report(list, { { "b", "1" }, { "C", "3" }, { "a", "2" } });
+    ASSERT_EQ(list.put("SortKey", num(GetParam().sortKey)), status::ok);
+    ASSERT_EQ(list.put("SortOrder", num(GetParam().sortOrder)), status::ok);
+    ASSERT_EQ(list.put("Sorted", Variant(true)), status::ok);
+    EXPECT_EQ(itemTexts(*items), QString::fromUtf8(GetParam().order));
+    // A sorted list places a new item where its order says, whatever index it was given.
+    Held added = addItem(*items, 1, "", "bb");
+    EXPECT_EQ(added->call("SubItems", { num(1), str("25") }), status::ok);
+    EXPECT_EQ(read(*added, "Index"), num(GetParam().placed));
+}
+
+INSTANTIATE_TEST_SUITE_P(ListItems, ListSorting,
+                         ::testing::Values(Sorting { "ByTextAscending", 0, 0, "a b C", 3 },
+                                           Sorting { "ByTextDescending", 0, lvwDescending, "C b a", 2 },
+                                           Sorting { "BySubItemAscending", 1, 0, "b a C", 3 }),
+                         [](const auto &row) { return rowName(row); });
+
+TEST_F(LibraryMembers, TheSelectedItemIsTheOneAProgramOrAClickChose)
+{
+    Control &list = one("MSComctlLib.ListView");
+    Held items = member(list, "ListItems");
+    addItem(*items, 1, "a", "A");
+    Held b = addItem(*items, 2, "b", "B");
+    EXPECT_EQ(objectOf(read(list, "SelectedItem")), nullptr);
+    ASSERT_EQ(list.put("SelectedItem", b.value), status::ok) << lastError().toStdString();
+    EXPECT_EQ(textOf(*member(list, "SelectedItem")), QStringLiteral("B"));
+    EXPECT_EQ(read(*b, "Selected"), Variant(true));
+    auto *widget = qobject_cast<QListWidget *>(widgetOf(list));
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(0)).center());
+    EXPECT_EQ(textOf(*member(list, "SelectedItem")), QStringLiteral("A"));
+    EXPECT_EQ(read(*b, "Selected"), Variant(false));
+}
+
+TEST_F(BoundEvents, ItemClickNamesTheItemClicked)
+{
+    QString clicked;
+    Control &list = boundTo("MSComctlLib.ListView", "ItemClick", readsTheItem(clicked));
+    Held items = member(list, "ListItems");
+    addItem(*items, 1, "a", "A");
+    addItem(*items, 2, "b", "B");
+    auto *widget = qobject_cast<QListWidget *>(widgetOf(list));
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(1)).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !clicked.isEmpty(); }, 5000));
+    EXPECT_EQ(clicked, QStringLiteral("B"));
+}
+
+TEST_F(BoundEvents, ColumnClickNamesTheColumnClicked)
+{
+    QString clicked;
+    Control &list = boundTo("MSComctlLib.ListView", "ColumnClick", readsTheItem(clicked));
+    report(list, {});
+    auto *header = widgetOf(list)->findChild<QHeaderView *>();
+    ASSERT_NE(header, nullptr);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !clicked.isEmpty(); }, 5000));
+    EXPECT_EQ(clicked, QStringLiteral("Size"));
+}
+
+void clickItem(Control &list, bool twice)
+{
+    Held items = member(list, "ListItems");
+    addItem(*items, 1, "a", "A");
+    auto *widget = qobject_cast<QListWidget *>(widgetOf(list));
+    const QPoint at = widget->visualItemRect(widget->item(0)).center();
+    if (twice)
+        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, at);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListView, LibraryEvents,
+    ::testing::Values(EventCase { "ItemClickOnAnItem", "MSComctlLib.ListView", "ItemClick",
+                                  [](Control &c, QWidget *) { clickItem(c, false); } },
+                      EventCase { "ClickOnAnItem", "MSComctlLib.ListView", "Click",
+                                  [](Control &c, QWidget *) { clickItem(c, false); } },
+                      EventCase { "DblClickOnAnItem", "MSComctlLib.ListView", "DblClick",
+                                  [](Control &c, QWidget *) { clickItem(c, true); } },
+                      EventCase { "ColumnClickOnItsHeader", "MSComctlLib.ListView", "ColumnClick",
+                                  [](Control &c, QWidget *w) {
+                                      report(c, {});
+                                      auto *header = w->findChild<QHeaderView *>();
+                                      QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                                                        QPoint(header->sectionViewportPosition(0) + 5,
+                                                               header->height() / 2));
+                                  } }),
+    [](const auto &row) { return rowName(row); });
+
+INSTANTIATE_TEST_SUITE_P(
+    ListView, LibraryRefusals,
+    ::testing::Values(Refusal { "SortKeyBelowZero", "MSComctlLib.ListView",
+                                [](Control &c) { return c.put("SortKey", num(-1)); },
+                                status::invalidPropertyValue,
+                                "SortKey is 0 (the items' text) or the number of a sub-item" },
+                      Refusal { "ViewNoneOfThem", "MSComctlLib.ListView",
+                                [](Control &c) { return c.put("View", num(4)); },
+                                status::invalidPropertyValue, "View = 4: not one of its values" }),
+    [](const auto &row) { return rowName(row); });
+
+Status addListItem(Control &list, std::vector<Variant> arguments)
+{
+    Variant added;
+    return call(*member(list, "ListItems"), "Add", std::move(arguments), added);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListItems, ItemRefusals,
+    ::testing::Values(
+        ItemRefusal { "DuplicateKey", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          EXPECT_EQ(addListItem(c, { num(1), str("a"), str("A") }), status::ok);
+                          return addListItem(c, { num(2), str("a"), str("B") });
+                      },
+                      keyNotUnique, ".ListItems", "Add: another item has the key \"a\"" },
+        ItemRefusal { "ItemByAKeyNoItemHas", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          Variant found;
+                          return call(*member(c, "ListItems"), "Item", { str("nowhere") }, found);
+                      },
+                      elementNotFound, ".ListItems", "Item: no item has the key \"nowhere\"" },
+        ItemRefusal { "AddBeyondTheEnd", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          return addListItem(c, { num(2), str("a"), str("A") });
+                      },
+                      indexOutOfBounds, ".ListItems", "Index 2: a new one goes at 1 to 1" },
+        ItemRefusal { "RemoveBeyondTheCount", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          EXPECT_EQ(addListItem(c, { num(1), str("a"), str("A") }), status::ok);
+                          return member(c, "ListItems")->call("Remove", { num(3) });
+                      },
+                      indexOutOfBounds, ".ListItems", "Remove: index 3: the items are 1 to 1" },
+        ItemRefusal { "SubItemBeyondTheColumns", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          Held items = report(c, { { "A", "1" } });
+                          Variant sub;
+                          return call(*item(*items, "Item", { num(1) }), "SubItems", { num(3) }, sub);
+                      },
+                      status::invalidPropertyValue, ".ListItems.Item",
+                      "SubItems(3): the list has 3 columns, so an item's sub-items are 1 to 2" },
+        ItemRefusal { "IconWithoutAnImageList", "MSComctlLib.ListView",
+                      [](Control &c, Control &) {
+                          return addListItem(c, { num(1), str("a"), str("A"), num(2) });
+                      },
+                      imageListNotInitialized, ".ListItems",
+                      "ImageList must be initialized before it can be used: Icon 2" },
+        ItemRefusal { "ItemOfAnotherList", "MSComctlLib.ListView",
+                      [](Control &c, Control &other) {
+                          Held theirs = addItem(*member(other, "ListItems"), 1, "", "Theirs");
+                          return c.put("SelectedItem", theirs.value);
+                      },
+                      elementNotFound, "", "the item \"Theirs\" belongs to another list" },
+        ItemRefusal {
+            "ColumnKeyOfAnother", "MSComctlLib.ListView",
+            [](Control &c, Control &) {
+                report(c, {});
+                Variant added;
+                return call(*member(c, "ColumnHeaders"), "Add", { num(1), str("size"), str("Again") }, added);
+            },
+            keyNotUnique, ".ColumnHeaders", "another item has the key \"size\"" }),
+    [](const auto &row) { return rowName(row); });
+
 } // namespace
 } // namespace qv::test
