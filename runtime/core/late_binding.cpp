@@ -158,7 +158,9 @@ Outcome<QVariant> toMemberValue(const Variant &value, QMetaType type)
         Outcome<QVariant> any = toAnyValue(value);
         if (!any)
             return any;
-        return QVariant::fromValue(std::move(any).value());
+        // A variant holding the value as a QVariant (fromValue would hand the value back unwrapped): what a
+        // QVariant parameter is given, a value left out included.
+        return QVariant(QMetaType::fromType<QVariant>(), &any.value());
     }
     if (type.flags() & QMetaType::PointerToQObject)
         return toMemberObject(value, type);
@@ -393,8 +395,12 @@ std::optional<Outcome<Variant>> callOn(MemberObject &members, std::string_view n
         const bool returns = method.returnMetaType().id() != QMetaType::Void;
         QGenericReturnArgument returned(returns ? method.typeName() : nullptr,
                                         returns ? result.data() : nullptr);
-        method.invoke(&members, Qt::DirectConnection, returned, passed[0], passed[1], passed[2], passed[3],
-                      passed[4], passed[5], passed[6], passed[7], passed[8], passed[9]);
+        if (!method.invoke(&members, Qt::DirectConnection, returned, passed[0], passed[1], passed[2],
+                           passed[3], passed[4], passed[5], passed[6], passed[7], passed[8], passed[9]))
+            return failure(status::unexpected,
+                           QStringLiteral("%1 could not be called with these arguments (the module's "
+                                          "description and its method disagree)")
+                               .arg(QLatin1String(method.name())));
         if (std::optional<Failure> refused = members.takeRefusal()) {
             refused->info.description
                 = QStringLiteral("%1: %2").arg(QLatin1String(method.name()), refused->info.description);
