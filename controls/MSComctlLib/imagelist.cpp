@@ -10,8 +10,8 @@ namespace qv::mscomctl
 ControlLibrary::Creation createImageList(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
-    const int width = state.integer(u"ImageWidth", 16, 1, 256);
-    const int height = state.integer(u"ImageHeight", 16, 1, 256);
+    const int width = state.integer(u"ImageWidth", 16, 1, largestImage);
+    const int height = state.integer(u"ImageHeight", 16, 1, largestImage);
     if (!state.ok())
         return { nullptr, state.error() };
 

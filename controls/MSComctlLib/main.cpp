@@ -2,6 +2,7 @@
 
 #include "imagecombo.h"
 #include "imagelist.h"
+#include "imagelist_members.h"
 #include "listview.h"
 #include "listview_members.h"
 #include "progressbar.h"
@@ -9,8 +10,11 @@
 #include "slider.h"
 #include "slider_members.h"
 #include "statusbar.h"
+#include "statusbar_members.h"
 #include "tabstrip.h"
+#include "tabstrip_members.h"
 #include "toolbar.h"
+#include "toolbar_members.h"
 #include "treeview.h"
 #include "treeview_members.h"
 
@@ -19,6 +23,9 @@
 
 #include <QProgressBar>
 #include <QSlider>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <array>
 
@@ -26,13 +33,13 @@ namespace qv::mscomctl
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::TabStrip, createTabStrip },
-    ClassFactory { library::clsid::Toolbar, createToolbar },
-    ClassFactory { library::clsid::StatusBar, createStatusBar },
+    describedClass<TabStripMembers, QTabBar>(library::clsid::TabStrip, createTabStrip),
+    describedClass<ToolbarMembers, QToolBar>(library::clsid::Toolbar, createToolbar),
+    describedClass<StatusBarMembers, QStatusBar>(library::clsid::StatusBar, createStatusBar),
     describedClass<ProgressBarMembers, QProgressBar>(library::clsid::ProgressBar, createProgressBar),
     describedClass<TreeViewMembers, QTreeWidget>(library::clsid::TreeView, createTreeView),
     describedClass<ListViewMembers, ListViewWidget>(library::clsid::ListView, createListView),
-    ClassFactory { library::clsid::ImageList, createImageList },
+    describedClass<ImageListMembers, QObject>(library::clsid::ImageList, createImageList),
     describedClass<SliderMembers, QSlider>(library::clsid::Slider, createSlider),
     ClassFactory { library::clsid::ImageCombo, createImageCombo },
 };

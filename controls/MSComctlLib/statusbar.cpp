@@ -18,7 +18,7 @@ constexpr int panelMinimumWidth = 96;
 ControlLibrary::Creation createStatusBar(std::span<const std::byte> settings, QWidget &container)
 {
     settings::CheckedBlock state(settings);
-    const int panels = state.integer(u"Panels", 1, 1, 16);
+    const int panels = state.integer(u"Panels", 1, 1, mostPanels);
     QStringList texts;
     for (int panel = 1; panel <= panels; ++panel)
         texts << state.text(QStringLiteral("PanelText(%1)").arg(panel), {});
@@ -26,13 +26,17 @@ ControlLibrary::Creation createStatusBar(std::span<const std::byte> settings, QW
         return { nullptr, state.error() };
 
     auto *statusBar = new QStatusBar(&container);
-    for (const QString &text : texts) {
-        auto *label = new QLabel(text, statusBar);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumWidth(panelMinimumWidth);
-        statusBar->addWidget(label);
-    }
+    for (const QString &text : texts)
+        statusBar->addWidget(makePanelLabel(text, *statusBar));
     return { statusBar, {} };
+}
+
+QLabel *makePanelLabel(const QString &text, QStatusBar &bar)
+{
+    auto *label = new QLabel(text, &bar);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(panelMinimumWidth);
+    return label;
 }
 
 } // namespace qv::mscomctl
