@@ -23,6 +23,32 @@ CoolBand::CoolBand(const Settings &settings, QWidget *parent)
     setContentsMargins(edgeWidth + gripWidth, edgeWidth, edgeWidth, edgeWidth);
 }
 
+void CoolBand::setBandWidth(int pixels)
+{
+    settings_.width = pixels;
+    updateGeometry();
+}
+
+void CoolBand::setMinHeight(int pixels)
+{
+    settings_.minHeight = pixels;
+    setMinimumHeight(pixels);
+    updateGeometry();
+}
+
+void CoolBand::setMinWidth(int pixels)
+{
+    minWidth_ = pixels;
+    setMinimumWidth(pixels);
+    updateGeometry();
+}
+
+void CoolBand::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    update();
+}
+
 void CoolBand::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
@@ -34,6 +60,9 @@ void CoolBand::paintEvent(QPaintEvent *event)
     grip.rect = QRect(edgeWidth + 1, edgeWidth + 1, gripWidth - 2, height() - 2 * edgeWidth - 2);
     grip.state |= QStyle::State_Horizontal;
     style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &grip, &painter, this);
+    // The caption stands right of the grip, before whatever the band holds.
+    if (!caption_.isEmpty())
+        painter.drawText(contentsRect().adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
 } // namespace qv::comctl3

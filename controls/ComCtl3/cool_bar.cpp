@@ -41,6 +41,27 @@ QSize CoolBarControl::sizeHint() const
              preferred_.height() > 0 ? preferred_.height() : fromBands.height() };
 }
 
+void arrangeBands(QFrame &bar, const QList<CoolBand *> &bands)
+{
+    auto &rows = static_cast<QVBoxLayout &>(*bar.layout());
+    while (QLayoutItem *row = rows.takeAt(0))
+        delete row; // the row's layout, not its bands
+    QHBoxLayout *row = addRow(rows);
+    CoolBand *lastInRow = nullptr;
+    for (CoolBand *band : bands) {
+        band->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        if (lastInRow && band->newRow()) {
+            row = addRow(rows);
+            lastInRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        }
+        if (!band->isHidden())
+            lastInRow = band;
+        row->addWidget(band);
+    }
+    if (lastInRow)
+        lastInRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
 ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWidget &container)
 {
     const Outcome<settings::PropertyBag> named = settings::readNamedSettings(settings);
@@ -68,21 +89,15 @@ ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWid
     auto *rows = new QVBoxLayout(bar);
     rows->setContentsMargins(2, 2, 2, 2);
     rows->setSpacing(2);
-    QHBoxLayout *row = addRow(*rows);
-    CoolBand *lastInRow = nullptr;
+    QList<CoolBand *> made;
     for (std::size_t i = 0; i < bands.size(); ++i) {
-        if (lastInRow && bands[i].newRow) {
-            row = addRow(*rows);
-            // The last band of a row takes up what the row has left, as the real bar draws it.
-            lastInRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        }
-        lastInRow = new CoolBand(bands[i], bar);
-        lastInRow->setObjectName(QStringLiteral("band%1").arg(i + 1));
-        lastInRow->setAccessibleName(QStringLiteral("Band %1").arg(i + 1));
-        presentAs(*lastInRow, QAccessible::Pane);
-        row->addWidget(lastInRow);
+        auto *band = new CoolBand(bands[i], bar);
+        band->setObjectName(QStringLiteral("band%1").arg(i + 1));
+        band->setAccessibleName(QStringLiteral("Band %1").arg(i + 1));
+        presentAs(*band, QAccessible::Pane);
+        made << band;
     }
-    lastInRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    arrangeBands(*bar, made);
     return { bar, {} };
 }
 

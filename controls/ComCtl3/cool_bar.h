@@ -15,6 +15,12 @@ namespace qv::comctl3
 // starts a new row; ignored for the first band). An absent setting takes its default.
 ControlLibrary::Creation createCoolBar(std::span<const std::byte> settings, QWidget &container);
 
+class CoolBand;
+
+// Lays the bands out in rows, in order: a band flagged for a new row starts one below (the first never
+// does), and the last shown band of a row takes up what the row has left, as the real bar draws it.
+void arrangeBands(QFrame &bar, const QList<CoolBand *> &bands);
+
 class CoolBarControl final : public QFrame
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // COMCT332.OCX: the cool bar control.
 
 #include "cool_bar.h"
+#include "cool_bar_members.h"
 
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
@@ -11,7 +12,7 @@ namespace qv::comctl3
 {
 
 constexpr std::array classes {
-    ClassFactory { library::clsid::CoolBar, createCoolBar },
+    describedClass<CoolBarMembers, CoolBarControl>(library::clsid::CoolBar, createCoolBar),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 
