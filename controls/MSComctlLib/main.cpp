@@ -1,6 +1,7 @@
 // MSCOMCTL.OCX: the common controls, each class a stand-in built from Qt widgets.
 
 #include "imagecombo.h"
+#include "imagecombo_members.h"
 #include "imagelist.h"
 #include "imagelist_members.h"
 #include "listview.h"
@@ -21,6 +22,7 @@
 #include "controls/interface/class_table.h"
 #include "library_classes.h"
 
+#include <QComboBox>
 #include <QProgressBar>
 #include <QSlider>
 #include <QStatusBar>
@@ -41,7 +43,7 @@ constexpr std::array classes {
     describedClass<ListViewMembers, ListViewWidget>(library::clsid::ListView, createListView),
     describedClass<ImageListMembers, QObject>(library::clsid::ImageList, createImageList),
     describedClass<SliderMembers, QSlider>(library::clsid::Slider, createSlider),
-    ClassFactory { library::clsid::ImageCombo, createImageCombo },
+    describedClass<ImageComboMembers, QComboBox>(library::clsid::ImageCombo, createImageCombo),
 };
 static_assert(makesEachClassOnce(classes, library::classIds));
 

@@ -6,6 +6,7 @@
 #include "support/library_members_fixture.h"
 #include <quorvane/object.h>
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -762,6 +763,59 @@ INSTANTIATE_TEST_SUITE_P(
             },
             keyNotUnique, ".ColumnHeaders", "another item has the key \"size\"" }),
     [](const auto &row) { return rowName(row); });
+
+// ---- The image combo
+
+// An image combo holding the items A, B and C, keyed a, b and c.
+Held comboOfThree(Control &combo)
+{
+    Held items = member(combo, "ComboItems");
+    for (const char *key : { "a", "b", "c" })
+        item(*items, "Add", { none, str(key), Variant(QString::fromLatin1(key).toUpper()) });
+    return items;
+}
+
+TEST_F(LibraryMembers, ComboItemsAreAddedFoundChosenAndRemoved)
+{
+    Control &combo = one("MSComctlLib.ImageCombo");
+    ASSERT_EQ(combo.put("Text", str("typed")), status::ok);
+    Held items = comboOfThree(combo);
+    EXPECT_EQ(textOf(combo), QStringLiteral("typed")) << "adding items keeps the text in the edit field";
+    Variant chosen;
+    ASSERT_EQ(combo.get("SelectedItem", chosen), status::ok);
+    EXPECT_EQ(objectOf(chosen), nullptr) << "adding items chooses none";
+    Held first = item(*items, "Add", { num(1), str("z"), str("Z") });
+    EXPECT_EQ(countOf(*items), 4);
+    EXPECT_EQ(read(*item(*items, "Item", { str("b") }), "Index"), num(3));
+    EXPECT_EQ(textOf(*item(*items, "Item", { num(1) })), QStringLiteral("Z"));
+
+    ASSERT_EQ(item(*items, "Item", { str("c") })->put("Selected", Variant(true)), status::ok);
+    EXPECT_EQ(textOf(combo), QStringLiteral("C"));
+    EXPECT_EQ(textOf(*member(combo, "SelectedItem")), QStringLiteral("C"));
+
+    ASSERT_EQ(items->call("Remove", { num(1) }), status::ok) << lastError().toStdString();
+    Variant gone;
+    EXPECT_EQ(first->get("Text", gone), status::objectNotSet);
+    EXPECT_TRUE(lastError().contains(QStringLiteral("the object is gone")));
+    EXPECT_EQ(items->call("Add", { none, str("a") }), keyNotUnique);
+    EXPECT_TRUE(lastError().contains(QStringLiteral(".ComboItems: Add: another item has the key \"a\"")));
+    ASSERT_EQ(items->call("Clear"), status::ok);
+    EXPECT_EQ(countOf(*items), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ImageCombo, LibraryEvents,
+                         ::testing::Values(EventCase { "ClickByChoosingAnItemWithTheKeyboard",
+                                                       "MSComctlLib.ImageCombo", "Click",
+                                                       [](Control &c, QWidget *w) {
+                                                           comboOfThree(c);
+                                                           pressKey(w, Qt::Key_Down);
+                                                       } },
+                                           EventCase { "ChangeByTyping", "MSComctlLib.ImageCombo", "Change",
+                                                       [](Control &, QWidget *w) {
+                                                           w->setFocus();
+                                                           QTest::keyClicks(w, QStringLiteral("x"));
+                                                       } }),
+                         [](const auto &row) { return rowName(row); });
 
 } // namespace
 } // namespace qv::test
