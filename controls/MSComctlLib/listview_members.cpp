@@ -502,15 +502,15 @@ void ListViewMembers::setFullRowSelect(bool full)
     list_.setFullRowSelect(full);
 }
 
-bool ListViewMembers::eventFilter(QObject *watched, QEvent *event)
+// Watches the viewport alone, which takes the view's mouse input. The view itself is not asked which widget
+// that is: its viewport still has events while the view is being destroyed.
+bool ListViewMembers::eventFilter(QObject *, QEvent *event)
 {
-    if (watched == list_.viewport()) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            emit Click();
-        else if (event->type() == QEvent::MouseButtonDblClick)
-            emit DblClick();
-    }
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        emit Click();
+    else if (event->type() == QEvent::MouseButtonDblClick)
+        emit DblClick();
     return false;
 }
 

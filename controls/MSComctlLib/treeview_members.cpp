@@ -357,15 +357,15 @@ void TreeViewMembers::setIndentation(int pixels)
     tree_.setIndentation(pixels);
 }
 
-bool TreeViewMembers::eventFilter(QObject *watched, QEvent *event)
+// Watches the viewport alone, which takes the view's mouse input. The view itself is not asked which widget
+// that is: its viewport still has events while the view is being destroyed.
+bool TreeViewMembers::eventFilter(QObject *, QEvent *event)
 {
-    if (watched == tree_.viewport()) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            emit Click();
-        else if (event->type() == QEvent::MouseButtonDblClick)
-            emit DblClick();
-    }
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        emit Click();
+    else if (event->type() == QEvent::MouseButtonDblClick)
+        emit DblClick();
     return false;
 }
 
