@@ -45,13 +45,15 @@ CoolBand *Band::band() const
 
 QString Band::caption() const
 {
-    return band_ ? band_->caption() : QString();
+    CoolBand *const band = band_.data();
+    return band ? band->caption() : QString();
 }
 
 void Band::setCaption(const QString &caption)
 {
-    if (band_)
-        band_->setCaption(caption);
+    CoolBand *const band = band_.data();
+    if (band)
+        band->setCaption(caption);
 }
 
 void Band::setKey(const QString &key)
@@ -68,6 +70,7 @@ int Band::index() const
 
 std::optional<int> Band::pixels(float twips, const char *what)
 {
+    CoolBand *const band = band_.data();
     if (!(twips >= 0 && twips <= mostTwips)) {
         refuse(status::invalidPropertyValue,
                QStringLiteral("a band's %1 is 0 to %2 twips")
@@ -75,55 +78,61 @@ std::optional<int> Band::pixels(float twips, const char *what)
                    .arg(mostTwips, 0, 'f', 0));
         return std::nullopt;
     }
-    return band_ ? TwipsScale::of(*band_).toPixelsX(qRound(twips)) : 0;
+    return band ? TwipsScale::of(*band).toPixelsX(qRound(twips)) : 0;
 }
 
 void Band::setWidth(float twips)
 {
+    CoolBand *const band = band_.data();
     if (const std::optional<int> across = pixels(twips, "width")) {
         width_ = twips;
-        if (band_)
-            band_->setBandWidth(*across);
+        if (band)
+            band->setBandWidth(*across);
     }
 }
 
 void Band::setMinWidth(float twips)
 {
+    CoolBand *const band = band_.data();
     if (const std::optional<int> across = pixels(twips, "least width")) {
         minWidth_ = twips;
-        if (band_)
-            band_->setMinWidth(*across);
+        if (band)
+            band->setMinWidth(*across);
     }
 }
 
 void Band::setMinHeight(float twips)
 {
+    CoolBand *const band = band_.data();
     if (!pixels(twips, "least height"))
         return;
     minHeight_ = twips;
-    if (band_)
-        band_->setMinHeight(TwipsScale::of(*band_).toPixelsY(qRound(twips)));
+    if (band)
+        band->setMinHeight(TwipsScale::of(*band).toPixelsY(qRound(twips)));
 }
 
 bool Band::newRow() const
 {
-    return band_ && band_->newRow();
+    CoolBand *const band = band_.data();
+    return band && band->newRow();
 }
 
 void Band::setNewRow(bool newRow)
 {
-    if (!band_)
+    CoolBand *const band = band_.data();
+    if (!band)
         return;
-    band_->setNewRow(newRow);
+    band->setNewRow(newRow);
     bands_.arrange();
 }
 
 void Band::setVisible(bool visible)
 {
+    CoolBand *const band = band_.data();
     visible_ = visible;
-    if (!band_)
+    if (!band)
         return;
-    band_->setVisible(visible);
+    band->setVisible(visible);
     bands_.arrange();
 }
 

@@ -54,24 +54,29 @@ QToolButton *MMControlMembers::button(MMButton which) const
     return nullptr;
 }
 
+// Each button stands on the control from its creation; a button not found reads as hidden and disabled.
 bool MMControlMembers::shown(MMButton which) const
 {
-    return !button(which)->isHidden();
+    const QToolButton *b = button(which);
+    return b && !b->isHidden();
 }
 
 void MMControlMembers::setShown(MMButton which, bool on)
 {
-    button(which)->setHidden(!on);
+    if (QToolButton *b = button(which))
+        b->setHidden(!on);
 }
 
 bool MMControlMembers::enabled(MMButton which) const
 {
-    return button(which)->isEnabled();
+    const QToolButton *b = button(which);
+    return b && b->isEnabled();
 }
 
 void MMControlMembers::setEnabled(MMButton which, bool on)
 {
-    button(which)->setEnabled(on);
+    if (QToolButton *b = button(which))
+        b->setEnabled(on);
 }
 
 void MMControlMembers::clicked(MMButton which)

@@ -100,45 +100,50 @@ void Panel::setMinWidth(float twips)
 
 void Panel::setAutoSize(PanelAutoSizeConstants autoSize)
 {
+    QLabel *const label = label_.data();
     const bool springs = autoSize == sbrSpring;
     const bool sprang = autoSize_ == sbrSpring;
     autoSize_ = autoSize;
-    if (label_ && springs != sprang) {
+    if (label && springs != sprang) {
         // A spring shares out what the bar has left: the bar takes a panel's stretch as it is added.
-        const bool shown = label_->isVisibleTo(&bar_);
-        bar_.removeWidget(label_);
-        bar_.insertWidget(index() - 1, label_, springs ? 1 : 0);
-        label_->setVisible(shown);
+        const bool shown = label->isVisibleTo(&bar_);
+        bar_.removeWidget(label);
+        bar_.insertWidget(index() - 1, label, springs ? 1 : 0);
+        label->setVisible(shown);
     }
     applyWidth();
 }
 
 void Panel::setAlignment(PanelAlignmentConstants alignment)
 {
+    QLabel *const label = label_.data();
     alignment_ = alignment;
     constexpr Qt::Alignment across[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight };
-    if (label_)
-        label_->setAlignment(across[alignment] | Qt::AlignVCenter);
+    if (label)
+        label->setAlignment(across[alignment] | Qt::AlignVCenter);
 }
 
 void Panel::setBevel(PanelBevelConstants bevel)
 {
+    QLabel *const label = label_.data();
     bevel_ = bevel;
     constexpr int frames[]
         = { QFrame::NoFrame, QFrame::Panel | QFrame::Sunken, QFrame::Panel | QFrame::Raised };
-    if (label_)
-        label_->setFrameStyle(frames[bevel]);
+    if (label)
+        label->setFrameStyle(frames[bevel]);
 }
 
 bool Panel::enabled() const
 {
-    return label_ && label_->isEnabled();
+    QLabel *const label = label_.data();
+    return label && label->isEnabled();
 }
 
 void Panel::setEnabled(bool enabled)
 {
-    if (label_)
-        label_->setEnabled(enabled);
+    QLabel *const label = label_.data();
+    if (label)
+        label->setEnabled(enabled);
 }
 
 void Panel::setVisible(bool visible)
@@ -149,13 +154,15 @@ void Panel::setVisible(bool visible)
 
 QString Panel::toolTipText() const
 {
-    return label_ ? label_->toolTip() : QString();
+    QLabel *const label = label_.data();
+    return label ? label->toolTip() : QString();
 }
 
 void Panel::setToolTipText(const QString &text)
 {
-    if (label_)
-        label_->setToolTip(text);
+    QLabel *const label = label_.data();
+    if (label)
+        label->setToolTip(text);
 }
 
 void Panel::setPicture(const QString &path)
@@ -170,23 +177,26 @@ void Panel::setPicture(const QString &path)
 
 void Panel::showOn(bool barShowsPanels)
 {
+    QLabel *const label = label_.data();
     barShowsPanels_ = barShowsPanels;
-    if (label_)
-        label_->setVisible(visible_ && barShowsPanels);
+    if (label)
+        label->setVisible(visible_ && barShowsPanels);
 }
 
 void Panel::leaveBar()
 {
-    if (!label_)
+    QLabel *const label = label_.data();
+    if (!label)
         return;
-    bar_.removeWidget(label_);
+    bar_.removeWidget(label);
     // Later: the panel may go while its own click is being delivered.
-    label_->deleteLater();
+    label->deleteLater();
 }
 
 void Panel::showText()
 {
-    if (!label_)
+    QLabel *const label = label_.data();
+    if (!label)
         return;
     QString shown = text_;
     if (style_ == sbrTime)
@@ -194,24 +204,24 @@ void Panel::showText()
     else if (style_ == sbrDate)
         shown = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     if (picture_.isEmpty()) {
-        label_->setTextFormat(Qt::PlainText);
-        label_->setText(shown);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(shown);
         return;
     }
     // The picture stands left of the text, as the panel draws it.
-    label_->setTextFormat(Qt::RichText);
-    label_->setText(
-        QStringLiteral("<img src=\"%1\">&nbsp;%2")
-            .arg(QUrl::fromLocalFile(picture_).toString().toHtmlEscaped(), shown.toHtmlEscaped()));
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<img src=\"%1\">&nbsp;%2")
+                       .arg(QUrl::fromLocalFile(picture_).toString().toHtmlEscaped(), shown.toHtmlEscaped()));
 }
 
 void Panel::applyWidth()
 {
-    if (!label_)
+    QLabel *const label = label_.data();
+    if (!label)
         return;
     const TwipsScale scale = TwipsScale::of(bar_);
     const float least = autoSize_ == sbrNoAutoSize ? std::max(width_, minWidth_) : minWidth_;
-    label_->setMinimumWidth(scale.toPixelsX(qRound(least)));
+    label->setMinimumWidth(scale.toPixelsX(qRound(least)));
 }
 
 } // namespace qv::mscomctl
